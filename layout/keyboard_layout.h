@@ -1,0 +1,53 @@
+// The keyboard layout being edited: 49 keys of the typewriter block, each with
+// a scan code, a virtual-key code, four layer characters and a Caps-Lock flag.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace kbd {
+
+inline constexpr int kKeyCount = 49;
+
+using KeyBytes = std::array<std::uint8_t, kKeyCount>;
+
+// Seven parallel arrays indexed by key index 0..48 (key number - 1).
+struct KeyboardLayout {
+    KeyBytes ScanCode{};
+    KeyBytes VirtualKey{};
+    KeyBytes NormalChar{};
+    KeyBytes ShiftChar{};
+    KeyBytes AltGrChar{}; // 32 or less: the key has no AltGr character when written
+    KeyBytes AnsiChar{};
+    KeyBytes CapsAffected{}; // any non-zero value counts as set when written
+
+    friend bool operator==(const KeyboardLayout&, const KeyboardLayout&) = default;
+};
+
+// The editable character field a window works on.
+enum LayerMode : int {
+    LayerShift = 1,
+    LayerNorm = 2,
+    LayerAltGr = 3,
+    LayerAnsi = 4,
+};
+
+// The built-in layout the program starts with.
+const KeyboardLayout& DefaultLayout();
+
+// Copies the built-in table into all seven arrays.
+void ResetLayoutDefaults(KeyboardLayout& layout);
+
+// The character of key `index` in the layer `mode`; nothing for a mode outside 1..4
+// or an index outside 0..48.
+std::optional<std::uint8_t> LayerChar(const KeyboardLayout& layout, int mode, int index);
+
+// Stores `code` in the layer `mode` of key `index`; a mode outside 1..4 stores nothing.
+void SetLayerChar(KeyboardLayout& layout, int mode, int index, std::uint8_t code);
+
+// The one layout the editor holds for its whole run; it holds the defaults before
+// any window exists.
+KeyboardLayout& ProgramLayout();
+
+} // namespace kbd

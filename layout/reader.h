@@ -1,0 +1,27 @@
+// Decodes a KBD file that this editor wrote back into a layout.
+#pragma once
+
+#include "kbd_format.h"
+#include "keyboard_layout.h"
+#include "result.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace kbd {
+
+// True when "Tavik" stands at header offsets 35..39 or 33..37.
+bool HasKbdSignature(std::span<const std::uint8_t> header);
+
+// Decodes a whole image (at least 688 bytes; only the first 688 count) into `layout`.
+// Only the signature is checked. ScanCode keeps its values. On refusal the layout
+// is unchanged.
+Status DecodeKbdImage(std::span<const std::uint8_t> bytes, KeyboardLayout& layout);
+
+// Reads at most the first 688 bytes of the file at `path` and decodes them.
+// Refuses a path that is not a regular file (without blocking on it) and a file
+// shorter than 688 bytes. On refusal the layout is unchanged.
+Status LoadKbdFile(const std::string& path, KeyboardLayout& layout);
+
+} // namespace kbd
