@@ -1,0 +1,86 @@
+#include "commands.h"
+
+#include "json_layout.h"
+#include "key_table.h"
+#include "layout/reader.h"
+#include "layout/writer.h"
+#include "text_file.h"
+
+#include <iostream>
+
+namespace cli {
+namespace {
+
+ExitStatus Refuse(const std::string& message) {
+    std::cerr << "kbdtool: " << message << "\n";
+    return ExitRefused;
+}
+
+// Exactly what the editor's open does: a fresh default layout, so that ScanCode, which
+// no file carries, holds the defaults.
+std::optional<kbd::KeyboardLayout> Open(const std::string& path) {
+    kbd::KeyboardLayout layout = kbd::DefaultLayout();
+    const kbd::Status loaded = kbd::LoadKbdFile(path, layout);
+    if (!loaded.ok()) {
+        Refuse(loaded.error().message());
+        return std::nullopt;
+    }
+    return layout;
+}
+
+ExitStatus Save(const kbd::KeyboardLayout& layout, const std::string& out) {
+    const kbd::Status saved = kbd::SaveKbdFile(layout, out);
+    return saved.ok() ? ExitOk : Refuse(saved.error().message());
+}
+
+// A full disk or a closed pipe would otherwise end a script's pipeline with status 0
+// and half a layout.
+ExitStatus PrintAll(const std::string& text) {
+    std::cout << text << std::flush;
+    return std::cout ? ExitOk : Refuse("cannot write to standard output");
+}
+
+} // namespace
+
+ExitStatus WriteDefault(const std::string& out) {
+    return Save(kbd::DefaultLayout(), out);
+}
+
+ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::string>& out) {
+    const auto layout = Open(kbdFile);
+    if (!layout) {
+        return ExitRefused;
+    }
+    const std::string text = LayoutToJson(*layout);
+    if (!out) {
+        return PrintAll(text);
+    }
+    const kbd::Status written = WriteTextFile(*out, text);
+    return written.ok() ? ExitOk : Refuse(written.error().message());
+}
+
+ExitStatus ImportJson(const std::string& jsonFile, const std::string& out) {
+    const kbd::Result<std::string> text = ReadTextFile(jsonFile);
+    if (!text.ok()) {
+        return Refuse(text.error().message());
+    }
+    const auto parsed = LayoutFromJson(text.value());
+    if (const auto* refusal = std::get_if<JsonRefusal>(&parsed)) {
+        return Refuse(jsonFile + ": " + refusal->message);
+    }
+    return Save(std::get<kbd::KeyboardLayout>(parsed), out);
+}
+
+ExitStatus ShowTable(const std::string& kbdFile, const CodePageText& text) {
+    const auto layout = Open(kbdFile);
+    return layout ? PrintAll(KeyTable(*layout, text)) : ExitRefused;
+}
+
+ExitStatus CheckFile(const std::string& kbdFile) {
+    if (!Open(kbdFile)) {
+        return ExitRefused;
+    }
+    return PrintAll(kbdFile + ": the editor would open this file\n");
+}
+
+} // namespace cli

@@ -1,0 +1,20 @@
+// The five kbdtool commands. Each returns the process exit status and reports any
+// refusal on standard error; none writes a file unless it has succeeded in full.
+#pragma once
+
+#include "code_page.h"
+#include "exit_status.h"
+
+#include <optional>
+#include <string>
+
+namespace cli {
+
+ExitStatus WriteDefault(const std::string& out);
+// Without `out` the JSON goes to standard output.
+ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::string>& out);
+ExitStatus ImportJson(const std::string& jsonFile, const std::string& out);
+ExitStatus ShowTable(const std::string& kbdFile, const CodePageText& text);
+ExitStatus CheckFile(const std::string& kbdFile);
+
+} // namespace cli
