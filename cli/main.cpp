@@ -4,7 +4,6 @@
 #include "commands.h"
 
 #include <CLI/CLI.hpp>
-#include <functional>
 #include <iostream>
 
 namespace {
@@ -32,62 +31,24 @@ int UsageError(const std::string& why) {
 int main(int argc, char** argv) {
     CLI::App app("kbdtool");
     app.require_subcommand(1);
-    std::function<int()> run;
-
     std::string in;
     std::string out;
     std::optional<std::string> jsonOut;
     int codePage = 1250;
 
-    app.add_subcommand("default")
-        ->callback([&] {
-            run = [&] {
-                return cli::WriteDefault(out);
-            };
-        })
-        ->add_option("OUT", out)
-        ->required();
-
+    auto* defaultCmd = app.add_subcommand("default");
+    defaultCmd->add_option("OUT.kbd", out)->required();
     auto* exportCmd = app.add_subcommand("export");
-    exportCmd->add_option("FILE", in)->required();
-    exportCmd->add_option("OUT", jsonOut);
-    exportCmd->callback([&] {
-        run = [&] {
-            return cli::ExportJson(in, jsonOut);
-        };
-    });
-
+    exportCmd->add_option("FILE.kbd", in)->required();
+    exportCmd->add_option("OUT.json", jsonOut);
     auto* importCmd = app.add_subcommand("import");
-    importCmd->add_option("LAYOUT", in)->required();
-    importCmd->add_option("OUT", out)->required();
-    importCmd->callback([&] {
-        run = [&] {
-            return cli::ImportJson(in, out);
-        };
-    });
-
-    std::optional<cli::CodePageText> text;
+    importCmd->add_option("LAYOUT.json", in)->required();
+    importCmd->add_option("OUT.kbd", out)->required();
     auto* showCmd = app.add_subcommand("show");
-    showCmd->add_option("FILE", in)->required();
+    showCmd->add_option("FILE.kbd", in)->required();
     showCmd->add_option("--codepage", codePage);
-    showCmd->callback([&] {
-        // Before the file is read, so that a mistyped code page is a usage error.
-        text = cli::CodePageText::Load(codePage);
-        run = [&] {
-            return text ? cli::ShowTable(in, *text)
-                        : UsageError("code page " + std::to_string(codePage) +
-                                     " is not known to iconv");
-        };
-    });
-
-    app.add_subcommand("check")
-        ->callback([&] {
-            run = [&] {
-                return cli::CheckFile(in);
-            };
-        })
-        ->add_option("FILE", in)
-        ->required();
+    auto* checkCmd = app.add_subcommand("check");
+    checkCmd->add_option("FILE.kbd", in)->required();
 
     try {
         app.parse(argc, argv);
@@ -97,5 +58,25 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return UsageError(error.what());
     }
-    return run();
+
+    if (defaultCmd->parsed()) {
+        return cli::WriteDefault(out);
+    }
+    if (exportCmd->parsed()) {
+        return cli::ExportJson(in, jsonOut);
+    }
+    if (importCmd->parsed()) {
+        return cli::ImportJson(in, out);
+    }
+    if (showCmd->parsed()) {
+        // Looked up before the file is read: a code page iconv lacks is a wrong
+        // argument, whatever the file holds.
+        const auto text = cli::CodePageText::Load(codePage);
+        if (!text) {
+            return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
+        }
+        return cli::ShowTable(in, *text);
+    }
+    // require_subcommand(1) leaves check as the one command not handled above.
+    return cli::CheckFile(in);
 }
