@@ -33,15 +33,15 @@ static_assert(kText.substr(kSignatureOffset - kTextOffset, kSignature.size()) ==
 } // namespace header
 
 namespace body {
-inline constexpr std::size_t kLeadingWords = 0;   // 20 words
-inline constexpr std::size_t kModifiers = 40;     // 6 bytes
-inline constexpr std::size_t kStateTable = 48;    // 7 bytes
-inline constexpr std::size_t kStateOrder = 56;    // 8 bytes
-inline constexpr std::size_t kCharOffsets = 64;   // 7 words
-inline constexpr std::size_t kVkeyOffsets = 80;   // 7 words
-inline constexpr std::size_t kCounts = 96;        // 6 bytes, then a word
-inline constexpr std::size_t kAltGrCount = 102;   // word: number of AltGr entries
-inline constexpr std::size_t kCapsBitmap = 104;   // 32 bytes, one bit per virtual-key code
+inline constexpr std::size_t kLeadingWords = 0; // 20 words
+inline constexpr std::size_t kModifiers = 40;   // 6 bytes
+inline constexpr std::size_t kStateTable = 48;  // 7 bytes
+inline constexpr std::size_t kStateOrder = 56;  // 8 bytes
+inline constexpr std::size_t kCharOffsets = 64; // 7 words
+inline constexpr std::size_t kVkeyOffsets = 80; // 7 words
+inline constexpr std::size_t kCounts = 96;      // 6 bytes, then a word
+inline constexpr std::size_t kAltGrCount = 102; // word: number of AltGr entries
+inline constexpr std::size_t kCapsBitmap = 104; // 32 bytes, one bit per virtual-key code
 inline constexpr std::size_t kCapsBitmapSize = 32;
 inline constexpr std::size_t kScanCodes = 136;
 inline constexpr std::size_t kVirtualKeys = 192;
@@ -58,8 +58,7 @@ inline constexpr std::size_t kSlot5Vkeys = 552;
 inline constexpr std::array<std::uint16_t, 20> kLeadingWordValues = {
     10, 3, 7, 0, 0, 40, 57, 64, 80, 96, 48, 136, 192, 48, 248, 0, 0, 0, 104, 0};
 // Virtual-key codes of Alt, Shift and Control, each followed by 0x80.
-inline constexpr std::array<std::uint8_t, 6> kModifierBytes = {0x12, 0x80, 0x10,
-                                                               0x80, 0x11, 0x80};
+inline constexpr std::array<std::uint8_t, 6> kModifierBytes = {0x12, 0x80, 0x10, 0x80, 0x11, 0x80};
 inline constexpr std::array<std::uint8_t, 7> kStateTableBytes = {0, 0, 1, 1, 2, 3, 6};
 inline constexpr std::array<std::uint8_t, 8> kStateOrderBytes = {0, 1, 2, 3, 4, 6, 5, 7};
 inline constexpr std::array<std::uint16_t, 7> kCharOffsetWords = {304, 304, 360, 360,

@@ -50,6 +50,8 @@ private:
 struct Done {};
 using Status = Result<Done>;
 
-inline Status Success() { return Done{}; }
+inline Status Success() {
+    return Done{};
+}
 
 } // namespace kbd

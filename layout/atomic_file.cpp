@@ -1,0 +1,153 @@
+#include "atomic_file.h"
+
+#include "unique_fd.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kbd {
+namespace {
+
+std::string ErrnoText(int error) {
+    return std::strerror(error);
+}
+
+std::string DirName(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseName(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Follows symbolic links by hand, since realpath() fails for a link whose file does
+// not exist yet, and saving through such a link should create that file.
+std::string ResolveLinks(const std::string& path) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return target;
+        }
+        std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096), '\0');
+        const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+        if (length < 0) {
+            return target;
+        }
+        link.resize(static_cast<std::size_t>(length));
+        target = link.starts_with('/') ? link : DirName(target) + "/" + link;
+    }
+    return target;
+}
+
+Error Fail(ErrorKind kind, const std::string& path, int error) {
+    return Error{kind, path, ErrnoText(error)};
+}
+
+// Creates a fresh file beside `target` with a name no other file has. O_EXCL makes
+// sure we never write into a file that someone else created in the meantime.
+UniqueFd CreateTemporary(const std::string& target, std::string& tempPath) {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    const std::string prefix = DirName(target) + "/." + BaseName(target) + ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = prefix + std::to_string(random() % 1000000000u) + ".tmp";
+        UniqueFd fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (fd.valid() || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return UniqueFd();
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> data) {
+    while (!data.empty()) {
+        const ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (written == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        data = data.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+Status ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> data) {
+    const std::string target = ResolveLinks(path);
+
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        return Fail(ErrorKind::IsFolder, path, EISDIR);
+    }
+    // Renaming over a FIFO or a device would replace the node itself.
+    if (exists && !S_ISREG(existing.st_mode)) {
+        return Error{ErrorKind::NotRegularFile, path, {}};
+    }
+
+    std::string tempPath;
+    UniqueFd fd = CreateTemporary(target, tempPath);
+    if (!fd.valid()) {
+        return Fail(ErrorKind::CannotCreate, path, errno);
+    }
+
+    auto abandon = [&](ErrorKind kind, int error) {
+        fd.reset();
+        ::unlink(tempPath.c_str());
+        return Fail(kind, path, error);
+    };
+
+    if (exists) {
+        if (::fchown(fd.get(), existing.st_uid, existing.st_gid) != 0) {
+            // Only a privileged user can keep another user's ownership; otherwise the
+            // file becomes the saver's, as any editor's save makes it.
+        }
+        if (::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
+            return abandon(ErrorKind::CannotWrite, errno);
+        }
+    }
+    if (!WriteAll(fd.get(), data)) {
+        return abandon(ErrorKind::CannotWrite, errno);
+    }
+    if (::fsync(fd.get()) != 0) {
+        return abandon(ErrorKind::CannotWrite, errno);
+    }
+    if (fd.close() != 0) {
+        const int error = errno;
+        ::unlink(tempPath.c_str());
+        return Fail(ErrorKind::CannotWrite, path, error);
+    }
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(tempPath.c_str());
+        return Fail(ErrorKind::CannotReplace, path, error);
+    }
+
+    // Make the rename itself durable; the new contents are already safe, so a
+    // failure here is not worth reporting.
+    UniqueFd folder(::open(DirName(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.valid()) {
+        ::fsync(folder.get());
+    }
+    return Success();
+}
+
+} // namespace kbd

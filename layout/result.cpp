@@ -1,0 +1,43 @@
+#include "result.h"
+
+namespace kbd {
+
+std::string_view describe(ErrorKind kind) {
+    switch (kind) {
+    case ErrorKind::CannotOpen:
+        return "Cannot open the file";
+    case ErrorKind::NotRegularFile:
+        return "Not a regular file";
+    case ErrorKind::TooShort:
+        return "The file is shorter than 688 bytes";
+    case ErrorKind::NoSignature:
+        return "The file has no signature of this program";
+    case ErrorKind::ReadFailed:
+        return "Cannot read the file";
+    case ErrorKind::IsFolder:
+        return "The path names a folder";
+    case ErrorKind::CannotCreate:
+        return "Cannot create the file";
+    case ErrorKind::CannotWrite:
+        return "Cannot write the file";
+    case ErrorKind::CannotReplace:
+        return "Cannot replace the file";
+    }
+    return "Unknown error";
+}
+
+std::string Error::message() const {
+    std::string text(describe(kind));
+    if (!path.empty()) {
+        text += ": ";
+        text += path;
+    }
+    if (!reason.empty()) {
+        text += " (";
+        text += reason;
+        text += ")";
+    }
+    return text;
+}
+
+} // namespace kbd

@@ -1,0 +1,17 @@
+// Layouts for round-trip tests: random characters and flags, and 49 distinct
+// virtual-key codes so that every entry finds its own key again.
+#pragma once
+
+#include "layout/keyboard_layout.h"
+
+#include <random>
+
+namespace kbd::testing {
+
+KeyboardLayout RandomLayout(std::mt19937& random);
+
+// What a save-then-load of `layout` must give: AltGr characters of 32 or less (or on a
+// key without a virtual-key code) come back as 0, Caps-Lock flags as 0 or 1.
+KeyboardLayout ExpectedAfterRoundTrip(const KeyboardLayout& layout);
+
+} // namespace kbd::testing
