@@ -141,12 +141,6 @@ Status ReplaceFileContents(const std::string& path, std::span<const std::uint8_t
         return Fail(ErrorKind::CannotReplace, path, error);
     }
 
-    // Make the rename itself durable; the new contents are already safe, so a
-    // failure here is not worth reporting.
-    UniqueFd folder(::open(DirName(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid()) {
-        ::fsync(folder.get());
-    }
     return Success();
 }
 

@@ -3,6 +3,7 @@
 #include "unique_fd.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -12,10 +13,11 @@
 namespace kbd {
 namespace {
 
-// The body is decoded from a 1024-byte buffer whose positions from 560 on are 0: an
-// AltGr count above 56 walks past the body into those zeros (at most to 472 + 254).
-constexpr std::size_t kReadBufferSize = 1024;
-using ReadBuffer = std::array<std::uint8_t, kReadBufferSize>;
+// The body is read as if from a 1024-byte buffer whose positions from 560 on are 0:
+// an AltGr count above 56 walks past the body into those zeros (at most to 472 + 254).
+std::uint8_t BodyByte(std::span<const std::uint8_t, kBodySize> body, std::size_t position) {
+    return position < kBodySize ? body[position] : 0;
+}
 
 bool SignatureAt(std::span<const std::uint8_t> header, std::size_t offset) {
     return std::equal(
@@ -24,18 +26,21 @@ bool SignatureAt(std::span<const std::uint8_t> header, std::size_t offset) {
         [](char want, std::uint8_t have) { return static_cast<std::uint8_t>(want) == have; });
 }
 
-// The first key with this virtual-key code; a code no key has lands on key index 48,
-// the numeric-pad decimal key.
-int FindKey(const KeyboardLayout& layout, std::uint8_t code) {
-    for (int i = 0; i < kKeyCount - 1; ++i) {
-        if (layout.VirtualKey[i] == code) {
-            return i;
-        }
+// For every virtual-key code, the first key that has it; a code no key has lands on
+// key index 48, the numeric-pad decimal key. Built once per decode, so each AltGr
+// entry and Caps-Lock bit finds its key without a search.
+using KeyOfCode = std::array<std::uint8_t, 256>;
+
+KeyOfCode FirstKeys(const KeyboardLayout& layout) {
+    KeyOfCode keys;
+    keys.fill(kKeyCount - 1);
+    for (int i = kKeyCount - 2; i >= 0; --i) {
+        keys[layout.VirtualKey[i]] = static_cast<std::uint8_t>(i);
     }
-    return kKeyCount - 1;
+    return keys;
 }
 
-void DecodeBody(const ReadBuffer& body, KeyboardLayout& layout) {
+void DecodeBody(std::span<const std::uint8_t, kBodySize> body, KeyboardLayout& layout) {
     // The plain tables come first: AltGr entries and Caps-Lock bits look keys up
     // by their new virtual-key codes.
     for (int i = 0; i < kKeyCount; ++i) {
@@ -45,19 +50,18 @@ void DecodeBody(const ReadBuffer& body, KeyboardLayout& layout) {
         layout.ShiftChar[i] = body[body::kShiftChars + i];
     }
 
+    const KeyOfCode keyOf = FirstKeys(layout);
     layout.AltGrChar.fill(0);
     const int count = body[body::kAltGrCount]; // the high byte of the word is not read
     for (int k = 0; k < count; ++k) {
-        const int key = FindKey(layout, body[body::kAltGrVkeys + k]);
-        layout.AltGrChar[key] = body[body::kAltGrChars + k];
+        const int key = keyOf[BodyByte(body, body::kAltGrVkeys + k)];
+        layout.AltGrChar[key] = BodyByte(body, body::kAltGrChars + k);
     }
 
     layout.CapsAffected.fill(0);
     for (unsigned j = 0; j < body::kCapsBitmapSize; ++j) {
-        for (unsigned bit = 0; bit < 8; ++bit) {
-            if (body[body::kCapsBitmap + j] & (1u << bit)) {
-                layout.CapsAffected[FindKey(layout, static_cast<std::uint8_t>(8 * j + bit))] = 1;
-            }
+        for (unsigned bits = body[body::kCapsBitmap + j]; bits != 0; bits &= bits - 1) {
+            layout.CapsAffected[keyOf[8 * j + static_cast<unsigned>(std::countr_zero(bits))]] = 1;
         }
     }
 }
@@ -79,9 +83,7 @@ Status DecodeKbdImage(std::span<const std::uint8_t> bytes, KeyboardLayout& layou
     if (!HasKbdSignature(bytes.first(kHeaderSize))) {
         return Error{ErrorKind::NoSignature, {}, {}};
     }
-    ReadBuffer body{};
-    std::copy_n(bytes.begin() + kHeaderSize, kBodySize, body.begin());
-    DecodeBody(body, layout);
+    DecodeBody(bytes.subspan(kHeaderSize).first<kBodySize>(), layout);
     return Success();
 }
 

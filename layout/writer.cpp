@@ -18,8 +18,10 @@ void BuildKbdHeader(KbdHeader& header) {
     out.putBytes(header::kText);
 }
 
-int BuildKbdBody(const KeyboardLayout& layout, KbdBody& image) {
-    image.fill(0);
+namespace {
+
+// Everything of the body that is the same in every file.
+void PutConstantTables(KbdBody& image) {
     ByteWriter out(image);
     out.putWords(body::kLeadingWordValues);
 
@@ -44,31 +46,31 @@ int BuildKbdBody(const KeyboardLayout& layout, KbdBody& image) {
     out.putBytes(body::kSlot5CharBytes);
     out.seek(body::kSlot5Vkeys);
     out.putBytes(body::kSlot5VkeyBytes);
+}
 
-    out.seek(body::kScanCodes);
-    out.putBytes(layout.ScanCode);
-    out.seek(body::kVirtualKeys);
-    out.putBytes(layout.VirtualKey);
-    out.seek(body::kAnsiChars);
-    out.putBytes(layout.AnsiChar);
-    out.seek(body::kNormalChars);
-    out.putBytes(layout.NormalChar);
-    out.seek(body::kShiftChars);
-    out.putBytes(layout.ShiftChar);
+// The layout's part of a body whose AltGr areas and Caps-Lock bitmap are still zero.
+int PutLayoutTables(const KeyboardLayout& layout, std::span<std::uint8_t, kBodySize> image) {
+    auto put = [&](std::size_t offset, const KeyBytes& bytes) {
+        std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
+    };
+    put(body::kScanCodes, layout.ScanCode);
+    put(body::kVirtualKeys, layout.VirtualKey);
+    put(body::kAnsiChars, layout.AnsiChar);
+    put(body::kNormalChars, layout.NormalChar);
+    put(body::kShiftChars, layout.ShiftChar);
 
     // A key has an AltGr character only above the space and with a virtual-key code
     // to hang it on; the list is compacted in key order.
-    ByteWriter chars(image, body::kAltGrChars);
-    ByteWriter codes(image, body::kAltGrVkeys);
+    std::size_t count = 0;
     for (int i = 0; i < kKeyCount; ++i) {
         if (layout.AltGrChar[i] > 32 && layout.VirtualKey[i] != 0) {
-            chars.putByte(layout.AltGrChar[i]);
-            codes.putByte(layout.VirtualKey[i]);
+            image[body::kAltGrChars + count] = layout.AltGrChar[i];
+            image[body::kAltGrVkeys + count] = layout.VirtualKey[i];
+            ++count;
         }
     }
-    const int count = static_cast<int>(chars.position() - body::kAltGrChars);
-    out.seek(body::kAltGrCount);
-    out.putWord(static_cast<std::uint16_t>(count));
+    image[body::kAltGrCount] = static_cast<std::uint8_t>(count);
+    image[body::kAltGrCount + 1] = 0;
 
     for (int i = 0; i < kKeyCount; ++i) {
         if (layout.CapsAffected[i] != 0) {
@@ -76,17 +78,35 @@ int BuildKbdBody(const KeyboardLayout& layout, KbdBody& image) {
             image[body::kCapsBitmap + code / 8] |= static_cast<std::uint8_t>(1u << (code % 8));
         }
     }
-    return count;
+    return static_cast<int>(count);
+}
+
+// Header and constant tables, laid out once; each image starts as a copy of it.
+const KbdImage& ImageTemplate() {
+    static const KbdImage kTemplate = [] {
+        KbdHeader header;
+        BuildKbdHeader(header);
+        KbdBody body{};
+        PutConstantTables(body);
+        KbdImage image{};
+        std::copy(header.begin(), header.end(), image.begin());
+        std::copy(body.begin(), body.end(), image.begin() + kHeaderSize);
+        return image;
+    }();
+    return kTemplate;
+}
+
+} // namespace
+
+int BuildKbdBody(const KeyboardLayout& layout, KbdBody& image) {
+    image.fill(0);
+    PutConstantTables(image);
+    return PutLayoutTables(layout, image);
 }
 
 KbdImage BuildKbdImage(const KeyboardLayout& layout) {
-    KbdHeader header;
-    KbdBody body;
-    BuildKbdHeader(header);
-    BuildKbdBody(layout, body);
-    KbdImage image;
-    std::copy(header.begin(), header.end(), image.begin());
-    std::copy(body.begin(), body.end(), image.begin() + kHeaderSize);
+    KbdImage image = ImageTemplate();
+    PutLayoutTables(layout, std::span(image).subspan<kHeaderSize, kBodySize>());
     return image;
 }
 

@@ -1,0 +1,166 @@
+// Speed of the KBD codec and of saving and loading a file, each beside the cheapest
+// way to do the same amount of work, measured in the same run:
+//   building and decoding an image against a memcpy of 688 bytes;
+//   SaveKbdFile against a bare write + fsync + rename of 688 bytes;
+//   LoadKbdFile against a bare open + read + close of 688 bytes.
+#include "layout/reader.h"
+#include "layout/writer.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string gFolder;
+
+std::string FolderFile(const char* name) {
+    return gFolder + "/" + name;
+}
+
+void BM_Memcpy688(benchmark::State& state) {
+    const kbd::KbdImage from = kbd::BuildKbdImage(kbd::DefaultLayout());
+    kbd::KbdImage to{};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(from.data());
+        std::memcpy(to.data(), from.data(), to.size());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_BuildKbdImage(benchmark::State& state) {
+    const kbd::KeyboardLayout& layout = kbd::DefaultLayout();
+    for (auto _ : state) {
+        kbd::KbdImage image = kbd::BuildKbdImage(layout);
+        benchmark::DoNotOptimize(image);
+    }
+}
+
+void BM_DecodeKbdImage(benchmark::State& state) {
+    const kbd::KbdImage image = kbd::BuildKbdImage(kbd::DefaultLayout());
+    kbd::KeyboardLayout layout = kbd::DefaultLayout();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kbd::DecodeKbdImage(image, layout).ok());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_PosixWriteFsyncRename(benchmark::State& state) {
+    const kbd::KbdImage image = kbd::BuildKbdImage(kbd::DefaultLayout());
+    const std::string temp = FolderFile(".posix.tmp"), target = FolderFile("posix.kbd");
+    for (auto _ : state) {
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 || ::write(fd, image.data(), image.size()) != 688 || ::fsync(fd) != 0 ||
+            ::close(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) {
+            state.SkipWithError("POSIX save failed");
+            break;
+        }
+    }
+}
+
+void BM_SaveKbdFile(benchmark::State& state) {
+    const std::string target = FolderFile("saved.kbd");
+    for (auto _ : state) {
+        if (!kbd::SaveKbdFile(kbd::DefaultLayout(), target).ok()) {
+            state.SkipWithError("SaveKbdFile failed");
+            break;
+        }
+    }
+}
+
+void BM_PosixOpenReadClose(benchmark::State& state) {
+    const std::string target = FolderFile("saved.kbd");
+    (void)kbd::SaveKbdFile(kbd::DefaultLayout(), target);
+    kbd::KbdImage image{};
+    for (auto _ : state) {
+        const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || ::read(fd, image.data(), image.size()) != 688 || ::close(fd) != 0) {
+            state.SkipWithError("POSIX load failed");
+            break;
+        }
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_LoadKbdFile(benchmark::State& state) {
+    const std::string target = FolderFile("saved.kbd");
+    (void)kbd::SaveKbdFile(kbd::DefaultLayout(), target);
+    kbd::KeyboardLayout layout = kbd::DefaultLayout();
+    for (auto _ : state) {
+        if (!kbd::LoadKbdFile(target, layout).ok()) {
+            state.SkipWithError("LoadKbdFile failed");
+            break;
+        }
+        benchmark::ClobberMemory();
+    }
+}
+
+BENCHMARK(BM_Memcpy688);
+BENCHMARK(BM_BuildKbdImage);
+BENCHMARK(BM_DecodeKbdImage);
+BENCHMARK(BM_PosixWriteFsyncRename)->MinTime(1.0);
+BENCHMARK(BM_SaveKbdFile)->MinTime(1.0);
+BENCHMARK(BM_PosixOpenReadClose);
+BENCHMARK(BM_LoadKbdFile);
+
+// Keeps every run's time per iteration, so the ratios can be printed after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (!run.error_occurred) {
+                nanos_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void PrintRatios() const {
+        std::printf("\nRatios against the baseline of the same run (target in brackets):\n");
+        Ratio("BM_BuildKbdImage", "BM_Memcpy688", 20);
+        Ratio("BM_DecodeKbdImage", "BM_Memcpy688", 20);
+        Ratio("BM_SaveKbdFile/min_time:1.000", "BM_PosixWriteFsyncRename/min_time:1.000", 1.5);
+        Ratio("BM_LoadKbdFile", "BM_PosixOpenReadClose", 1.5);
+    }
+
+private:
+    void Ratio(const std::string& name, const std::string& base, double target) const {
+        const auto a = nanos_.find(name), b = nanos_.find(base);
+        if (a == nanos_.end() || b == nanos_.end() || b->second <= 0) {
+            std::printf("  %-32s not measured\n", name.c_str());
+            return;
+        }
+        const double ratio = a->second / b->second;
+        std::printf("  %-32s %7.2f x %-26s [%4.1f x] %s\n", name.c_str(), ratio, base.c_str(),
+                    target, ratio <= target ? "ok" : "OVER");
+    }
+
+    std::map<std::string, double> nanos_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kbd-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    gFolder = pattern;
+
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+
+    std::filesystem::remove_all(gFolder);
+    return 0;
+}
