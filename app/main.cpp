@@ -1,0 +1,18 @@
+// The editor starts here. The layout already holds its defaults (static initialisation),
+// so the main window shows them from its creation on.
+#include "layout/keyboard_layout.h"
+#include "ui/Allkeys/all_keys_form.h"
+#include "ui/toolkit/fonts.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kbdgen"));
+    kbd::toolkit::InstallFontSubstitutes();
+
+    kbd::ProgramLayout();
+    kbd::TAllKeysForm AllKeysForm;
+    AllKeysForm.show();
+    return QApplication::exec();
+}
