@@ -1,47 +1,29 @@
 #include "text_file.h"
 
 #include "layout/atomic_file.h"
-#include "layout/unique_fd.h"
+#include "layout/regular_file.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
-#include <fcntl.h>
 #include <span>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace cli {
 
 kbd::Result<std::string> ReadTextFile(const std::string& path) {
-    using kbd::Error;
-    using kbd::ErrorKind;
-    // O_NONBLOCK keeps open() from waiting for a writer when the path is a FIFO.
-    kbd::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!fd.valid()) {
-        return Error{ErrorKind::CannotOpen, path, std::strerror(errno)};
-    }
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) {
-        return Error{ErrorKind::CannotOpen, path, std::strerror(errno)};
-    }
-    if (!S_ISREG(st.st_mode)) {
-        return Error{ErrorKind::NotRegularFile, path, {}};
+    kbd::UniqueFd fd;
+    if (kbd::Status opened = kbd::OpenRegularFile(path, fd); !opened.ok()) {
+        return opened.error();
     }
     std::string text;
-    char chunk[4096];
+    std::uint8_t chunk[4096];
     for (;;) {
-        const ssize_t got = ::read(fd.get(), chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
+        const kbd::Result<std::size_t> got = kbd::ReadUpTo(fd, chunk, path);
+        if (!got.ok()) {
+            return got.error();
         }
-        if (got < 0) {
-            return Error{ErrorKind::ReadFailed, path, std::strerror(errno)};
-        }
-        if (got == 0) {
+        text.append(reinterpret_cast<const char*>(chunk), got.value());
+        if (got.value() < sizeof chunk) {
             return text;
         }
-        text.append(chunk, static_cast<std::size_t>(got));
     }
 }
 

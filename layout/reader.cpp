@@ -1,14 +1,9 @@
 #include "reader.h"
 
-#include "unique_fd.h"
+#include "regular_file.h"
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kbd {
 namespace {
@@ -88,36 +83,16 @@ Status DecodeKbdImage(std::span<const std::uint8_t> bytes, KeyboardLayout& layou
 }
 
 Status LoadKbdFile(const std::string& path, KeyboardLayout& layout) {
-    // O_NONBLOCK keeps open() from waiting for a writer when the path is a FIFO.
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!fd.valid()) {
-        return Error{ErrorKind::CannotOpen, path, std::strerror(errno)};
+    UniqueFd fd;
+    if (Status opened = OpenRegularFile(path, fd); !opened.ok()) {
+        return opened;
     }
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) {
-        return Error{ErrorKind::CannotOpen, path, std::strerror(errno)};
-    }
-    if (!S_ISREG(st.st_mode)) {
-        return Error{ErrorKind::NotRegularFile, path, {}};
-    }
-
     KbdImage image{};
-    std::size_t have = 0;
-    while (have < image.size()) {
-        const ssize_t got = ::read(fd.get(), image.data() + have, image.size() - have);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return Error{ErrorKind::ReadFailed, path, std::strerror(errno)};
-        }
-        if (got == 0) {
-            break;
-        }
-        have += static_cast<std::size_t>(got);
+    const Result<std::size_t> have = ReadUpTo(fd, image, path);
+    if (!have.ok()) {
+        return have.error();
     }
-
-    Status decoded = DecodeKbdImage(std::span(image).first(have), layout);
+    Status decoded = DecodeKbdImage(std::span(image).first(have.value()), layout);
     if (!decoded.ok()) {
         return Error{decoded.error().kind, path, {}};
     }
