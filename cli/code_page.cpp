@@ -1,17 +1,11 @@
 #include "code_page.h"
 
-#include <iconv.h>
-#include <memory>
+#include "layout/code_page.h"
 
 namespace cli {
 namespace {
 
 constexpr const char* kUndefined = "\uFFFD";
-
-struct IconvCloser {
-    void operator()(iconv_t cd) const { iconv_close(cd); }
-};
-using Converter = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
 
 // The single code point that `utf8` spells, or nothing when it spells several (a code
 // page may decompose a byte into a letter and a combining mark).
@@ -67,37 +61,17 @@ std::string Visible(const std::string& utf8) {
     return utf8;
 }
 
-// Converts one byte on its own. The state is reset first and flushed last, because
-// some converters (CP1255, CP1258) hold a letter back to see if a mark follows.
-std::optional<std::string> Convert(iconv_t cd, std::uint8_t code) {
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    char in = static_cast<char>(code);
-    char* inPtr = &in;
-    std::size_t inLeft = 1;
-    char out[32];
-    char* outPtr = out;
-    std::size_t outLeft = sizeof out;
-    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
-        iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
-        return std::nullopt;
-    }
-    return std::string(out, static_cast<std::size_t>(outPtr - out));
-}
-
 } // namespace
 
 std::optional<CodePageText> CodePageText::Load(int number) {
-    const std::string name = "CP" + std::to_string(number);
-    Converter cd(iconv_open("UTF-8", name.c_str()));
-    if (cd.get() == reinterpret_cast<iconv_t>(-1)) {
-        cd.release();
+    const std::optional<kbd::CodePageBytes> bytes = kbd::DecodeCodePage(number);
+    if (!bytes) {
         return std::nullopt;
     }
     CodePageText text;
-    for (int code = 0; code < 256; ++code) {
-        const auto converted = Convert(cd.get(), static_cast<std::uint8_t>(code));
-        text.glyphs_[static_cast<std::size_t>(code)] =
-            converted && !converted->empty() ? Visible(*converted) : kUndefined;
+    for (std::size_t code = 0; code < 256; ++code) {
+        const std::string& converted = (*bytes)[code];
+        text.glyphs_[code] = converted.empty() ? kUndefined : Visible(converted);
     }
     return text;
 }
