@@ -1,0 +1,96 @@
+#include "form_driver.h"
+
+#include "layout/keyboard_layout.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+namespace kbd::test {
+
+namespace {
+
+QPoint InWindow(QWidget* form, QWidget* widget) {
+    return widget->mapTo(form, widget->rect().center());
+}
+
+} // namespace
+
+std::unique_ptr<TAllKeysForm> OpenForm() {
+    ResetLayoutDefaults(ProgramLayout());
+    auto form = std::make_unique<TAllKeysForm>();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) {
+        return nullptr;
+    }
+    return form;
+}
+
+QPushButton* Key(QWidget* form, int number) {
+    return form->findChild<QPushButton*>(QStringLiteral("Button%1").arg(number));
+}
+
+QLabel* Cell(QWidget* form, int number) {
+    return form->findChild<QLabel*>(QStringLiteral("Label%1").arg(number));
+}
+
+QLabel* Magnifier(QWidget* form) {
+    return form->findChild<QLabel*>(QStringLiteral("LabelBigLet"));
+}
+
+QRadioButton* Radio(QWidget* form, const char* name) {
+    return form->findChild<QRadioButton*>(QString::fromLatin1(name));
+}
+
+void Hover(QWidget* form, QWidget* widget) {
+    // Qt drops a move to where the mouse already is, and a new window of a test stands
+    // where the last one stood: start each hover from the menu bar.
+    QTest::mouseMove(form->windowHandle(), QPoint(1, 1));
+    QTest::mouseMove(form->windowHandle(), InWindow(form, widget));
+}
+
+DropOutcome DragAndDrop(QWidget* form, QWidget* widget, const QMimeData& data) {
+    // Sent to the window, as the platform does, so that the window itself finds the widget
+    // under the mouse and the toolkit's drop-target rules apply.
+    QWindow* window = form->windowHandle();
+    const QPoint at = InWindow(form, widget);
+    DropOutcome outcome;
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &move);
+    outcome.accepted = enter.isAccepted() && move.isAccepted();
+    if (outcome.accepted) {
+        // A platform delivers the drop only where the last move was accepted.
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &drop);
+        outcome.dropped = drop.isAccepted();
+    } else {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window, &leave);
+    }
+    return outcome;
+}
+
+QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act) {
+    // Polls, because the modal window exists only once the code under test is inside exec().
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && act(modal)) {
+            poll->stop();
+            poll->deleteLater();
+        }
+    });
+    poll->start();
+    return poll;
+}
+
+} // namespace kbd::test

@@ -1,0 +1,45 @@
+// Drives the real main window the way a user would: through its window, at the place of
+// a widget found by object name.
+#pragma once
+
+#include "ui/Allkeys/all_keys_form.h"
+
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class QMimeData;
+class QPushButton;
+class QRadioButton;
+class QLabel;
+class QWidget;
+
+namespace kbd::test {
+
+// A fresh main window over a layout reset to the defaults, shown and exposed.
+std::unique_ptr<TAllKeysForm> OpenForm();
+
+QPushButton* Key(QWidget* form, int number);
+QLabel* Cell(QWidget* form, int number);
+QLabel* Magnifier(QWidget* form);
+QRadioButton* Radio(QWidget* form, const char* name);
+
+// The mouse moves, no button held, to the middle of `widget`.
+void Hover(QWidget* form, QWidget* widget);
+
+struct DropOutcome {
+    bool accepted = false; // the widget under the mouse took the drag
+    bool dropped = false;  // and then the drop
+};
+
+// Drags `data` into the window at the middle of `widget`, moves once, and releases.
+DropOutcome DragAndDrop(QWidget* form, QWidget* widget, const QMimeData& data);
+
+// Offers every modal window that shows up, while the caller blocks in it, to `act` until it
+// returns true. Deleting the returned timer stops the watch.
+QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act);
+
+} // namespace kbd::test
