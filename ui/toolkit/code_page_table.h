@@ -10,7 +10,7 @@ namespace kbd::toolkit {
 
 class CodePageTable {
 public:
-    // Every byte converted through iconv from "CP<number>"; nothing when iconv does not
+    // Every byte as the layout library decodes "CP<number>"; nothing when the system does not
     // know that code page.
     static std::optional<CodePageTable> Load(int number);
 
