@@ -5,16 +5,6 @@
 namespace kbd {
 namespace {
 
-TEST(DefaultLayout, NumericPadDecimalKeyTypesACommaInEveryLayer) {
-    const KeyboardLayout& layout = DefaultLayout();
-    EXPECT_EQ(layout.NormalChar[48], 0x2C);
-    EXPECT_EQ(layout.ShiftChar[48], 0x2C);
-    EXPECT_EQ(layout.AnsiChar[48], 0x2C);
-    EXPECT_EQ(layout.AltGrChar[48], 0x20);
-    EXPECT_EQ(layout.ScanCode[48], 0x53);
-    EXPECT_EQ(layout.VirtualKey[48], 0x6E);
-}
-
 TEST(DefaultLayout, CapsLockActsOnExactlyTheLetterKeys) {
     const char* expected = "0000000000000111111111100011111111100111111100000";
     const KeyboardLayout& layout = DefaultLayout();
@@ -30,15 +20,6 @@ TEST(DefaultLayout, CapsLockActsOnExactlyTheLetterKeys) {
         }
     }
     EXPECT_EQ(count, 26);
-}
-
-TEST(DefaultLayout, AnsiIsNormWithUpperCaseLetters) {
-    const KeyboardLayout& layout = DefaultLayout();
-    for (int i = 0; i < kKeyCount; ++i) {
-        const int normal = layout.NormalChar[i];
-        const int upper = (normal >= 'a' && normal <= 'z') ? normal - 0x20 : normal;
-        EXPECT_EQ(layout.AnsiChar[i], upper) << "key index " << i;
-    }
 }
 
 TEST(DefaultLayout, VirtualKeysAreDistinct) {

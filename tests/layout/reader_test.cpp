@@ -147,14 +147,5 @@ TEST(DecodeKbdImage, RefusesFewerThan688BytesAndKeepsTheLayout) {
     }
 }
 
-TEST(DecodeKbdImage, DecodesOnlyTheFirst688Bytes) {
-    std::vector<std::uint8_t> bytes(2000, 0xFF);
-    const KbdImage image = BuildKbdImage(DefaultLayout());
-    std::copy(image.begin(), image.end(), bytes.begin());
-    KeyboardLayout layout = DefaultLayout();
-    ASSERT_TRUE(DecodeKbdImage(bytes, layout).ok());
-    EXPECT_EQ(layout, Decoded(image));
-}
-
 } // namespace
 } // namespace kbd

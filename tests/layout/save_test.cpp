@@ -40,17 +40,6 @@ TEST(SaveKbdFile, SavingTwiceLeavesOneFileOf688Bytes) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"qz.kbd"});
 }
 
-TEST(SaveKbdFile, RelativePathSavesInTheWorkingFolder) {
-    TempFolder folder;
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
-    const Status status = SaveKbdFile(DefaultLayout(), "plain.kbd");
-    std::filesystem::current_path(previous);
-
-    ASSERT_TRUE(status.ok()) << status.error().message();
-    EXPECT_EQ(ReadBytes(folder.file("plain.kbd")).size(), kImageSize);
-}
-
 TEST(SaveKbdFile, SymbolicLinkKeepsPointingAtItsFile) {
     TempFolder folder;
     std::filesystem::create_directory(folder.path() / "real");
