@@ -145,22 +145,25 @@ void FileMenuTest::cleanup() {
 }
 
 void FileMenuTest::choosersAreSetUpAsDesigned() {
-    auto* open = form_->findChild<toolkit::FileChooser*>(QStringLiteral("OpenDialog1"));
-    auto* save = form_->findChild<toolkit::FileChooser*>(QStringLiteral("SaveDialog1"));
-    QVERIFY(open && save);
-    QCOMPARE(open->windowTitle(), QStringLiteral("Open the .KBD file"));
-    QCOMPARE(open->nameFilters(), QStringList{QStringLiteral("KBD files (*.KBD)")});
-    QCOMPARE(open->fileMode(), QFileDialog::ExistingFile);
-    QCOMPARE(open->fileName(), QString());
-    QCOMPARE(save->windowTitle(), QStringLiteral("Save to KBD file"));
-    QCOMPARE(save->nameFilters(), QStringList{QStringLiteral("KBD fajl (*.KBD)")});
-    QCOMPARE(save->acceptMode(), QFileDialog::AcceptSave);
-    QVERIFY(save->testOption(QFileDialog::DontConfirmOverwrite));
-    QCOMPARE(save->fileName(), QStringLiteral("kbd_qz.kbd"));
-    for (QFileDialog* chooser :
-         {static_cast<QFileDialog*>(open), static_cast<QFileDialog*>(save)}) {
+    auto* openChooser = form_->findChild<toolkit::FileChooser*>(QStringLiteral("OpenDialog1"));
+    auto* saveChooser = form_->findChild<toolkit::FileChooser*>(QStringLiteral("SaveDialog1"));
+    QVERIFY(openChooser && saveChooser);
+    QCOMPARE(openChooser->fileName(), QString());
+    QCOMPARE(saveChooser->fileName(), QStringLiteral("kbd_qz.kbd"));
+    QFileDialog& open = openChooser->dialog();
+    QFileDialog& save = saveChooser->dialog();
+    QCOMPARE(open.objectName(), QStringLiteral("OpenDialog1"));
+    QCOMPARE(open.windowTitle(), QStringLiteral("Open the .KBD file"));
+    QCOMPARE(open.nameFilters(), QStringList{QStringLiteral("KBD files (*.KBD)")});
+    QCOMPARE(open.fileMode(), QFileDialog::ExistingFile);
+    QCOMPARE(save.windowTitle(), QStringLiteral("Save to KBD file"));
+    QCOMPARE(save.nameFilters(), QStringList{QStringLiteral("KBD fajl (*.KBD)")});
+    QCOMPARE(save.acceptMode(), QFileDialog::AcceptSave);
+    QVERIFY(save.testOption(QFileDialog::DontConfirmOverwrite));
+    for (QFileDialog* chooser : {&open, &save}) {
         QVERIFY(chooser->testOption(QFileDialog::DontUseNativeDialog));
         QCOMPARE(chooser->defaultSuffix(), QString());
+        QCOMPARE(chooser->windowModality(), Qt::ApplicationModal);
     }
 }
 
@@ -168,7 +171,8 @@ void FileMenuTest::openChooserListsKbdInAnyCase() {
     for (const char* name : {"a.kbd", "b.KBD", "c.Kbd", "d.txt", "e.kbd.bak"}) {
         Write(folder_->filePath(QString::fromLatin1(name)), "x");
     }
-    auto* open = form_->findChild<QFileDialog*>(QStringLiteral("OpenDialog1"));
+    QFileDialog* open =
+        &form_->findChild<toolkit::FileChooser*>(QStringLiteral("OpenDialog1"))->dialog();
     auto* model = open->findChild<QFileSystemModel*>();
     QVERIFY(model);
     open->setDirectory(folder_->path());

@@ -55,24 +55,27 @@ void TAllKeysForm::CreateMenu() {
 }
 
 void TAllKeysForm::CreateFileDialogs() {
-    OpenDialog1 = new toolkit::FileChooser(this);
+    OpenDialog1 = new toolkit::FileChooser(this, [](QFileDialog& chooser) {
+        chooser.setWindowTitle(QStringLiteral("Open the .KBD file"));
+        chooser.setNameFilter(QStringLiteral("KBD files (*.KBD)"));
+        chooser.setAcceptMode(QFileDialog::AcceptOpen);
+        chooser.setFileMode(QFileDialog::ExistingFile);
+        // A saved file is named in lower case; Linux names are case-sensitive, the filter
+        // must not be.
+        chooser.setFilter(chooser.filter() & ~QDir::CaseSensitive);
+    });
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-    OpenDialog1->setWindowTitle(QStringLiteral("Open the .KBD file"));
-    OpenDialog1->setNameFilter(QStringLiteral("KBD files (*.KBD)"));
-    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    // A saved file is named in lower case; Linux names are case-sensitive, the filter not.
-    OpenDialog1->setFilter(OpenDialog1->filter() & ~QDir::CaseSensitive);
 
-    SaveDialog1 = new toolkit::FileChooser(this);
+    SaveDialog1 = new toolkit::FileChooser(this, [](QFileDialog& chooser) {
+        chooser.setWindowTitle(QStringLiteral("Save to KBD file"));
+        chooser.setNameFilter(QStringLiteral("KBD fajl (*.KBD)"));
+        chooser.setFilter(chooser.filter() & ~QDir::CaseSensitive);
+        chooser.setAcceptMode(QFileDialog::AcceptSave);
+        chooser.setFileMode(QFileDialog::AnyFile);
+        // The writer replaces the file without a question, as it always has.
+        chooser.setOption(QFileDialog::DontConfirmOverwrite);
+    });
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
-    SaveDialog1->setWindowTitle(QStringLiteral("Save to KBD file"));
-    SaveDialog1->setNameFilter(QStringLiteral("KBD fajl (*.KBD)"));
-    SaveDialog1->setFilter(SaveDialog1->filter() & ~QDir::CaseSensitive);
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setFileMode(QFileDialog::AnyFile);
-    // The writer replaces the file without a question, as it always has.
-    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
     SaveDialog1->setFileName(QStringLiteral("kbd_qz.kbd"));
 }
 
