@@ -1,6 +1,8 @@
 #include "messages.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kbd::toolkit {
 
@@ -13,6 +15,8 @@ void ShowMessage(QWidget* parent, const QString& caption, const QString& text) {
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
+    // Some styles decorate OK with a tick; the message keeps to its text and one plain button.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 
