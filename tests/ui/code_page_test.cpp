@@ -1,19 +1,16 @@
 // The code page turns bytes into what the widgets show, and nothing else.
-#include "ui/toolkit/button_caption.h"
 #include "ui/toolkit/code_page.h"
 
 #include <QSignalSpy>
 #include <QStringDecoder>
 #include <QTest>
 
-using kbd::toolkit::ButtonCaption;
 using kbd::toolkit::CodePage;
 using kbd::toolkit::CodePageTable;
 
 class CodePageTest : public QObject {
     Q_OBJECT
 private slots:
-    void startsWithCentralEuropean();
     void readsWindows1250_data();
     void readsWindows1250();
     void agreesWithAnotherConverter();
@@ -21,13 +18,7 @@ private slots:
     void putsLoneCombiningMarkOnACircle();
     void refusesUnknownCodePage();
     void announcesAChange();
-    void doublesAmpersandsForButtons();
 };
-
-void CodePageTest::startsWithCentralEuropean() {
-    const CodePage page;
-    QCOMPARE(page.number(), 1250);
-}
 
 void CodePageTest::readsWindows1250_data() {
     QTest::addColumn<int>("code");
@@ -100,12 +91,6 @@ void CodePageTest::announcesAChange() {
     QVERIFY(page.setNumber(1251));
     QCOMPARE(changes.count(), 1);
     QCOMPARE(page.text(0xA3), QStringLiteral("\u0408")); // Cyrillic Je
-}
-
-void CodePageTest::doublesAmpersandsForButtons() {
-    QCOMPARE(ButtonCaption(QStringLiteral("&")), QStringLiteral("&&"));
-    QCOMPARE(ButtonCaption(QStringLiteral("q")), QStringLiteral("q"));
-    QCOMPARE(ButtonCaption(QString()), QString());
 }
 
 QTEST_GUILESS_MAIN(CodePageTest)

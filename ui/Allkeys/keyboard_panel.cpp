@@ -22,7 +22,6 @@ void TAllKeysForm::CreateKeys(QWidget* client) {
         key->setObjectName(QStringLiteral("Button%1").arg(n));
         key->setGeometry(QRect(QPoint(place.left, place.top), kKeySize));
         key->setAcceptDrops(true);
-        // A click opens the code-assignment dialog, which joins this window later.
         connect(key, &toolkit::ByteButton::hovered, this, [this, key] { ButtNNMove(key); });
         connect(key, &toolkit::ByteButton::dragOver, this,
                 [this, key](QDragMoveEvent* event) { ButtonNNDragOver(key, event); });
