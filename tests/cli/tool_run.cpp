@@ -8,15 +8,10 @@
 #include <iterator>
 #include <sys/wait.h>
 
-void ToolTest::SetUp() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kbdtool-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-}
-
 ToolRun ToolTest::Run(const std::string& args) const {
     // The captures live beside the folder, so Files() counts only what kbdtool made.
-    const std::string out = folder_.string() + ".out", err = folder_.string() + ".err";
+    const std::string out = folder_.path().string() + ".out",
+                      err = folder_.path().string() + ".err";
     const int wait = std::system((KBDTOOL_PATH " >" + out + " 2>" + err + " " + args).c_str());
     ToolRun run{WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, Read(out), Read(err)};
     std::filesystem::remove(out);
@@ -33,25 +28,12 @@ ToolRun ToolTest::Run(const std::vector<std::string>& args) const {
 }
 
 std::string ToolTest::Read(const std::string& name) const {
-    std::ifstream in(folder_ / name, std::ios::binary);
+    std::ifstream in(folder_.path() / name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void ToolTest::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-}
-
-long ToolTest::Files() const {
-    return std::distance(std::filesystem::directory_iterator(folder_), {});
-}
-
-std::vector<std::string> ToolTest::Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    std::ofstream(folder_.path() / name, std::ios::binary) << bytes;
 }
 
 nlohmann::ordered_json DefaultJson() {

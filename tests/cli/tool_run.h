@@ -1,6 +1,8 @@
 // Runs the built kbdtool as a child process inside a temporary folder of its own.
 #pragma once
 
+#include "../layout/temp_folder.h"
+
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,24 +17,21 @@ struct ToolRun {
 
 class ToolTest : public testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     // `args` goes through the shell after the captures, so a test may add its own
     // redirection of standard output.
     ToolRun Run(const std::string& args) const;
     // The same with one argument a word; no argument here needs quoting.
     ToolRun Run(const std::vector<std::string>& args) const;
 
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Path(const std::string& name) const { return folder_.file(name); }
     std::string Read(const std::string& name) const;
     void Write(const std::string& name, const std::string& bytes) const;
     // Lets a test see that no file, partial or temporary, was left behind.
-    long Files() const;
-    std::vector<std::string> Names() const; // sorted
+    long Files() const { return static_cast<long>(Names().size()); }
+    std::vector<std::string> Names() const { return folder_.entries(); } // sorted
 
 private:
-    std::filesystem::path folder_; // a name the shell needs no quotes for
+    kbd::testing::TempFolder folder_; // a name the shell needs no quotes for
 };
 
 // The built-in layout as kbdtool's JSON, fields in the layout's order.
