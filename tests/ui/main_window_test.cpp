@@ -53,7 +53,6 @@ private slots:
     void hasTheCaptionAndAFixedClientArea();
     void placesKeysOnFourLines();
     void placesThePaletteCells();
-    void placesTheLayerSelectorAndMagnifier();
     void createsWidgetsInOrder();
     void tabsThroughKeysThenTheCheckedRadio();
     void usesDesignFontsThatFit();
@@ -62,7 +61,6 @@ private slots:
     void showsEveryLayerOnAllKeys();
     void showsOneAmpersandOnKey8InShift();
     void checkingTheCheckedRadioRunsNothing();
-    void ansiUpperCasesOnlyLetters();
     void hoverShowsTheKeyInTheLayer_data();
     void hoverShowsTheKeyInTheLayer();
     void hoverShowsAmpersandUndoubled();
@@ -138,21 +136,6 @@ void MainWindowTest::placesThePaletteCells() {
         QVERIFY(!cell->acceptDrops());
     }
     QCOMPARE(Cell(form_.get(), 7)->text(), QStringLiteral("&"));
-}
-
-void MainWindowTest::placesTheLayerSelectorAndMagnifier() {
-    QCOMPARE(Radio(form_.get(), "rb_shift")->geometry(), QRect(480, 8, 65, 17));
-    QCOMPARE(Radio(form_.get(), "RB_mala")->geometry(), QRect(480, 24, 65, 33));
-    QCOMPARE(Radio(form_.get(), "rb_altgr")->geometry(), QRect(480, 56, 65, 17));
-    QCOMPARE(Radio(form_.get(), "rb_ansi")->geometry(), QRect(480, 80, 65, 17));
-    QCOMPARE(Radio(form_.get(), "rb_shift")->text(), QStringLiteral("Shift"));
-    QCOMPARE(Radio(form_.get(), "RB_mala")->text(), QStringLiteral("Norm"));
-    QCOMPARE(Radio(form_.get(), "rb_altgr")->text(), QStringLiteral("AltGr"));
-    QCOMPARE(Radio(form_.get(), "rb_ansi")->text(), QStringLiteral("ANSI"));
-    QLabel* big = Magnifier(form_.get());
-    QCOMPARE(big->geometry(), QRect(456, 104, 81, 89));
-    QVERIFY(big->alignment() & Qt::AlignHCenter);
-    QVERIFY(!big->acceptDrops());
 }
 
 void MainWindowTest::createsWidgetsInOrder() {
@@ -268,18 +251,6 @@ void MainWindowTest::checkingTheCheckedRadioRunsNothing() {
     QCOMPARE(Key(form_.get(), 1)->text(), QStringLiteral("`"));
     Radio(form_.get(), "RB_mala")->setChecked(true);
     QCOMPARE(Key(form_.get(), 1)->text(), QStringLiteral("`"));
-}
-
-void MainWindowTest::ansiUpperCasesOnlyLetters() {
-    QStringList norm;
-    for (int n = 1; n <= 49; ++n) {
-        norm << Key(form_.get(), n)->text();
-    }
-    QTest::mouseClick(Radio(form_.get(), "rb_ansi"), Qt::LeftButton);
-    for (int n = 1; n <= 49; ++n) {
-        QCOMPARE(Key(form_.get(), n)->text(), norm[n - 1].toUpper());
-    }
-    QVERIFY(!Radio(form_.get(), "RB_mala")->isChecked());
 }
 
 void MainWindowTest::hoverShowsTheKeyInTheLayer_data() {
