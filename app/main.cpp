@@ -1,7 +1,7 @@
 // The editor starts here. The layout already holds its defaults (static initialisation),
 // so the main window shows them from its creation on.
 #include "layout/keyboard_layout.h"
-#include "ui/Allkeys/all_keys_form.h"
+#include "ui/program_windows.h"
 #include "ui/toolkit/fonts.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     kbd::toolkit::InstallFontSubstitutes();
 
     kbd::ProgramLayout();
-    kbd::TAllKeysForm AllKeysForm;
-    AllKeysForm.show();
+    kbd::ProgramWindows windows;
+    windows.AllKeysForm.show();
     return QApplication::exec();
 }

@@ -32,6 +32,26 @@ std::unique_ptr<TAllKeysForm> OpenForm() {
     return form;
 }
 
+std::unique_ptr<ProgramWindows> OpenProgram() {
+    ResetLayoutDefaults(ProgramLayout());
+    auto windows = std::make_unique<ProgramWindows>();
+    windows->AllKeysForm.show();
+    if (!QTest::qWaitForWindowExposed(&windows->AllKeysForm)) {
+        return nullptr;
+    }
+    return windows;
+}
+
+QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act) {
+    return WhenModalShows([act = std::move(act)](QWidget* modal) {
+        if (act) {
+            act(modal);
+        }
+        modal->close();
+        return true;
+    });
+}
+
 QPushButton* Key(QWidget* form, int number) {
     return form->findChild<QPushButton*>(QStringLiteral("Button%1").arg(number));
 }

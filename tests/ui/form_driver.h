@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/Allkeys/all_keys_form.h"
+#include "ui/program_windows.h"
 
 #include <QPoint>
 #include <QPointer>
@@ -21,6 +22,13 @@ namespace kbd::test {
 
 // A fresh main window over a layout reset to the defaults, shown and exposed.
 std::unique_ptr<TAllKeysForm> OpenForm();
+
+// All five windows over a layout reset to the defaults, the main window shown and exposed.
+std::unique_ptr<ProgramWindows> OpenProgram();
+
+// Closes the next modal window through its frame, as the close box does, after `act` has
+// run on it.
+QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act = {});
 
 QPushButton* Key(QWidget* form, int number);
 QLabel* Cell(QWidget* form, int number);

@@ -5,6 +5,7 @@
 #include "ui/toolkit/fonts.h"
 
 #include <QLayout>
+#include <QPalette>
 #include <QRadioButton>
 
 namespace kbd {
@@ -21,6 +22,11 @@ TAllKeysForm::TAllKeysForm(QWidget* parent) : QMainWindow(parent), codePage_(thi
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(kClientSize);
     client->setFont(toolkit::PixelFont(QStringLiteral("Arial"), kWindowFontPixels, true));
+    // The keys and the cells inherit their text colour from here, as Options, Font sets it.
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    client->setPalette(palette);
     setCentralWidget(client);
 
     // The order of creation is the order of the focus chain: keys first, then the radios.
@@ -30,6 +36,7 @@ TAllKeysForm::TAllKeysForm(QWidget* parent) : QMainWindow(parent), codePage_(thi
     CreateLayerSelector(client);
     CreateMenu();
     CreateFileDialogs();
+    CreateFontDialog();
 
     // A single fixed border: the window is exactly its menu bar over the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -41,6 +48,14 @@ TAllKeysForm::TAllKeysForm(QWidget* parent) : QMainWindow(parent), codePage_(thi
 void TAllKeysForm::FormCreate() {
     LayerMode = LayerNorm;
     radios_[1]->setChecked(true); // fires RB_malaClick, which shows the Norm layer
+    KeysFont = toolkit::DisplayFont{};
+    BigFont = toolkit::DisplayFont{};
+}
+
+void TAllKeysForm::ConnectWindows(TOneKeyForm* oneKeyForm, QWidget* pomoc, QWidget* formAbout) {
+    OneKeyForm_ = oneKeyForm;
+    Pomoc_ = pomoc;
+    form_about_ = formAbout;
 }
 
 } // namespace kbd

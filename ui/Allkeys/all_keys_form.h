@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/toolkit/code_page.h"
+#include "ui/toolkit/display_font.h"
 
 #include <QMainWindow>
 #include <array>
@@ -16,14 +17,21 @@ namespace kbd::toolkit {
 class ByteButton;
 class ByteLabel;
 class FileChooser;
+class FontChooser;
 } // namespace kbd::toolkit
 
 namespace kbd {
+
+class TOneKeyForm;
 
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TAllKeysForm(QWidget* parent = nullptr);
+
+    // The windows created after this one, which its commands open. The main window is
+    // created first and must not reach them before this call.
+    void ConnectWindows(TOneKeyForm* oneKeyForm, QWidget* pomoc, QWidget* formAbout);
 
     // The layer the keys show and the palette edits: 1 Shift, 2 Norm, 3 AltGr, 4 ANSI.
     int layerMode() const { return LayerMode; }
@@ -47,6 +55,18 @@ public:
     void OpenKBD1Click();
     void SaveKBD1Click();
     void Kraj1Click();
+    void Font2Click();
+    // Everything Font2Click does after the chooser has closed, confirmed or not.
+    void ApplyChooserFont();
+    void Kakokoristiti1Click();
+    void Oprogramu1Click();
+
+    // The code-assignment flow for key `number` 1..49: preset the dialog, run it modally,
+    // store what it holds, re-caption the keys.
+    void EditKey(int number);
+    // The two halves of EditKey around the modal wait, for key index 0..48.
+    void PresetKeyDialog(int index);
+    void StoreKeyDialog(int index);
 
 private:
     void CreatePalette(QWidget* client);
@@ -55,13 +75,16 @@ private:
     void CreateLayerSelector(QWidget* client);
     void CreateMenu();
     void CreateFileDialogs();
+    void CreateFontDialog();
     void FormCreate();
+    void ApplyKeysFont();
 
     void ButtNNMove(toolkit::ByteButton* sender);
     void LablNNMMove(toolkit::ByteLabel* sender);
     void LablNNMouseDown(toolkit::ByteLabel* sender);
     void ButtonNNDragOver(toolkit::ByteButton* sender, QDragMoveEvent* event);
     void ButtonNNDragDrop(toolkit::ByteButton* sender, QDropEvent* event);
+    void ButtonNNClick(toolkit::ByteButton* sender);
 
     toolkit::CodePage codePage_;
     int LayerMode = 0;
@@ -71,6 +94,13 @@ private:
     std::array<QRadioButton*, 4> radios_{};
     toolkit::FileChooser* OpenDialog1 = nullptr;
     toolkit::FileChooser* SaveDialog1 = nullptr;
+    toolkit::FontChooser* FontDialog1 = nullptr;
+    // Given every attribute by Options, Font before they are first applied.
+    toolkit::DisplayFont KeysFont;
+    toolkit::DisplayFont BigFont;
+    TOneKeyForm* OneKeyForm_ = nullptr;
+    QWidget* Pomoc_ = nullptr;
+    QWidget* form_about_ = nullptr;
 };
 
 } // namespace kbd

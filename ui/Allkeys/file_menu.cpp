@@ -1,4 +1,4 @@
-// The File menu: opening and saving KBD files, and leaving the program.
+// The File menu's commands: opening and saving KBD files, and leaving the program.
 #include "all_keys_form.h"
 #include "layout/keyboard_layout.h"
 #include "layout/reader.h"
@@ -6,21 +6,12 @@
 #include "ui/toolkit/file_chooser.h"
 #include "ui/toolkit/messages.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
-#include <QMenuBar>
 
 namespace kbd {
 
 namespace {
-
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(QString::fromLatin1(name));
-    return item;
-}
 
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -38,21 +29,6 @@ QString SaveFailureText(const QString& path, const Error& error) {
 }
 
 } // namespace
-
-void TAllKeysForm::CreateMenu() {
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("Fajl1"));
-    QAction* open = AddItem(file, "OpenKBD1", QStringLiteral("&Open .KBD"));
-    QAction* save = AddItem(file, "SaveKBD1", QStringLiteral("&Save .KBD"));
-    file->addSeparator()->setObjectName(QStringLiteral("N1"));
-    QAction* exit = AddItem(file, "Kraj1", QStringLiteral("E&xit"));
-    connect(open, &QAction::triggered, this, &TAllKeysForm::OpenKBD1Click);
-    connect(save, &QAction::triggered, this, &TAllKeysForm::SaveKBD1Click);
-    connect(exit, &QAction::triggered, this, &TAllKeysForm::Kraj1Click);
-    setMenuBar(bar);
-}
 
 void TAllKeysForm::CreateFileDialogs() {
     OpenDialog1 = new toolkit::FileChooser(this, [](QFileDialog& chooser) {

@@ -27,12 +27,16 @@ void TAllKeysForm::CreateKeys(QWidget* client) {
                 [this, key](QDragMoveEvent* event) { ButtonNNDragOver(key, event); });
         connect(key, &toolkit::ByteButton::dropped, this,
                 [this, key](QDropEvent* event) { ButtonNNDragDrop(key, event); });
+        connect(key, &QPushButton::clicked, this, [this, key] { ButtonNNClick(key); });
         keys_[n - 1] = key;
     }
 }
 
 void TAllKeysForm::CreateLayerSelector(QWidget* client) {
     const QFont font = toolkit::PixelFont(QStringLiteral("System"), kRadioFontPixels, true);
+    // Own font and colour: Options, Font changes neither.
+    QPalette black = client->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
     void (TAllKeysForm::*const clicks[])() = {
         &TAllKeysForm::rb_shiftClick, &TAllKeysForm::RB_malaClick, &TAllKeysForm::rb_altgrClick,
         &TAllKeysForm::rb_ansiClick};
@@ -42,6 +46,7 @@ void TAllKeysForm::CreateLayerSelector(QWidget* client) {
         radio->setObjectName(QString::fromLatin1(place.name));
         radio->setGeometry(place.rect);
         radio->setFont(font);
+        radio->setPalette(black);
         radio->setFocusPolicy(Qt::ClickFocus);
         // toggled() fires only on a real change, so checking the checked button runs
         // nothing. The group is one tab stop, reached at its checked button.

@@ -1,0 +1,68 @@
+// Clicking a key: the code-assignment dialog edits all of that key's fields at once.
+#include "all_keys_form.h"
+#include "layout/keyboard_layout.h"
+#include "ui/Onekey/one_key_form.h"
+#include "ui/toolkit/byte_button.h"
+#include "widget_number.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+namespace kbd {
+
+namespace {
+
+// A position outside the list leaves it with no selection.
+void Preselect(QComboBox* list, int position) {
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+// The list's code, or `previous` when it has no selection: a list lacks exactly the codes
+// it cannot show, so closing the dialog untouched must not overwrite such a code.
+std::uint8_t Picked(const QComboBox* list, int first, std::uint8_t previous) {
+    const int p = list->currentIndex();
+    return p < 0 ? previous : static_cast<std::uint8_t>(p + first);
+}
+
+} // namespace
+
+void TAllKeysForm::ButtonNNClick(toolkit::ByteButton* sender) {
+    EditKey(allkeys::WidgetNumber(sender->objectName(), allkeys::kButtonPrefix));
+}
+
+void TAllKeysForm::EditKey(int number) {
+    if (OneKeyForm_ == nullptr || number < 1 || number > kKeyCount) {
+        return;
+    }
+    PresetKeyDialog(number - 1);
+    OneKeyForm_->exec(); // how the dialog was closed does not matter
+    StoreKeyDialog(number - 1);
+    ShowLayer(LayerMode);
+}
+
+void TAllKeysForm::PresetKeyDialog(int index) {
+    const KeyboardLayout& layout = ProgramLayout();
+    const auto i = static_cast<std::size_t>(index);
+    TOneKeyForm& dialog = *OneKeyForm_;
+    Preselect(dialog.Comb_virt, layout.VirtualKey[i] - TOneKeyForm::kFirstVirtual);
+    Preselect(dialog.comb_shift, layout.ShiftChar[i] - TOneKeyForm::kFirstChar);
+    Preselect(dialog.comb_mala, layout.NormalChar[i] - TOneKeyForm::kFirstChar);
+    Preselect(dialog.comb_altgr, layout.AltGrChar[i] - TOneKeyForm::kFirstAltGr);
+    Preselect(dialog.comb_ansi, layout.AnsiChar[i] - TOneKeyForm::kFirstChar);
+    dialog.check_caps->setChecked(layout.CapsAffected[i] == 1);
+}
+
+void TAllKeysForm::StoreKeyDialog(int index) {
+    KeyboardLayout& layout = ProgramLayout();
+    const auto i = static_cast<std::size_t>(index);
+    const TOneKeyForm& dialog = *OneKeyForm_;
+    // The virtual-key list holds every byte, so it always has a selection.
+    layout.VirtualKey[i] = static_cast<std::uint8_t>(dialog.Comb_virt->currentIndex());
+    layout.ShiftChar[i] = Picked(dialog.comb_shift, TOneKeyForm::kFirstChar, layout.ShiftChar[i]);
+    layout.NormalChar[i] = Picked(dialog.comb_mala, TOneKeyForm::kFirstChar, layout.NormalChar[i]);
+    layout.AltGrChar[i] = Picked(dialog.comb_altgr, TOneKeyForm::kFirstAltGr, layout.AltGrChar[i]);
+    layout.AnsiChar[i] = Picked(dialog.comb_ansi, TOneKeyForm::kFirstChar, layout.AnsiChar[i]);
+    layout.CapsAffected[i] = dialog.check_caps->isChecked() ? 1 : 0;
+}
+
+} // namespace kbd

@@ -1,0 +1,75 @@
+// Options, Font: the face and code page in which the keys, the palette, the magnifier and
+// the dialog's character lists draw their bytes. Each group keeps its designed size.
+#include "all_keys_form.h"
+#include "ui/Onekey/one_key_form.h"
+#include "ui/toolkit/byte_label.h"
+#include "ui/toolkit/font_chooser.h"
+
+#include <QPalette>
+
+namespace kbd {
+
+namespace {
+
+constexpr int kKeyPoints = 10;
+constexpr int kBigPoints = 56;
+constexpr int kListPoints = 22;
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void TAllKeysForm::CreateFontDialog() {
+    FontDialog1 = new toolkit::FontChooser(this);
+    FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
+}
+
+void TAllKeysForm::Font2Click() {
+    // Cancelling is not looked at: the chooser's unchanged font is applied all the same.
+    FontDialog1->Execute();
+    ApplyChooserFont();
+}
+
+void TAllKeysForm::ApplyChooserFont() {
+    toolkit::DisplayFont chosen = FontDialog1->font();
+    chosen.setPoints(kKeyPoints);
+    chosen.font.setBold(true);
+    chosen.font.setItalic(false);
+    chosen.font.setUnderline(false);
+    chosen.font.setStrikeOut(false);
+    FontDialog1->setFont(chosen);
+
+    KeysFont = chosen;
+    KeysFont.font.setBold(false);
+
+    // The keys and the cells take the client area's font and colour; the radio buttons and
+    // the magnifier have their own.
+    QWidget* client = centralWidget();
+    client->setFont(chosen.font);
+    SetTextColor(client, chosen.color);
+    if (chosen.codePage != codePage_.number()) {
+        codePage_.setNumber(chosen.codePage);
+    }
+
+    BigFont = chosen;
+    BigFont.setPoints(kBigPoints);
+    LabelBigLet->setFont(BigFont.font);
+    SetTextColor(LabelBigLet, BigFont.color);
+
+    ApplyKeysFont();
+}
+
+void TAllKeysForm::ApplyKeysFont() {
+    KeysFont.setPoints(kListPoints);
+    if (OneKeyForm_ != nullptr) {
+        OneKeyForm_->SetCharListFont(KeysFont);
+    }
+    KeysFont.setPoints(kKeyPoints);
+}
+
+} // namespace kbd

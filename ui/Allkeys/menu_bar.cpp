@@ -1,0 +1,59 @@
+// The menu bar. No item has a shortcut key: the access letters are the way in.
+#include "all_keys_form.h"
+#include "ui/toolkit/show_modeless.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kbd {
+
+namespace {
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+template <typename Handler>
+QAction* AddItem(TAllKeysForm* form, QMenu* menu, const char* name, const QString& caption,
+                 Handler handler) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    QObject::connect(item, &QAction::triggered, form, handler);
+    return item;
+}
+
+} // namespace
+
+void TAllKeysForm::CreateMenu() {
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* file = AddMenu(bar, "Fajl1", QStringLiteral("&File"));
+    AddItem(this, file, "OpenKBD1", QStringLiteral("&Open .KBD"), &TAllKeysForm::OpenKBD1Click);
+    AddItem(this, file, "SaveKBD1", QStringLiteral("&Save .KBD"), &TAllKeysForm::SaveKBD1Click);
+    file->addSeparator()->setObjectName(QStringLiteral("N1"));
+    AddItem(this, file, "Kraj1", QStringLiteral("E&xit"), &TAllKeysForm::Kraj1Click);
+
+    QMenu* options = AddMenu(bar, "Font1", QStringLiteral("&Options"));
+    AddItem(this, options, "Font2", QStringLiteral("&Font"), &TAllKeysForm::Font2Click);
+
+    QMenu* help = AddMenu(bar, "Help1", QStringLiteral("&Help"));
+    AddItem(this, help, "Kakokoristiti1", QStringLiteral("&Topics"),
+            &TAllKeysForm::Kakokoristiti1Click);
+    AddItem(this, help, "Oprogramu1", QStringLiteral("&About"), &TAllKeysForm::Oprogramu1Click);
+
+    setMenuBar(bar);
+}
+
+void TAllKeysForm::Kakokoristiti1Click() {
+    toolkit::ShowModeless(Pomoc_);
+}
+
+void TAllKeysForm::Oprogramu1Click() {
+    toolkit::ShowModeless(form_about_);
+}
+
+} // namespace kbd

@@ -1,0 +1,53 @@
+// The "Code Assignment" dialog: one key's virtual-key code, its four characters and its
+// Caps-Lock flag. It holds no copy of the key; the main window presets its widgets, runs
+// it and reads them back, so whatever the widgets show when it closes is what is stored.
+#pragma once
+
+#include "ui/toolkit/code_page.h"
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+
+namespace kbd {
+
+namespace toolkit {
+struct DisplayFont;
+}
+
+class TOneKeyForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOneKeyForm(QWidget* parent = nullptr);
+
+    // The lists' first entries stand for these codes: position p is code p + first.
+    static constexpr int kFirstVirtual = 0;
+    static constexpr int kFirstChar = 33;
+    static constexpr int kFirstAltGr = 32;
+
+    QComboBox* Comb_virt = nullptr;
+    QComboBox* comb_shift = nullptr;
+    QComboBox* comb_mala = nullptr;
+    QComboBox* comb_altgr = nullptr;
+    QComboBox* comb_ansi = nullptr;
+    QCheckBox* check_caps = nullptr;
+
+    // Gives the four character lists `font`: its face, size, style and colour, and the
+    // code page in which their entries are read. No entry and no selection changes.
+    void SetCharListFont(const toolkit::DisplayFont& font);
+
+    // The code page the character lists show their entries in.
+    const toolkit::CodePage& listCodePage() const { return listCodePage_; }
+
+private:
+    void FormCreate();
+    void RenderCharLists();
+
+    toolkit::CodePage listCodePage_;
+    std::array<QLabel*, 5> labels_{};
+};
+
+} // namespace kbd

@@ -1,0 +1,26 @@
+// The editor's five windows, created hidden in the order the program has always used:
+// the main window first (it becomes the application's main window, and its creation
+// handler runs before the others exist), then the code-assignment dialog, the help,
+// the about and the details windows.
+#pragma once
+
+#include "ui/Allkeys/all_keys_form.h"
+#include "ui/Onekey/one_key_form.h"
+#include <QDialog>
+
+namespace kbd {
+
+struct ProgramWindows {
+    ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    TAllKeysForm AllKeysForm;
+    TOneKeyForm OneKeyForm;
+    QDialog Pomoc;
+    // Keeps a reference to the details window, created just after it.
+    QDialog form_about;
+    QDialog form_detalji;
+};
+
+} // namespace kbd
