@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kPressesPerClear = 256; // keeps the document small, as a user's would be
+constexpr int kPressesPerClear = 256; // keeps the text as short as a user would type
 constexpr std::uint32_t kNativeA = 30 + kbd::kNativeScanOffset;
 
 QPlainTextEdit* PadText(kbd::TTryPad& pad) {
