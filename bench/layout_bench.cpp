@@ -2,8 +2,11 @@
 // way to do the same amount of work, measured in the same run:
 //   building and decoding an image against a memcpy of 688 bytes;
 //   SaveKbdFile against a bare write + fsync + rename of 688 bytes;
-//   LoadKbdFile against a bare open + read + close of 688 bytes.
+//   LoadKbdFile against a bare open + read + close of 688 bytes;
+//   one press of the try-out pad (key mapping, round trip, byte lookup) against the
+//   memcpy too, and against its own budget of 1 ms.
 #include "layout/reader.h"
+#include "layout/typing.h"
 #include "layout/writer.h"
 
 #include <benchmark/benchmark.h>
@@ -102,6 +105,21 @@ void BM_LoadKbdFile(benchmark::State& state) {
     }
 }
 
+// The work of one press in the pad, on a layout that changes between presses as an
+// edit would, so nothing can be carried from one press to the next.
+void BM_PadPress(benchmark::State& state) {
+    kbd::KeyboardLayout layout = kbd::DefaultLayout();
+    constexpr std::uint32_t kNativeA = 30 + kbd::kNativeScanOffset;
+    std::uint8_t edit = 0;
+    for (auto _ : state) {
+        layout.AltGrChar[26] = ++edit;
+        benchmark::DoNotOptimize(layout);
+        const std::optional<int> key = kbd::KeyForNativeScanCode(layout, kNativeA);
+        const kbd::Typed typed = kbd::TypeKey(kbd::ReadBack(layout), *key, {false, true, false});
+        benchmark::DoNotOptimize(typed);
+    }
+}
+
 BENCHMARK(BM_Memcpy688);
 BENCHMARK(BM_BuildKbdImage);
 BENCHMARK(BM_DecodeKbdImage);
@@ -109,6 +127,7 @@ BENCHMARK(BM_PosixWriteFsyncRename)->MinTime(1.0);
 BENCHMARK(BM_SaveKbdFile)->MinTime(1.0);
 BENCHMARK(BM_PosixOpenReadClose);
 BENCHMARK(BM_LoadKbdFile);
+BENCHMARK(BM_PadPress);
 
 // Keeps every run's time per iteration, so the ratios can be printed after the table.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -128,6 +147,8 @@ public:
         Ratio("BM_DecodeKbdImage", "BM_Memcpy688", 20);
         Ratio("BM_SaveKbdFile/min_time:1.000", "BM_PosixWriteFsyncRename/min_time:1.000", 1.5);
         Ratio("BM_LoadKbdFile", "BM_PosixOpenReadClose", 1.5);
+        Ratio("BM_PadPress", "BM_Memcpy688", 50);
+        Budget("BM_PadPress", 1e6);
     }
 
 private:
@@ -140,6 +161,15 @@ private:
         const double ratio = a->second / b->second;
         std::printf("  %-32s %7.2f x %-26s [%4.1f x] %s\n", name.c_str(), ratio, base.c_str(),
                     target, ratio <= target ? "ok" : "OVER");
+    }
+
+    void Budget(const std::string& name, double nanos) const {
+        const auto a = nanos_.find(name);
+        if (a == nanos_.end()) {
+            return;
+        }
+        std::printf("  %-32s %10.3f us of a budget of %.0f us %s\n", name.c_str(), a->second / 1e3,
+                    nanos / 1e3, a->second <= nanos ? "ok" : "OVER");
     }
 
     std::map<std::string, double> nanos_;

@@ -1,0 +1,97 @@
+// One press in the try-out pad window, from the key event to the character in the text
+// area and the status line, beside the bare insertion of one character into the same text
+// area, measured in the same run. The budget of a press is 1 ms.
+#include "layout/typing.h"
+#include "ui/Tryout/try_pad.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kPressesPerClear = 256; // keeps the text as short as a user would type
+constexpr std::uint32_t kNativeA = 30 + kbd::kNativeScanOffset;
+
+QPlainTextEdit* PadText(kbd::TTryPad& pad) {
+    return pad.findChild<QPlainTextEdit*>(QStringLiteral("PadText"));
+}
+
+void ClearEvery(benchmark::State& state, QPlainTextEdit* text, int& presses) {
+    if (++presses % kPressesPerClear == 0) {
+        state.PauseTiming();
+        text->clear();
+        state.ResumeTiming();
+    }
+}
+
+void BM_InsertOneCharacter(benchmark::State& state) {
+    const kbd::toolkit::CodePage codePage;
+    kbd::TTryPad pad(codePage);
+    QPlainTextEdit* text = PadText(pad);
+    int presses = 0;
+    for (auto _ : state) {
+        text->insertPlainText(QStringLiteral("a"));
+        ClearEvery(state, text, presses);
+    }
+}
+
+void BM_PadWidgetPress(benchmark::State& state) {
+    const kbd::toolkit::CodePage codePage;
+    kbd::TTryPad pad(codePage);
+    QPlainTextEdit* text = PadText(pad);
+    int presses = 0;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, kNativeA, 0, 0,
+                        QStringLiteral("a"));
+        QApplication::sendEvent(text, &press);
+        ClearEvery(state, text, presses);
+    }
+}
+
+BENCHMARK(BM_InsertOneCharacter);
+BENCHMARK(BM_PadWidgetPress);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (!run.error_occurred) {
+                (run.benchmark_name() == "BM_PadWidgetPress" ? press_ : insert_) =
+                    run.GetAdjustedRealTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void PrintRatios() const {
+        if (press_ <= 0 || insert_ <= 0) {
+            return;
+        }
+        std::printf("\nBM_PadWidgetPress %.2f x BM_InsertOneCharacter; %.3f us of a budget of "
+                    "1000 us %s\n",
+                    press_ / insert_, press_ / 1e3, press_ <= 1e6 ? "ok" : "OVER");
+    }
+
+private:
+    double press_ = 0, insert_ = 0;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // No screen needed: the press is measured, not its painting.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}

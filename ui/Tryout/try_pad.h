@@ -1,0 +1,45 @@
+// "Try layout": a text area in which the physical keyboard types what Windows 95 would
+// type with the layout being edited, read back from the file the editor would save now.
+// One window for the whole run; closing it only hides it.
+#pragma once
+
+#include "layout/typing.h"
+#include "ui/toolkit/code_page.h"
+
+#include <QWidget>
+#include <optional>
+
+class QCheckBox;
+class QKeyEvent;
+class QLabel;
+class QPlainTextEdit;
+
+namespace kbd {
+
+class TTryPad : public QWidget {
+    Q_OBJECT
+public:
+    // Shows the typed bytes through `codePage`, which must outlive the pad; a later change
+    // of code page reaches the presses that follow it.
+    explicit TTryPad(const toolkit::CodePage& codePage, QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The key index a press of the text area types with, or nothing for a press the text
+    // area edits with as usual.
+    std::optional<int> PadKey(const QKeyEvent& event) const;
+    bool AltGrHeld(const QKeyEvent& event) const;
+    bool KeyPress(const QKeyEvent& event);
+    void TypeWith(int keyIndex, Modifiers modifiers);
+
+    const toolkit::CodePage& codePage_;
+    QPlainTextEdit* text_ = nullptr;
+    QCheckBox* capsLock_ = nullptr;
+    QLabel* lastKey_ = nullptr;
+    // The right Alt key by its own scan code: desktops give it different key symbols.
+    bool rightAltDown_ = false;
+};
+
+} // namespace kbd
