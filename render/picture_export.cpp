@@ -1,4 +1,5 @@
 // Turning the picture into the bytes of a file, and the file onto disk.
+#include "code_page_name.h"
 #include "layout/atomic_file.h"
 #include "layout_picture.h"
 
@@ -48,6 +49,8 @@ std::optional<QByteArray> Svg(const Drawing& drawing) {
     svg.setSize(PictureSize().toSize());
     svg.setViewBox(QRectF(QPointF(), PictureSize()));
     svg.setTitle(drawing.title());
+    svg.setDescription(drawing.style.face + QStringLiteral(", ") +
+                       CodePageCaption(drawing.table.number()));
     if (!drawing.paint(svg, QRectF(QPointF(), PictureSize()))) {
         return std::nullopt;
     }
