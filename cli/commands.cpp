@@ -4,8 +4,11 @@
 #include "key_table.h"
 #include "layout/reader.h"
 #include "layout/writer.h"
+#include "render/layout_picture.h"
 #include "text_file.h"
 
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <iostream>
 
 namespace cli {
@@ -81,6 +84,31 @@ ExitStatus CheckFile(const std::string& kbdFile) {
         return ExitRefused;
     }
     return PrintAll(kbdFile + ": the editor would open this file\n");
+}
+
+ExitStatus WritePicture(const std::string& kbdFile, const std::string& out, int codePage) {
+    const QString target = QString::fromStdString(out);
+    if (!kbd::render::PictureFormatOf(target)) {
+        return Refuse(out + ": not a picture format kbdtool writes (use .svg, .pdf or .png)");
+    }
+    const auto layout = Open(kbdFile);
+    if (!layout) {
+        return ExitRefused;
+    }
+    // Fonts need a GUI application, though nothing is shown: the offscreen platform lets
+    // this run over ssh and in scripts, and QT_QPA_PLATFORM still wins when set.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int argc = 1;
+    char name[] = "kbdtool";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+    kbd::render::PictureStyle style;
+    style.codePage = codePage;
+    style.title = QFileInfo(QString::fromStdString(kbdFile)).fileName();
+    const auto failed = kbd::render::ExportLayoutPicture(*layout, style, target);
+    return failed ? Refuse(failed->toStdString()) : ExitOk;
 }
 
 } // namespace cli

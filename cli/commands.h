@@ -1,4 +1,4 @@
-// The five kbdtool commands. Each returns the process exit status and reports any
+// The kbdtool commands. Each returns the process exit status and reports any
 // refusal on standard error; none writes a file unless it has succeeded in full.
 #pragma once
 
@@ -16,5 +16,7 @@ ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::strin
 ExitStatus ImportJson(const std::string& jsonFile, const std::string& out);
 ExitStatus ShowTable(const std::string& kbdFile, const CodePageText& text);
 ExitStatus CheckFile(const std::string& kbdFile);
+// The picture format follows the extension of `out`; any other is a refused output.
+ExitStatus WritePicture(const std::string& kbdFile, const std::string& out, int codePage);
 
 } // namespace cli

@@ -19,6 +19,10 @@ constexpr const char* kUsage =
     "                                         code page N (default 1250)\n"
     "  kbdtool check FILE.kbd                 exit 0 when the editor would open FILE,\n"
     "                                         else say why it would not\n"
+    "  kbdtool picture FILE.kbd OUT [--codepage N]\n"
+    "                                         a printable picture of the keys; OUT ends in\n"
+    "                                         .svg, .pdf or .png (any other is refused,\n"
+    "                                         status 1)\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
 int UsageError(const std::string& why) {
@@ -49,6 +53,10 @@ int main(int argc, char** argv) {
     showCmd->add_option("--codepage", codePage);
     auto* checkCmd = app.add_subcommand("check");
     checkCmd->add_option("FILE.kbd", in)->required();
+    auto* pictureCmd = app.add_subcommand("picture");
+    pictureCmd->add_option("FILE.kbd", in)->required();
+    pictureCmd->add_option("OUT", out)->required();
+    pictureCmd->add_option("--codepage", codePage);
 
     try {
         app.parse(argc, argv);
@@ -76,6 +84,12 @@ int main(int argc, char** argv) {
             return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
         }
         return cli::ShowTable(in, *text);
+    }
+    if (pictureCmd->parsed()) {
+        if (!cli::CodePageText::Load(codePage)) {
+            return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
+        }
+        return cli::WritePicture(in, out, codePage);
     }
     // require_subcommand(1) leaves check as the one command not handled above.
     return cli::CheckFile(in);

@@ -1,0 +1,224 @@
+#include "layout_picture.h"
+
+#include "code_page_name.h"
+#include "ui/Allkeys/form_geometry.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <array>
+
+namespace kbd::render {
+namespace {
+
+using allkeys::kKeyPlaces;
+using allkeys::kKeySize;
+
+// The window's 25-pixel keys hold one character; three times that holds four, legibly.
+constexpr double kScale = 3;
+constexpr double kMargin = 40;
+constexpr double kHeaderHeight = 56;
+constexpr double kLegendGap = 36;
+constexpr double kLegendHeight = 112;
+constexpr double kFooterGap = 28;
+constexpr double kFooterHeight = 20;
+
+struct Bounds {
+    int left, top, right, bottom;
+};
+
+// The block is placed by its own extent, so the window's left and top borders do not
+// end up as an empty band on paper.
+constexpr Bounds KeyBlockBounds() {
+    Bounds bounds{kKeyPlaces[0].left, kKeyPlaces[0].top, 0, 0};
+    for (const auto& place : kKeyPlaces) {
+        bounds.left = std::min(bounds.left, place.left);
+        bounds.top = std::min(bounds.top, place.top);
+        bounds.right = std::max(bounds.right, place.left + kKeySize.width());
+        bounds.bottom = std::max(bounds.bottom, place.top + kKeySize.height());
+    }
+    return bounds;
+}
+
+constexpr Bounds kBlock = KeyBlockBounds();
+constexpr double kBlockTop = kMargin + kHeaderHeight;
+constexpr double kBlockBottom = kBlockTop + (kBlock.bottom - kBlock.top) * kScale;
+constexpr double kLegendTop = kBlockBottom + kLegendGap;
+constexpr double kFooterTop = kLegendTop + kLegendHeight + kFooterGap;
+constexpr double kWidth = 2 * kMargin + (kBlock.right - kBlock.left) * kScale;
+constexpr double kHeight = kFooterTop + kFooterHeight + kMargin;
+
+constexpr QRgb kInk = 0x000000;
+constexpr QRgb kAltGrInk = 0x1a4c9c;
+constexpr QRgb kAnsiInk = 0x7a7a7a;
+constexpr QRgb kCapsInk = 0xb07000;
+constexpr QRgb kKeyFill = 0xf6f6f4;
+constexpr QRgb kCapsFill = 0xfdefc6;
+constexpr QRgb kKeyBorder = 0x505050;
+constexpr QRgb kQuietInk = 0x606060;
+
+struct Corner {
+    LayerMode layer;
+    bool right;
+    bool bottom;
+    QRgb ink;
+    const char* name;
+    const char* meaning;
+};
+
+// In the order the legend explains them.
+constexpr std::array<Corner, 4> kCorners{{
+    {LayerShift, false, false, kInk, "Shift", "with Shift held down"},
+    {LayerNorm, false, true, kInk, "Norm", "no modifier"},
+    {LayerAltGr, true, true, kAltGrInk, "AltGr",
+     "with the right Alt key held down; blank when the key has none"},
+    {LayerAnsi, true, false, kAnsiInk, "ANSI", "the character Windows uses inside for the key"},
+}};
+
+constexpr int kCharacterPixels = 25;
+constexpr double kCornerInset = 3;
+
+QFont Font(const PictureStyle& style, int pixels, bool bold = false) {
+    QFont font(style.face);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QRectF CornerRect(const QRectF& key, const Corner& corner) {
+    const QRectF inner = key.adjusted(kCornerInset, kCornerInset, -kCornerInset, -kCornerInset);
+    const QSizeF half = inner.size() / 2;
+    return QRectF(inner.topLeft() +
+                      QPointF(corner.right ? half.width() : 0, corner.bottom ? half.height() : 0),
+                  half);
+}
+
+QString CornerText(const KeyboardLayout& layout, const Corner& corner, int index,
+                   const toolkit::CodePageTable& table) {
+    const std::uint8_t code = LayerChar(layout, corner.layer, index).value_or(0);
+    // The editor writes a blank AltGr as 0 or 32; a space there is no character to print.
+    if (corner.layer == LayerAltGr && (code == 0 || code == 32)) {
+        return {};
+    }
+    return table.text(code);
+}
+
+void PaintKeyCap(QPainter& painter, const QRectF& key, bool caps) {
+    painter.setPen(QPen(QColor(kKeyBorder), 1.5));
+    painter.setBrush(QColor(caps ? kCapsFill : kKeyFill));
+    painter.drawRoundedRect(key, key.width() * 0.09, key.width() * 0.09);
+}
+
+// A padlock badge astride the top edge, clear of all four characters: the fill alone
+// would vanish on a black-and-white printer.
+void PaintLock(QPainter& painter, const QRectF& key) {
+    const double unit = key.width() / 75;
+    const QPointF centre(key.center().x(), key.top());
+    painter.setPen(QPen(QColor(kKeyBorder), 1.2));
+    painter.setBrush(QColor(kCapsInk));
+    painter.drawEllipse(centre, 9 * unit, 9 * unit);
+    painter.setPen(QPen(Qt::white, 1.5 * unit));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(centre.x() - 2.7 * unit, centre.y() - 5.5 * unit, 5.4 * unit, 7 * unit),
+                    0, 180 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(centre.x() - 4 * unit, centre.y() - 1.5 * unit, 8 * unit, 6 * unit));
+}
+
+void PaintKeys(QPainter& painter, const KeyboardLayout& layout, const PictureStyle& style,
+               const toolkit::CodePageTable& table) {
+    painter.setFont(Font(style, kCharacterPixels));
+    for (int index = 0; index < kKeyCount; ++index) {
+        const auto& place = kKeyPlaces[static_cast<std::size_t>(index)];
+        const QRectF key(kMargin + (place.left - kBlock.left) * kScale,
+                         kBlockTop + (place.top - kBlock.top) * kScale, kKeySize.width() * kScale,
+                         kKeySize.height() * kScale);
+        const bool caps = layout.CapsAffected[static_cast<std::size_t>(index)] != 0;
+        PaintKeyCap(painter, key, caps);
+        if (caps) {
+            PaintLock(painter, key);
+        }
+        for (const Corner& corner : kCorners) {
+            const QString text = CornerText(layout, corner, index, table);
+            if (!text.isEmpty()) {
+                painter.setPen(QColor(corner.ink));
+                painter.drawText(CornerRect(key, corner), Qt::AlignCenter, text);
+            }
+        }
+    }
+}
+
+void PaintLegend(QPainter& painter, const PictureStyle& style) {
+    const QRectF sample(kMargin, kLegendTop, kLegendHeight, kLegendHeight);
+    PaintKeyCap(painter, sample, false);
+    painter.setFont(Font(style, 15, true));
+    for (const Corner& corner : kCorners) {
+        painter.setPen(QColor(corner.ink));
+        painter.drawText(CornerRect(sample, corner), Qt::AlignCenter,
+                         QString::fromLatin1(corner.name));
+    }
+
+    const double lineHeight = kLegendHeight / 4;
+    double y = kLegendTop;
+    for (const Corner& corner : kCorners) {
+        const QRectF line(sample.right() + 24, y, 600, lineHeight);
+        painter.setPen(QColor(corner.ink));
+        painter.setFont(Font(style, 17, true));
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(corner.name));
+        painter.setPen(QColor(kInk));
+        painter.setFont(Font(style, 17));
+        painter.drawText(line.adjusted(70, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromLatin1(corner.meaning));
+        y += lineHeight;
+    }
+
+    const QRectF capsKey(kWidth - kMargin - 380, kLegendTop, 75, 75);
+    PaintKeyCap(painter, capsKey, true);
+    PaintLock(painter, capsKey);
+    painter.setPen(QColor(kInk));
+    painter.setFont(Font(style, 17));
+    painter.drawText(QRectF(capsKey.right() + 18, capsKey.top(), 290, capsKey.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                     QStringLiteral("Caps Lock affects the key: with it on, the key types "
+                                    "its Shift character"));
+}
+
+void PaintFooter(QPainter& painter, const PictureStyle& style, int codePage) {
+    painter.setPen(QPen(QColor(kQuietInk), 0.8));
+    painter.drawLine(QPointF(kMargin, kFooterTop - 8), QPointF(kWidth - kMargin, kFooterTop - 8));
+    painter.setFont(Font(style, 15));
+    painter.drawText(QRectF(kMargin, kFooterTop, kWidth - 2 * kMargin, kFooterHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     style.face + QStringLiteral(" \u00B7 ") + CodePageCaption(codePage));
+}
+
+} // namespace
+
+QSizeF PictureSize() {
+    return {kWidth, kHeight};
+}
+
+void PaintLayoutPicture(QPainter& painter, const QRectF& target, const KeyboardLayout& layout,
+                        const PictureStyle& style, const toolkit::CodePageTable& table) {
+    painter.save();
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const double scale = std::min(target.width() / kWidth, target.height() / kHeight);
+    painter.translate(target.center() - QPointF(kWidth, kHeight) * scale / 2);
+    painter.scale(scale, scale);
+
+    if (!style.title.isEmpty()) {
+        painter.setPen(QColor(kInk));
+        painter.setFont(Font(style, 28, true));
+        painter.drawText(QRectF(kMargin, kMargin, kWidth - 2 * kMargin, kHeaderHeight - 16),
+                         Qt::AlignLeft | Qt::AlignVCenter, style.title);
+    }
+    PaintKeys(painter, layout, style, table);
+    PaintLegend(painter, style);
+    PaintFooter(painter, style, table.number());
+    painter.restore();
+}
+
+} // namespace kbd::render
