@@ -1,9 +1,10 @@
-// The five kbdtool commands. Each returns the process exit status and reports any
+// The six kbdtool commands. Each returns the process exit status and reports any
 // refusal on standard error; none writes a file unless it has succeeded in full.
 #pragma once
 
 #include "code_page.h"
 #include "exit_status.h"
+#include "layout/layout_check.h"
 
 #include <optional>
 #include <string>
@@ -16,5 +17,7 @@ ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::strin
 ExitStatus ImportJson(const std::string& jsonFile, const std::string& out);
 ExitStatus ShowTable(const std::string& kbdFile, const CodePageText& text);
 ExitStatus CheckFile(const std::string& kbdFile);
+// One line a finding, or "no findings"; ExitRefused when a finding loses data.
+ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePageFacts& facts);
 
 } // namespace cli

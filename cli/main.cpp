@@ -2,6 +2,7 @@
 // Arguments are parsed here; every command lives in commands.cpp.
 
 #include "commands.h"
+#include "ui/toolkit/code_page_facts.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -19,6 +20,11 @@ constexpr const char* kUsage =
     "                                         code page N (default 1250)\n"
     "  kbdtool check FILE.kbd                 exit 0 when the editor would open FILE,\n"
     "                                         else say why it would not\n"
+    "  kbdtool lint FILE.kbd [--codepage N]   what FILE's layout loses when saved and read\n"
+    "                                         back, and what types oddly in code page N:\n"
+    "                                         one line a finding (\"key 27 AltGr: loses\n"
+    "                                         data: ...\", \"key 14: warning: ...\"), or\n"
+    "                                         \"no findings\"; exit 1 when one loses data\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
 int UsageError(const std::string& why) {
@@ -49,6 +55,9 @@ int main(int argc, char** argv) {
     showCmd->add_option("--codepage", codePage);
     auto* checkCmd = app.add_subcommand("check");
     checkCmd->add_option("FILE.kbd", in)->required();
+    auto* lintCmd = app.add_subcommand("lint");
+    lintCmd->add_option("FILE.kbd", in)->required();
+    lintCmd->add_option("--codepage", codePage);
 
     try {
         app.parse(argc, argv);
@@ -76,6 +85,13 @@ int main(int argc, char** argv) {
             return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
         }
         return cli::ShowTable(in, *text);
+    }
+    if (lintCmd->parsed()) {
+        const auto facts = kbd::toolkit::FactsFor(codePage);
+        if (!facts) {
+            return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
+        }
+        return cli::LintFile(in, *facts);
     }
     // require_subcommand(1) leaves check as the one command not handled above.
     return cli::CheckFile(in);

@@ -55,10 +55,12 @@ void CheckSharedCode(const KeyboardLayout& layout, int i, int first, const KeyRe
     const unsigned code = layout.VirtualKey[i];
     const bool altGr = AltGrWritten(layout, i);
     const bool caps = layout.CapsAffected[i] != 0;
+    // Even with nothing to move yet, this key cannot hold either: a file read back cannot
+    // tell which of the keys with one code they belonged to, so the loss may be done.
     if (!altGr && !caps) {
-        report.add(0, Severity::Warning,
-                   "shares virtual-key code 0x%02X with key %d: an AltGr character or Caps-Lock "
-                   "flag given to this key would be read into key %d",
+        report.add(0, Severity::LosesData,
+                   "shares virtual-key code 0x%02X with key %d, so it cannot keep an AltGr "
+                   "character or Caps-Lock flag: a file gives both to key %d",
                    code, first + 1, first + 1);
         return;
     }

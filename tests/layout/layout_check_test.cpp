@@ -2,6 +2,7 @@
 #include "layout/reader.h"
 #include "layout/writer.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -71,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
             {{27, 0, kLoses, "its Caps-Lock flag moves to key 12"}}},
         Row{"shared code with nothing to move",
             [](KeyboardLayout& l) { l.VirtualKey[35] = l.VirtualKey[0]; },
-            {{36, 0, kWarn, "with key 1: an AltGr character"}}},
+            {{36, 0, kLoses, "with key 1, so it cannot keep an AltGr character"}}},
         Row{"AltGr below the space",
             [](KeyboardLayout& l) { l.AltGrChar[0] = 0x1B; },
             {{1, 3, kLoses, "0x1B is below the space"}}},
@@ -115,12 +116,13 @@ INSTANTIATE_TEST_SUITE_P(
              {5, 1, kWarn, "Shift"},
              {5, 3, kLoses, "AltGr"},
              {5, 4, kWarn, "ANSI"},
-             {48, 0, kWarn, "with key 47"}}}),
+             {48, 0, kLoses, "with key 47"}}}),
     [](const testing::TestParamInfo<Row>& info) { return "row" + std::to_string(info.index); });
 
-// Whatever the check calls a loss is what a save and a reload change, and nothing else:
-// a few keys of the default layout changed at random, codes drawn from a narrow range so
-// that keys often share one.
+// Whatever a save and a reload change, the check calls a loss, and nothing else but a
+// shared code, which may have lost its key's data in an earlier save: one key of the
+// default layout changed at random, codes drawn from a narrow range so that keys often
+// share one.
 TEST(CheckLayout, LosesDataExactlyWhenAReloadChangesTheLayout) {
     std::mt19937 random(4711);
     std::uniform_int_distribution<int> key(0, kKeyCount - 1), byte(0, 255), code(0, 0x60);
@@ -149,9 +151,12 @@ TEST(CheckLayout, LosesDataExactlyWhenAReloadChangesTheLayout) {
             same.AltGrChar[i] = same.AltGrChar[i] == 32 ? 0 : same.AltGrChar[i];
             same.CapsAffected[i] = same.CapsAffected[i] != 0;
         }
-        const bool loses = LosesData(CheckLayout(layout, AsciiLetterFacts()));
-        ASSERT_EQ(loses, reloaded != same) << "round " << round;
-        losing += loses;
+        const std::vector<Finding> found = CheckLayout(layout, AsciiLetterFacts());
+        const bool shared = std::any_of(found.begin(), found.end(), [](const Finding& f) {
+            return f.text.starts_with("shares");
+        });
+        ASSERT_EQ(LosesData(found), reloaded != same || shared) << "round " << round;
+        losing += reloaded != same;
     }
     // Both answers came up often enough to mean something.
     EXPECT_GT(losing, 100);
