@@ -6,21 +6,16 @@
 #include <QString>
 
 namespace kbd::toolkit {
+namespace {
 
-std::optional<CodePageFacts> FactsFor(int codePage) {
-    const auto decoded = DecodeCodePage(codePage);
-    if (!decoded) {
-        return std::nullopt;
-    }
-    std::array<QString, 256> texts;
+// `texts` holds an empty string where the code page defines no character.
+CodePageFacts Facts(const std::array<QString, 256>& texts) {
     QHash<QString, std::uint8_t> byteOf;
     CodePageFacts facts;
+    // Walking down leaves the lowest byte for a character the page has twice.
     for (int c = 255; c >= 0; --c) {
-        const std::string& utf8 = (*decoded)[c];
-        texts[c] = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-        facts.defined[c] = !utf8.empty();
+        facts.defined[c] = !texts[c].isEmpty();
         if (facts.defined[c]) {
-            // Walking down leaves the lowest byte for a character the page has twice.
             byteOf.insert(texts[c], static_cast<std::uint8_t>(c));
         }
     }
@@ -33,6 +28,29 @@ std::optional<CodePageFacts> FactsFor(int codePage) {
                              : static_cast<std::uint8_t>(c);
     }
     return facts;
+}
+
+} // namespace
+
+std::optional<CodePageFacts> FactsFor(int codePage) {
+    const auto decoded = DecodeCodePage(codePage);
+    if (!decoded) {
+        return std::nullopt;
+    }
+    std::array<QString, 256> texts;
+    for (std::size_t c = 0; c < texts.size(); ++c) {
+        const std::string& utf8 = (*decoded)[c];
+        texts[c] = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    }
+    return Facts(texts);
+}
+
+CodePageFacts Latin1Facts() {
+    std::array<QString, 256> texts;
+    for (int c = 0; c < 256; ++c) {
+        texts[c] = QString(QChar(static_cast<char16_t>(c)));
+    }
+    return Facts(texts);
 }
 
 } // namespace kbd::toolkit

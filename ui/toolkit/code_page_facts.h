@@ -12,4 +12,7 @@ namespace kbd::toolkit {
 // one byte. Nothing when iconv does not know "CP<codePage>".
 std::optional<CodePageFacts> FactsFor(int codePage);
 
+// ISO 8859-1, for a system without Windows code pages, as CodePageTable::Latin1 reads it.
+CodePageFacts Latin1Facts();
+
 } // namespace kbd::toolkit
