@@ -111,4 +111,27 @@ ExitStatus WritePicture(const std::string& kbdFile, const std::string& out, int 
     return failed ? Refuse(failed->toStdString()) : ExitOk;
 }
 
+ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePageFacts& facts) {
+    const auto layout = Open(kbdFile);
+    if (!layout) {
+        return ExitRefused;
+    }
+    const std::vector<kbd::Finding> findings = kbd::CheckLayout(*layout, facts);
+    // "key 27 AltGr: loses data: ..." or "key 14: warning: ...", so that grep can pick
+    // out a key, a layer or a severity.
+    std::string text = findings.empty() ? "no findings\n" : "";
+    for (const kbd::Finding& finding : findings) {
+        text += "key " + std::to_string(finding.key);
+        if (finding.layer != 0) {
+            text += ' ';
+            text += kbd::LayerName(finding.layer);
+        }
+        text += ": ";
+        text += kbd::SeverityName(finding.severity);
+        text += ": " + finding.text + "\n";
+    }
+    const ExitStatus printed = PrintAll(text);
+    return printed == ExitOk && kbd::LosesData(findings) ? ExitRefused : printed;
+}
+
 } // namespace cli

@@ -4,6 +4,7 @@
 
 #include "code_page.h"
 #include "exit_status.h"
+#include "layout/layout_check.h"
 
 #include <optional>
 #include <string>
@@ -18,5 +19,7 @@ ExitStatus ShowTable(const std::string& kbdFile, const CodePageText& text);
 ExitStatus CheckFile(const std::string& kbdFile);
 // The picture format follows the extension of `out`; any other is a refused output.
 ExitStatus WritePicture(const std::string& kbdFile, const std::string& out, int codePage);
+// One line a finding, or "no findings"; ExitRefused when a finding loses data.
+ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePageFacts& facts);
 
 } // namespace cli

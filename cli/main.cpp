@@ -2,6 +2,7 @@
 // Arguments are parsed here; every command lives in commands.cpp.
 
 #include "commands.h"
+#include "ui/toolkit/code_page_facts.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -23,6 +24,11 @@ constexpr const char* kUsage =
     "                                         a printable picture of the keys; OUT ends in\n"
     "                                         .svg, .pdf or .png (any other is refused,\n"
     "                                         status 1)\n"
+    "  kbdtool lint FILE.kbd [--codepage N]   what FILE's layout loses when saved and read\n"
+    "                                         back, and what types oddly in code page N:\n"
+    "                                         one line a finding (\"key 27 AltGr: loses\n"
+    "                                         data: ...\", \"key 14: warning: ...\"), or\n"
+    "                                         \"no findings\"; exit 1 when one loses data\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
 int UsageError(const std::string& why) {
@@ -57,6 +63,9 @@ int main(int argc, char** argv) {
     pictureCmd->add_option("FILE.kbd", in)->required();
     pictureCmd->add_option("OUT", out)->required();
     pictureCmd->add_option("--codepage", codePage);
+    auto* lintCmd = app.add_subcommand("lint");
+    lintCmd->add_option("FILE.kbd", in)->required();
+    lintCmd->add_option("--codepage", codePage);
 
     try {
         app.parse(argc, argv);
@@ -90,6 +99,13 @@ int main(int argc, char** argv) {
             return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
         }
         return cli::WritePicture(in, out, codePage);
+    }
+    if (lintCmd->parsed()) {
+        const auto facts = kbd::toolkit::FactsFor(codePage);
+        if (!facts) {
+            return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
+        }
+        return cli::LintFile(in, *facts);
     }
     // require_subcommand(1) leaves check as the one command not handled above.
     return cli::CheckFile(in);

@@ -108,7 +108,7 @@ TEST_P(RefusedFile, IsReportedWithTheEditorsReasonAndNoOutput) {
     const std::string file = Path(GetParam().name);
     const std::string why = std::string(kbd::describe(GetParam().kind)) + ": " + file;
     // Export is tried both to standard output and to a file that must not appear.
-    for (const std::string command : {"check", "show", "export", "export to file"}) {
+    for (const std::string command : {"check", "show", "lint", "export", "export to file"}) {
         const ToolRun run = command == "export to file"
                                 ? Run("export " + file + " " + Path("out.json"))
                                 : Run(command + " " + file);
@@ -147,6 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, WrongUsage,
                          testing::Values("", "frobnicate", "default", "default a.kbd b.kbd",
                                          "export", "import l.json", "check --x f.kbd",
                                          "show f.kbd --codepage", "show f.kbd --codepage abc",
-                                         "show f.kbd --codepage 99"));
+                                         "show f.kbd --codepage 99", "lint", "lint a.kbd b.kbd",
+                                         "lint f.kbd --codepage 99"));
 
 } // namespace

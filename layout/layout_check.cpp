@@ -1,0 +1,201 @@
+#include "layout_check.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+
+namespace kbd {
+namespace {
+
+constexpr std::uint8_t kSpace = 32;
+constexpr std::uint8_t kNoKey = 0xFF;
+
+// The reader hangs every AltGr entry and Caps-Lock bit on the first key with its code, so
+// that key is what each other key with the code is compared to.
+using FirstKeyOfCode = std::array<std::uint8_t, 256>;
+
+FirstKeyOfCode FirstKeys(const KeyboardLayout& layout) {
+    FirstKeyOfCode first;
+    first.fill(kNoKey);
+    for (int i = 0; i < kKeyCount; ++i) {
+        std::uint8_t& slot = first[layout.VirtualKey[i]];
+        if (slot == kNoKey) {
+            slot = static_cast<std::uint8_t>(i);
+        }
+    }
+    return first;
+}
+
+// What the writer puts in the AltGr list; everything else reads back as no character.
+bool AltGrWritten(const KeyboardLayout& layout, int i) {
+    return layout.AltGrChar[i] > kSpace && layout.VirtualKey[i] != 0;
+}
+
+// Adds the findings of one key; the only allocations of the check are the ones it makes.
+class KeyReport {
+public:
+    KeyReport(std::vector<Finding>& out, int index) : out_(out), key_(index + 1) {}
+
+    [[gnu::format(printf, 4, 5)]] void add(int layer, Severity severity, const char* format,
+                                           ...) const {
+        char text[256]; // the longest sentence has about 150 characters
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+        out_.push_back(Finding{key_, layer, severity, text});
+    }
+
+private:
+    std::vector<Finding>& out_;
+    int key_;
+};
+
+void CheckSharedCode(const KeyboardLayout& layout, int i, int first, const KeyReport& report) {
+    const unsigned code = layout.VirtualKey[i];
+    const bool altGr = AltGrWritten(layout, i);
+    const bool caps = layout.CapsAffected[i] != 0;
+    // Even with nothing to move yet, this key cannot hold either: a file read back cannot
+    // tell which of the keys with one code they belonged to, so the loss may be done.
+    if (!altGr && !caps) {
+        report.add(0, Severity::LosesData,
+                   "shares virtual-key code 0x%02X with key %d, so it cannot keep an AltGr "
+                   "character or Caps-Lock flag: a file gives both to key %d",
+                   code, first + 1, first + 1);
+        return;
+    }
+    char altGrPart[96] = "";
+    if (altGr) {
+        std::snprintf(altGrPart, sizeof altGrPart,
+                      "its AltGr character 0x%02X is read into key %d%s", layout.AltGrChar[i],
+                      first + 1, AltGrWritten(layout, first) ? ", over that key's own" : "");
+    }
+    char capsPart[64] = "";
+    if (caps) {
+        if (layout.CapsAffected[first] != 0) {
+            std::snprintf(capsPart, sizeof capsPart, "its Caps-Lock flag is cleared");
+        } else {
+            std::snprintf(capsPart, sizeof capsPart, "its Caps-Lock flag moves to key %d",
+                          first + 1);
+        }
+    }
+    report.add(0, Severity::LosesData,
+               "shares virtual-key code 0x%02X with key %d: on reload %s%s%s", code, first + 1,
+               altGrPart, altGr && caps ? " and " : "", capsPart);
+}
+
+void CheckCaps(const KeyboardLayout& layout, int i, const CodePageFacts& facts,
+               const KeyReport& report) {
+    const std::uint8_t norm = layout.NormalChar[i];
+    const std::uint8_t shift = layout.ShiftChar[i];
+    const bool pair = norm != shift && facts.upper[norm] == shift;
+    if (layout.CapsAffected[i] != 0 && !pair) {
+        report.add(0, Severity::Warning,
+                   "Caps Lock is set, but Norm 0x%02X and Shift 0x%02X are not a lower/upper-case "
+                   "pair: with Caps Lock on the key types its Shift character",
+                   norm, shift);
+    } else if (layout.CapsAffected[i] == 0 && pair) {
+        report.add(0, Severity::Warning,
+                   "Caps Lock is clear, but Norm 0x%02X and Shift 0x%02X are a lower/upper-case "
+                   "pair: with Caps Lock on the key still types 0x%02X",
+                   norm, shift, norm);
+    }
+}
+
+void CheckDefined(std::uint8_t code, int layer, const CodePageFacts& facts,
+                  const KeyReport& report) {
+    if (!facts.defined[code]) {
+        const std::string_view name = LayerName(layer);
+        report.add(layer, Severity::Warning,
+                   "%.*s character 0x%02X is not defined in the current code page",
+                   static_cast<int>(name.size()), name.data(), code);
+    }
+}
+
+void CheckAltGr(const KeyboardLayout& layout, int i, const CodePageFacts& facts,
+                const KeyReport& report) {
+    const std::uint8_t altGr = layout.AltGrChar[i];
+    // 0 and the space are how the editor says "none", and both read back as none.
+    if (altGr == 0 || altGr == kSpace) {
+        return;
+    }
+    if (altGr < kSpace) {
+        report.add(LayerAltGr, Severity::LosesData,
+                   "AltGr character 0x%02X is below the space, so it is not written and the key "
+                   "reads back with no AltGr character",
+                   altGr);
+    } else if (layout.VirtualKey[i] == 0) {
+        report.add(LayerAltGr, Severity::LosesData,
+                   "AltGr character 0x%02X is not written, because the key's virtual-key code is "
+                   "0; the key reads back with no AltGr character",
+                   altGr);
+    } else {
+        CheckDefined(altGr, LayerAltGr, facts, report);
+    }
+}
+
+void CheckAnsi(const KeyboardLayout& layout, int i, const CodePageFacts& facts,
+               const KeyReport& report) {
+    const std::uint8_t ansi = layout.AnsiChar[i];
+    const std::uint8_t norm = layout.NormalChar[i];
+    const std::uint8_t upper = facts.upper[norm];
+    if (!facts.defined[ansi]) {
+        CheckDefined(ansi, LayerAnsi, facts, report);
+    } else if (ansi != norm && ansi != upper) {
+        if (upper != norm) {
+            report.add(LayerAnsi, Severity::Warning,
+                       "ANSI character 0x%02X is neither Norm 0x%02X nor its upper case 0x%02X",
+                       ansi, norm, upper);
+        } else {
+            report.add(LayerAnsi, Severity::Warning,
+                       "ANSI character 0x%02X is not Norm 0x%02X, which has no upper case", ansi,
+                       norm);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePageFacts& facts) {
+    const FirstKeyOfCode first = FirstKeys(layout);
+    std::vector<Finding> out;
+    // Key by key and, within a key, layer by layer, so the list comes out sorted.
+    for (int i = 0; i < kKeyCount; ++i) {
+        const KeyReport report(out, i);
+        if (const int firstKey = first[layout.VirtualKey[i]]; firstKey != i) {
+            CheckSharedCode(layout, i, firstKey, report);
+        }
+        CheckCaps(layout, i, facts, report);
+        CheckDefined(layout.ShiftChar[i], LayerShift, facts, report);
+        CheckDefined(layout.NormalChar[i], LayerNorm, facts, report);
+        CheckAltGr(layout, i, facts, report);
+        CheckAnsi(layout, i, facts, report);
+    }
+    return out;
+}
+
+bool LosesData(const std::vector<Finding>& findings) {
+    return std::any_of(findings.begin(), findings.end(),
+                       [](const Finding& f) { return f.severity == Severity::LosesData; });
+}
+
+std::string_view LayerName(int layer) {
+    switch (layer) {
+    case LayerShift:
+        return "Shift";
+    case LayerNorm:
+        return "Norm";
+    case LayerAltGr:
+        return "AltGr";
+    case LayerAnsi:
+        return "ANSI";
+    default:
+        return "";
+    }
+}
+
+std::string_view SeverityName(Severity severity) {
+    return severity == Severity::LosesData ? "loses data" : "warning";
+}
+
+} // namespace kbd

@@ -1,0 +1,142 @@
+// The check window lists what the layout check finds and tells which key and layer the
+// user picked; the code page facts it reads characters with come from the real system.
+#include "layout/keyboard_layout.h"
+#include "ui/Check/check_form.h"
+#include "ui/toolkit/code_page_facts.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace kbd;
+
+namespace {
+
+// Key 2's AltGr character below the space, key 5's Shift character undefined in CP1250.
+KeyboardLayout TwoFindings() {
+    KeyboardLayout layout = DefaultLayout();
+    layout.AltGrChar[1] = 0x1B;
+    layout.ShiftChar[4] = 0x81;
+    return layout;
+}
+
+} // namespace
+
+class CheckFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readsCasesAndHolesOfTheCodePage_data();
+    void readsCasesAndHolesOfTheCodePage();
+    void passesTheDefaultLayoutInItsCodePage();
+    void refreshListsTheFindings();
+    void pickingARowTellsItsKeyAndLayer();
+    void closingOnlyHides();
+};
+
+void CheckFormTest::readsCasesAndHolesOfTheCodePage_data() {
+    QTest::addColumn<int>("codePage");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("defined");
+    QTest::addColumn<int>("upper");
+    QTest::newRow("ASCII letter") << 1250 << 0x71 << true << 0x51;
+    QTest::newRow("a with ogonek") << 1250 << 0xB9 << true << 0xA5;
+    QTest::newRow("s with caron") << 1250 << 0x9A << true << 0x8A;
+    QTest::newRow("sharp s has no single upper case") << 1250 << 0xDF << true << 0xDF;
+    QTest::newRow("upper case stays") << 1250 << 0x51 << true << 0x51;
+    QTest::newRow("hole") << 1250 << 0x81 << false << 0x81;
+    QTest::newRow("y with diaeresis far away") << 1252 << 0xFF << true << 0x9F;
+    QTest::newRow("micro sign's upper case is not in the page") << 1252 << 0xB5 << true << 0xB5;
+    QTest::newRow("Cyrillic") << 1251 << 0xE0 << true << 0xC0;
+}
+
+void CheckFormTest::readsCasesAndHolesOfTheCodePage() {
+    QFETCH(int, codePage);
+    QFETCH(int, code);
+    QFETCH(bool, defined);
+    QFETCH(int, upper);
+    const auto facts = toolkit::FactsFor(codePage);
+    if (!facts) {
+        QSKIP("iconv lacks the code page");
+    }
+    QCOMPARE(facts->defined[code], defined);
+    QCOMPARE(facts->upper[code], upper);
+}
+
+void CheckFormTest::passesTheDefaultLayoutInItsCodePage() {
+    QVERIFY(!toolkit::FactsFor(99).has_value());
+    const auto facts = toolkit::FactsFor(1250);
+    QVERIFY(facts.has_value());
+    QCOMPARE(CheckLayout(DefaultLayout(), *facts).size(), 0u);
+    QCOMPARE(CheckLayout(DefaultLayout(), toolkit::Latin1Facts()).size(), 0u);
+}
+
+void CheckFormTest::refreshListsTheFindings() {
+    TCheckForm form;
+    auto* rows = form.findChild<QTreeWidget*>(QStringLiteral("Findings"));
+    auto* summary = form.findChild<QLabel*>(QStringLiteral("Summary"));
+    QVERIFY(rows && summary);
+    QSignalSpy picked(&form, &TCheckForm::findingSelected);
+
+    form.refresh(TwoFindings(), 1250);
+    QCOMPARE(rows->topLevelItemCount(), 2);
+    const QTreeWidgetItem* first = rows->topLevelItem(0);
+    QCOMPARE(first->text(0), QStringLiteral("2"));
+    QCOMPARE(first->text(1), QStringLiteral("AltGr"));
+    QCOMPARE(first->text(2), QStringLiteral("Loses data"));
+    QVERIFY(first->text(3).startsWith(QStringLiteral("AltGr character 0x1B is below")));
+    QCOMPARE(rows->topLevelItem(1)->text(2), QStringLiteral("Warning"));
+    QCOMPARE(summary->text(), QStringLiteral("2 findings, 1 losing data"));
+
+    // The hole of CP1250 is a letter in CP1251.
+    form.refresh(TwoFindings(), 1251);
+    QCOMPARE(rows->topLevelItemCount(), 1);
+
+    form.refresh(DefaultLayout(), 1250);
+    QCOMPARE(rows->topLevelItemCount(), 0);
+    QCOMPARE(summary->text(), QStringLiteral("No findings"));
+    QCOMPARE(picked.count(), 0);
+}
+
+void CheckFormTest::pickingARowTellsItsKeyAndLayer() {
+    TCheckForm form;
+    form.refresh(TwoFindings(), 1250);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* rows = form.findChild<QTreeWidget*>(QStringLiteral("Findings"));
+    QSignalSpy picked(&form, &TCheckForm::findingSelected);
+
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                      rows->visualItemRect(rows->topLevelItem(1)).center());
+    QVERIFY(!picked.isEmpty());
+    QCOMPARE(picked.last(), (QList<QVariant>{5, 1}));
+
+    picked.clear();
+    QTest::keyClick(rows, Qt::Key_Up);
+    QCOMPARE(picked.count(), 1);
+    QCOMPARE(picked.last(), (QList<QVariant>{2, 3}));
+
+    // A refresh drops the selection; the same row picked again is news again.
+    form.refresh(TwoFindings(), 1250);
+    picked.clear();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                      rows->visualItemRect(rows->topLevelItem(0)).center());
+    QVERIFY(!picked.isEmpty());
+    QCOMPARE(picked.last(), (QList<QVariant>{2, 3}));
+}
+
+void CheckFormTest::closingOnlyHides() {
+    QWidget owner;
+    QPointer<TCheckForm> form = new TCheckForm(&owner);
+    QVERIFY(form->isWindow());
+    QCOMPARE(form->windowTitle(), QStringLiteral("Check layout"));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QVERIFY(form->close());
+    QCoreApplication::processEvents();
+    QVERIFY(form);
+    QVERIFY(form->isHidden());
+}
+
+QTEST_MAIN(CheckFormTest)
+#include "check_form_test.moc"
