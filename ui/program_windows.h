@@ -4,9 +4,11 @@
 // the about and the details windows.
 #pragma once
 
+#include "ui/About/form_about.h"
 #include "ui/Allkeys/all_keys_form.h"
+#include "ui/Detalji/form_detalji.h"
 #include "ui/Onekey/one_key_form.h"
-#include <QDialog>
+#include "ui/Upomoc/pomoc.h"
 
 namespace kbd {
 
@@ -17,10 +19,10 @@ struct ProgramWindows {
 
     TAllKeysForm AllKeysForm;
     TOneKeyForm OneKeyForm;
-    QDialog Pomoc;
+    TPomoc Pomoc;
     // Keeps a reference to the details window, created just after it.
-    QDialog form_about;
-    QDialog form_detalji;
+    Tform_about form_about{form_detalji};
+    Tform_detalji form_detalji;
 };
 
 } // namespace kbd

@@ -212,6 +212,8 @@ void MainWindowTest::hasTheMenus() {
     }
     QCOMPARE(menus, QStringList({"Fajl1=&File:", "OpenKBD1=&Open .KBD", "SaveKBD1=&Save .KBD",
                                  "N1=", "Kraj1=E&xit", "Font1=&Options:", "Font2=&Font",
+                                 "Tools1=&Tools:", "TryLayout1=&Try layout",
+                                 "CheckLayout1=&Check layout", "ExportPicture1=Export &picture",
                                  "Help1=&Help:", "Kakokoristiti1=&Topics", "Oprogramu1=&About"}));
 }
 

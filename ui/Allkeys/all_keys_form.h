@@ -23,6 +23,8 @@ class FontChooser;
 namespace kbd {
 
 class TOneKeyForm;
+class TTryPad;
+class TCheckForm;
 
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
@@ -60,6 +62,9 @@ public:
     void ApplyChooserFont();
     void Kakokoristiti1Click();
     void Oprogramu1Click();
+    void TryLayoutClick();
+    void CheckLayoutClick();
+    void ExportPictureClick();
 
     // The code-assignment flow for key `number` 1..49: preset the dialog, run it modally,
     // store what it holds, re-caption the keys.
@@ -78,6 +83,10 @@ private:
     void CreateFontDialog();
     void FormCreate();
     void ApplyKeysFont();
+    // Keeps an open check window in step with the layout after an edit.
+    void RefreshCheck();
+    // Selects `layer` and flashes key `key`, for a finding of the check.
+    void PointOutKey(int key, int layer);
 
     void ButtNNMove(toolkit::ByteButton* sender);
     void LablNNMMove(toolkit::ByteLabel* sender);
@@ -101,6 +110,9 @@ private:
     TOneKeyForm* OneKeyForm_ = nullptr;
     QWidget* Pomoc_ = nullptr;
     QWidget* form_about_ = nullptr;
+    TTryPad* TryPad_ = nullptr;
+    TCheckForm* CheckForm_ = nullptr;
+    toolkit::FileChooser* PictureDialog_ = nullptr;
 };
 
 } // namespace kbd

@@ -72,6 +72,7 @@ void TAllKeysForm::ShowLayer(int mode) {
     for (int n = 1; n <= kKeyCount; ++n) {
         keys_[n - 1]->setCode(*LayerChar(ProgramLayout(), mode, n - 1));
     }
+    RefreshCheck();
 }
 
 void TAllKeysForm::rb_shiftClick() {

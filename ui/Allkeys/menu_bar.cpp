@@ -40,6 +40,14 @@ void TAllKeysForm::CreateMenu() {
     QMenu* options = AddMenu(bar, "Font1", QStringLiteral("&Options"));
     AddItem(this, options, "Font2", QStringLiteral("&Font"), &TAllKeysForm::Font2Click);
 
+    QMenu* tools = AddMenu(bar, "Tools1", QStringLiteral("&Tools"));
+    AddItem(this, tools, "TryLayout1", QStringLiteral("&Try layout"),
+            &TAllKeysForm::TryLayoutClick);
+    AddItem(this, tools, "CheckLayout1", QStringLiteral("&Check layout"),
+            &TAllKeysForm::CheckLayoutClick);
+    AddItem(this, tools, "ExportPicture1", QStringLiteral("Export &picture"),
+            &TAllKeysForm::ExportPictureClick);
+
     QMenu* help = AddMenu(bar, "Help1", QStringLiteral("&Help"));
     AddItem(this, help, "Kakokoristiti1", QStringLiteral("&Topics"),
             &TAllKeysForm::Kakokoristiti1Click);

@@ -84,6 +84,7 @@ void TAllKeysForm::ButtonNNDragDrop(toolkit::ByteButton* sender, QDropEvent* eve
     SetLayerChar(ProgramLayout(), LayerMode, index, code);
     sender->setCode(code);
     event->acceptProposedAction();
+    RefreshCheck();
 }
 
 } // namespace kbd

@@ -1,0 +1,241 @@
+// The help, about and details windows, built on their own as the program builds them:
+// details first in memory, so the about window can hold on to it.
+#include "ui/About/form_about.h"
+#include "ui/Detalji/form_detalji.h"
+#include "ui/Upomoc/pomoc.h"
+#include "ui/toolkit/show_modeless.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace kbd;
+
+namespace {
+
+const QStringList kIntroduction{
+    "",
+    "This program generates KBD files for Windows 95.",
+    "",
+    "Windows 95 allows users to select the keyboard layout from thE",
+    "list, but do not allow them to personally configure the layout",
+    "to suit their needs. That does not seem to bother users who",
+    "write only in English. But, many languages use more than",
+    "26 english letters, or even do not use latin alphabet at all.",
+    "For these languages, there are tipically more than one",
+    "character mapping.",
+    "",
+    "If Windows 95 does not provide the mapping you want, here's",
+    "your chance to make it by yourself.",
+};
+
+const QStringList kUsage{
+    "",
+    "The keyboard layouts in Windows 95 are stored in KBD files. Each",
+    "time you install a new layout, Windows 95 inserts a new KBD file",
+    "in WINDOWS\\SYSTEM directory.",
+    "",
+    "The first thing you should do is to find out the name of this KBD",
+    "file. After that, you can design the layout you want using Tavik's",
+    "Keyboard Generator for Windows 95, and put the newly generated",
+    "file in the SYSTEM directory instead of the original one.",
+    "",
+    "After restarting the system, Windows 95 will use the layout",
+    "which you were designed.",
+    "",
+    "Here's how to use the program:",
+    "",
+    "1. Select the font for which you want to make keyboard layout",
+    "   (Options/Font)",
+    "",
+    "2. Using radio buttons, select the mode which you are adjusting",
+    "   (Normal/Shift/AltGr/ANSI).",
+    "",
+    "3. Using drag and drop form the character table in the bottom to",
+    "   the keys change the characters associations.",
+    "",
+    "4. Repeat steps 2 and 3 until all modes are adjusted. AltGr mode",
+    "   allows to assign characters to RightAlt-and-key combinations.",
+    "   ANSI mode sets the table that is used by Windows internally.",
+    "   The rule of the thumb for setting ANSI table is to put",
+    "   uppercase letters from Shift table where it is possible, and",
+    "   unshifted symbols where there are no letters.",
+    "",
+    "5. By mouse-clicking on the appropriate key, check out the",
+    "   Caps-Lock setting and adjust it where needed.",
+    "",
+    "6. Locate the old KBD file that you want to replace with the one",
+    "   you are designing in the WINDOWOWS\\SYSTEM directory. ",
+    "   Rename it so that it does not have the KBD extension anymore.",
+    "   Selecting the File/Save save the new KBD file under the",
+    "   previous name and location of the original file.",
+    "",
+    "7. Restart the system.",
+    "",
+};
+
+QStringList Paragraphs(const QPlainTextEdit* memo) {
+    QStringList lines;
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+        lines.append(block.text());
+    }
+    return lines;
+}
+
+struct InfoWindows {
+    Tform_detalji details;
+    Tform_about about{details};
+    TPomoc help;
+};
+
+} // namespace
+
+class InfoWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { windows_ = std::make_unique<InfoWindows>(); }
+    void cleanup() { windows_.reset(); }
+
+    void helpPagesReadLineByLine_data();
+    void helpPagesReadLineByLine();
+    void helpKeepsItsPageAcrossOk();
+    void onlyTheAdsPageTakesTyping_data();
+    void onlyTheAdsPageTakesTyping();
+    void aboutLeadsToDetailsThenCloses();
+    void aboutButtonStartsOverOnlyOnANewShow();
+    void aboutRaisesDetailsThatAreUp();
+    void detailsOkHides();
+
+private:
+    std::unique_ptr<InfoWindows> windows_;
+};
+
+void InfoWindowsTest::helpPagesReadLineByLine_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("introduction") << 0 << "Introduction"
+                                  << "Memo1" << kIntroduction;
+    QTest::newRow("usage") << 1 << "Using The Program"
+                           << "Memo2" << kUsage;
+}
+
+void InfoWindowsTest::helpPagesReadLineByLine() {
+    QFETCH(int, page);
+    QFETCH(QString, caption);
+    QFETCH(QString, memo);
+    QFETCH(QStringList, lines);
+    TPomoc& help = windows_->help;
+    QCOMPARE(help.TabbedNotebook1->count(), 3);
+    QCOMPARE(help.TabbedNotebook1->tabText(2), QStringLiteral("Ads"));
+    QCOMPARE(help.TabbedNotebook1->tabText(page), caption);
+    auto* box = help.TabbedNotebook1->widget(page)->findChild<QPlainTextEdit*>(memo);
+    QVERIFY(box != nullptr);
+    const QStringList shown = Paragraphs(box);
+    QCOMPARE(shown.size(), lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QCOMPARE(shown[i], lines[i]);
+    }
+}
+
+void InfoWindowsTest::helpKeepsItsPageAcrossOk() {
+    TPomoc& help = windows_->help;
+    toolkit::ShowModeless(&help);
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    QCOMPARE(help.TabbedNotebook1->currentIndex(), 0);
+
+    help.TabbedNotebook1->setCurrentIndex(1);
+    QTest::mouseClick(help.Button1, Qt::LeftButton);
+    QVERIFY(help.isHidden());
+    toolkit::ShowModeless(&help);
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.TabbedNotebook1->currentIndex(), 1);
+}
+
+void InfoWindowsTest::onlyTheAdsPageTakesTyping_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("editable");
+    QTest::newRow("introduction") << 0 << false;
+    QTest::newRow("usage") << 1 << false;
+    QTest::newRow("ads") << 2 << true;
+}
+
+void InfoWindowsTest::onlyTheAdsPageTakesTyping() {
+    QFETCH(int, page);
+    QFETCH(bool, editable);
+    TPomoc& help = windows_->help;
+    toolkit::ShowModeless(&help);
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    help.TabbedNotebook1->setCurrentIndex(page);
+    auto* memo = help.TabbedNotebook1->currentWidget()->findChild<QPlainTextEdit*>();
+    const QString before = memo->toPlainText();
+
+    memo->setFocus();
+    QTest::keyClicks(memo, QStringLiteral("xyz"));
+    QCOMPARE(memo->toPlainText() != before, editable);
+
+    // Typed text stays through a close and a new showing.
+    const QString typed = memo->toPlainText();
+    help.close();
+    toolkit::ShowModeless(&help);
+    QCOMPARE(memo->toPlainText(), typed);
+}
+
+void InfoWindowsTest::aboutLeadsToDetailsThenCloses() {
+    Tform_about& about = windows_->about;
+    toolkit::ShowModeless(&about);
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
+
+    QTest::mouseClick(about.Button2, Qt::LeftButton);
+    QVERIFY(windows_->details.isVisible());
+    QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
+
+    QTest::mouseClick(about.Button2, Qt::LeftButton);
+    QVERIFY(about.isHidden());
+    QVERIFY(windows_->details.isVisible());
+}
+
+void InfoWindowsTest::aboutButtonStartsOverOnlyOnANewShow() {
+    Tform_about& about = windows_->about;
+    toolkit::ShowModeless(&about);
+    QTest::mouseClick(about.Button2, Qt::LeftButton);
+    QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
+
+    // Help, About on the window that is up only raises it.
+    toolkit::ShowModeless(&about);
+    QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
+
+    // The close box hides it; the next showing starts the button over.
+    about.close();
+    QVERIFY(about.isHidden());
+    toolkit::ShowModeless(&about);
+    QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
+}
+
+void InfoWindowsTest::aboutRaisesDetailsThatAreUp() {
+    Tform_detalji& details = windows_->details;
+    Tform_about& about = windows_->about;
+    toolkit::ShowModeless(&details);
+    toolkit::ShowModeless(&about);
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+
+    QTest::mouseClick(about.Button2, Qt::LeftButton);
+    QVERIFY(details.isVisible());
+    QVERIFY(about.isVisible());
+    QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
+}
+
+void InfoWindowsTest::detailsOkHides() {
+    Tform_detalji& details = windows_->details;
+    toolkit::ShowModeless(&details);
+    QVERIFY(details.Memo1->isReadOnly());
+    QTest::mouseClick(details.Button1, Qt::LeftButton);
+    QVERIFY(details.isHidden());
+}
+
+QTEST_MAIN(InfoWindowsTest)
+#include "info_windows_test.moc"

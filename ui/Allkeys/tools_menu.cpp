@@ -1,0 +1,78 @@
+// The Tools menu: trying the layout out as Windows will type it, checking what a save
+// would lose, and a printable picture of the keys. The windows are built on first use.
+#include "all_keys_form.h"
+#include "layout/keyboard_layout.h"
+#include "render/layout_picture.h"
+#include "ui/Check/check_form.h"
+#include "ui/Tryout/try_pad.h"
+#include "ui/toolkit/byte_button.h"
+#include "ui/toolkit/file_chooser.h"
+#include "ui/toolkit/flash.h"
+#include "ui/toolkit/font_chooser.h"
+#include "ui/toolkit/messages.h"
+#include "ui/toolkit/show_modeless.h"
+
+#include <QFileInfo>
+#include <QRadioButton>
+
+namespace kbd {
+
+void TAllKeysForm::TryLayoutClick() {
+    if (TryPad_ == nullptr) {
+        TryPad_ = new TTryPad(codePage_, this);
+    }
+    toolkit::ShowModeless(TryPad_);
+}
+
+void TAllKeysForm::CheckLayoutClick() {
+    if (CheckForm_ == nullptr) {
+        CheckForm_ = new TCheckForm(this);
+        connect(CheckForm_, &TCheckForm::findingSelected, this, &TAllKeysForm::PointOutKey);
+    }
+    CheckForm_->refresh(ProgramLayout(), codePage_.number());
+    toolkit::ShowModeless(CheckForm_);
+}
+
+void TAllKeysForm::RefreshCheck() {
+    if (CheckForm_ != nullptr && CheckForm_->isVisible()) {
+        CheckForm_->refresh(ProgramLayout(), codePage_.number());
+    }
+}
+
+void TAllKeysForm::PointOutKey(int key, int layer) {
+    if (layer >= LayerShift && layer <= LayerAnsi && layer != LayerMode) {
+        radios_[static_cast<std::size_t>(layer - 1)]->setChecked(true);
+    }
+    if (key >= 1 && key <= kKeyCount) {
+        toolkit::Flash(keys_[static_cast<std::size_t>(key - 1)]);
+    }
+}
+
+void TAllKeysForm::ExportPictureClick() {
+    if (PictureDialog_ == nullptr) {
+        PictureDialog_ = new toolkit::FileChooser(this, [](QFileDialog& chooser) {
+            chooser.setWindowTitle(QStringLiteral("Export the layout picture"));
+            chooser.setNameFilters({QStringLiteral("PDF document (*.pdf)"),
+                                    QStringLiteral("SVG picture (*.svg)"),
+                                    QStringLiteral("PNG picture (*.png)")});
+            chooser.setAcceptMode(QFileDialog::AcceptSave);
+            chooser.setFileMode(QFileDialog::AnyFile);
+            chooser.setDefaultSuffix(QStringLiteral("pdf"));
+        });
+        PictureDialog_->setObjectName(QStringLiteral("PictureDialog"));
+        PictureDialog_->setFileName(QStringLiteral("layout.pdf"));
+    }
+    const auto path = PictureDialog_->choose();
+    if (!path) {
+        return;
+    }
+    render::PictureStyle style;
+    style.face = FontDialog1->font().font.family();
+    style.codePage = codePage_.number();
+    style.title = QFileInfo(*path).completeBaseName();
+    if (const auto failed = render::ExportLayoutPicture(ProgramLayout(), style, *path)) {
+        toolkit::ShowMessage(this, QStringLiteral("Error in Exporting"), *failed);
+    }
+}
+
+} // namespace kbd
