@@ -86,8 +86,8 @@ QString SampleText(int codePage) {
     if (!table) {
         return text;
     }
-    text += QLatin1Char(' ');
     for (int first : {0xC0, 0xE0}) {
+        text += QLatin1Char(' ');
         for (int code = first; code < first + 8; ++code) {
             // Points and undefined bytes would only show as placeholders.
             const QString& shown = table->text(static_cast<std::uint8_t>(code));
