@@ -4,7 +4,10 @@
 //   SaveKbdFile against a bare write + fsync + rename of 688 bytes;
 //   LoadKbdFile against a bare open + read + close of 688 bytes;
 //   one press of the try-out pad (key mapping, round trip, byte lookup) against the
-//   memcpy too, and against its own budget of 1 ms.
+//   memcpy too, and against its own budget of 1 ms;
+//   CheckLayout of a clean layout against building its image, and of a layout with
+//   findings on every key against formatting as many sentences into a vector.
+#include "layout/layout_check.h"
 #include "layout/reader.h"
 #include "layout/typing.h"
 #include "layout/writer.h"
@@ -120,6 +123,63 @@ void BM_PadPress(benchmark::State& state) {
     }
 }
 
+// Every byte defined, ASCII letters cased: the default layout passes.
+kbd::CodePageFacts AsciiFacts() {
+    kbd::CodePageFacts facts;
+    for (int c = 0; c < 256; ++c) {
+        facts.defined[c] = true;
+        facts.upper[c] = static_cast<std::uint8_t>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    }
+    return facts;
+}
+
+// Each key after the first shares its code and has an AltGr character below the space,
+// Caps Lock on a digit pair and a stray ANSI character: four findings on 48 keys.
+kbd::KeyboardLayout EveryKeyFlawed() {
+    kbd::KeyboardLayout layout = kbd::DefaultLayout();
+    layout.VirtualKey.fill(0x41);
+    layout.NormalChar.fill('1');
+    layout.ShiftChar.fill('!');
+    layout.AnsiChar.fill('#');
+    layout.AltGrChar.fill(5);
+    layout.CapsAffected.fill(1);
+    return layout;
+}
+
+void BM_CheckCleanLayout(benchmark::State& state) {
+    const kbd::CodePageFacts facts = AsciiFacts();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kbd::CheckLayout(kbd::DefaultLayout(), facts));
+    }
+}
+
+void BM_CheckFlawedLayout(benchmark::State& state) {
+    const kbd::CodePageFacts facts = AsciiFacts();
+    const kbd::KeyboardLayout layout = EveryKeyFlawed();
+    state.counters["findings"] = static_cast<double>(kbd::CheckLayout(layout, facts).size());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kbd::CheckLayout(layout, facts));
+    }
+}
+
+// As many findings as the flawed layout gives, each a formatted sentence of about the
+// same length: the least a check that reports them can do.
+void BM_FormatFindings(benchmark::State& state) {
+    const std::size_t count = kbd::CheckLayout(EveryKeyFlawed(), AsciiFacts()).size();
+    for (auto _ : state) {
+        std::vector<kbd::Finding> out;
+        for (std::size_t i = 0; i < count; ++i) {
+            char text[256];
+            std::snprintf(text, sizeof text,
+                          "AltGr character 0x%02X is below the space, so it is not written and "
+                          "the key reads back with no AltGr character",
+                          static_cast<unsigned>(i % 32));
+            out.push_back(kbd::Finding{static_cast<int>(i), 3, kbd::Severity::Warning, text});
+        }
+        benchmark::DoNotOptimize(out);
+    }
+}
+
 BENCHMARK(BM_Memcpy688);
 BENCHMARK(BM_BuildKbdImage);
 BENCHMARK(BM_DecodeKbdImage);
@@ -128,6 +188,9 @@ BENCHMARK(BM_SaveKbdFile)->MinTime(1.0);
 BENCHMARK(BM_PosixOpenReadClose);
 BENCHMARK(BM_LoadKbdFile);
 BENCHMARK(BM_PadPress);
+BENCHMARK(BM_CheckCleanLayout);
+BENCHMARK(BM_CheckFlawedLayout);
+BENCHMARK(BM_FormatFindings);
 
 // Keeps every run's time per iteration, so the ratios can be printed after the table.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -149,6 +212,9 @@ public:
         Ratio("BM_LoadKbdFile", "BM_PosixOpenReadClose", 1.5);
         Ratio("BM_PadPress", "BM_Memcpy688", 50);
         Budget("BM_PadPress", 1e6);
+        Ratio("BM_CheckCleanLayout", "BM_BuildKbdImage", 3);
+        // A shared code's sentence takes up to three formats.
+        Ratio("BM_CheckFlawedLayout", "BM_FormatFindings", 2);
     }
 
 private:

@@ -31,7 +31,8 @@ bool AltGrWritten(const KeyboardLayout& layout, int i) {
     return layout.AltGrChar[i] > kSpace && layout.VirtualKey[i] != 0;
 }
 
-// Adds the findings of one key; the only allocations of the check are the ones it makes.
+// Adds the findings of one key. Sentences are formatted on the stack, so each finding
+// costs one allocation for its text and nothing else does.
 class KeyReport {
 public:
     KeyReport(std::vector<Finding>& out, int index) : out_(out), key_(index + 1) {}
@@ -41,9 +42,11 @@ public:
         char text[256]; // the longest sentence has about 150 characters
         va_list args;
         va_start(args, format);
-        std::vsnprintf(text, sizeof text, format, args);
+        const int length = std::vsnprintf(text, sizeof text, format, args);
         va_end(args);
-        out_.push_back(Finding{key_, layer, severity, text});
+        const std::size_t size =
+            length < 0 ? 0 : std::min(static_cast<std::size_t>(length), sizeof text - 1);
+        out_.push_back(Finding{key_, layer, severity, std::string(text, size)});
     }
 
 private:

@@ -43,11 +43,9 @@ void CheckFormTest::readsCasesAndHolesOfTheCodePage_data() {
     QTest::newRow("a with ogonek") << 1250 << 0xB9 << true << 0xA5;
     QTest::newRow("s with caron") << 1250 << 0x9A << true << 0x8A;
     QTest::newRow("sharp s has no single upper case") << 1250 << 0xDF << true << 0xDF;
-    QTest::newRow("upper case stays") << 1250 << 0x51 << true << 0x51;
     QTest::newRow("hole") << 1250 << 0x81 << false << 0x81;
     QTest::newRow("y with diaeresis far away") << 1252 << 0xFF << true << 0x9F;
     QTest::newRow("micro sign's upper case is not in the page") << 1252 << 0xB5 << true << 0xB5;
-    QTest::newRow("Cyrillic") << 1251 << 0xE0 << true << 0xC0;
 }
 
 void CheckFormTest::readsCasesAndHolesOfTheCodePage() {
@@ -114,14 +112,6 @@ void CheckFormTest::pickingARowTellsItsKeyAndLayer() {
     picked.clear();
     QTest::keyClick(rows, Qt::Key_Up);
     QCOMPARE(picked.count(), 1);
-    QCOMPARE(picked.last(), (QList<QVariant>{2, 3}));
-
-    // A refresh drops the selection; the same row picked again is news again.
-    form.refresh(TwoFindings(), 1250);
-    picked.clear();
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
-                      rows->visualItemRect(rows->topLevelItem(0)).center());
-    QVERIFY(!picked.isEmpty());
     QCOMPARE(picked.last(), (QList<QVariant>{2, 3}));
 }
 
