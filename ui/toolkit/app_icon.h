@@ -8,7 +8,9 @@
 
 namespace kbd::toolkit {
 
-// The icon for QApplication::setWindowIcon, at the sizes desktops ask for.
+// The icon for QApplication::setWindowIcon, at the sizes desktops ask for. Wayland
+// compositors take the icon from the installed .desktop file instead, found through
+// QGuiApplication::setDesktopFileName(QStringLiteral("kbdgen")).
 QIcon AppIcon();
 
 // The picture scaled to fit `box` with its proportions kept, at `devicePixelRatio`; the

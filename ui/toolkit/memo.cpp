@@ -15,6 +15,9 @@ QPlainTextEdit* NewMemo(QWidget* parent, const char* name, QRect rect, const QFo
     QPalette palette = memo->palette();
     palette.setColor(QPalette::Text, Qt::black);
     memo->setPalette(palette);
+    // The lines of the texts were broken by hand for this width; Qt's default margin of
+    // four pixels a side would wrap the longest of them a word before its end.
+    memo->document()->setDocumentMargin(0);
     memo->setPlainText(lines.join(QLatin1Char('\n')));
     memo->moveCursor(QTextCursor::Start);
     // Read-only boxes keep a text cursor and keyboard scrolling, as the user reads them
