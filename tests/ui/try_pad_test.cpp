@@ -51,8 +51,7 @@ private slots:
     void rightAltIsAltGrWhileHeld();
     void capsLockKeyTogglesTheBox();
     void otherKeysEditAsUsual();
-    void followsAnEditBetweenPresses();
-    void usesTheCurrentCodePage();
+    void followsEditsAndTheCodePageBetweenPresses();
 
 private:
     std::unique_ptr<toolkit::CodePage> codePage_;
@@ -89,8 +88,6 @@ void TryPadTest::typesTheLayer_data() {
         << "Key 3, AltGr: byte 0xA1 (161)";
     QTest::newRow("key without AltGr") << KEY_E << ctrlAlt << false << ""
                                        << "Key 16, AltGr: nothing";
-    QTest::newRow("Caps Lock") << KEY_A << none << true << "A"
-                               << "Key 27, Shift: byte 0x41 (65)";
     QTest::newRow("Caps Lock with Shift") << KEY_A << shift << true << "a"
                                           << "Key 27, Norm: byte 0x61 (97)";
     QTest::newRow("Caps Lock on a digit") << KEY_1 << none << true << "1"
@@ -136,12 +133,9 @@ void TryPadTest::otherKeysEditAsUsual() {
     Press(text_, Letter(KEY_D));
     Press(text_, {KEY_BACKSPACE, Qt::NoModifier, Qt::Key_Backspace});
     QCOMPARE(text_->toPlainText(), QStringLiteral("s "));
-    // Control alone is the text area's: Ctrl+A selects everything.
-    Press(text_, {KEY_A, Qt::ControlModifier, Qt::Key_A, QStringLiteral("\x01")});
-    QCOMPARE(text_->textCursor().selectedText(), QStringLiteral("s "));
 }
 
-void TryPadTest::followsAnEditBetweenPresses() {
+void TryPadTest::followsEditsAndTheCodePageBetweenPresses() {
     Press(text_, Letter(KEY_A));
     ProgramLayout().NormalChar[26] = 0xE8;
     Press(text_, Letter(KEY_A));
@@ -149,15 +143,9 @@ void TryPadTest::followsAnEditBetweenPresses() {
     ProgramLayout().VirtualKey[30] = ProgramLayout().VirtualKey[29];
     ProgramLayout().AltGrChar[30] = 0xC2;
     Press(text_, Letter(KEY_F, Qt::ControlModifier | Qt::AltModifier));
-    QCOMPARE(text_->toPlainText(), QStringLiteral("a\u010D\u00C2"));
-}
-
-void TryPadTest::usesTheCurrentCodePage() {
-    ProgramLayout().NormalChar[26] = 0xC0;
-    Press(text_, Letter(KEY_A));
     QVERIFY(codePage_->setNumber(1251));
     Press(text_, Letter(KEY_A));
-    QCOMPARE(text_->toPlainText(), QStringLiteral("\u0154\u0410"));
+    QCOMPARE(text_->toPlainText(), QStringLiteral("a\u010D\u00C2\u0438"));
 }
 
 QTEST_MAIN(TryPadTest)
