@@ -29,8 +29,7 @@ private slots:
     void readsCasesAndHolesOfTheCodePage_data();
     void readsCasesAndHolesOfTheCodePage();
     void passesTheDefaultLayoutInItsCodePage();
-    void refreshListsTheFindings();
-    void pickingARowTellsItsKeyAndLayer();
+    void listsTheFindingsAndTellsThePickedOne();
     void closingOnlyHides();
 };
 
@@ -66,7 +65,7 @@ void CheckFormTest::passesTheDefaultLayoutInItsCodePage() {
     QVERIFY(CheckLayout(DefaultLayout(), *facts).empty());
 }
 
-void CheckFormTest::refreshListsTheFindings() {
+void CheckFormTest::listsTheFindingsAndTellsThePickedOne() {
     TCheckForm form;
     auto* rows = form.findChild<QTreeWidget*>(QStringLiteral("Findings"));
     auto* summary = form.findChild<QLabel*>(QStringLiteral("Summary"));
@@ -80,34 +79,25 @@ void CheckFormTest::refreshListsTheFindings() {
     QVERIFY(first->text(3).startsWith(QStringLiteral("AltGr character 0x1B is below")));
     QCOMPARE(rows->topLevelItem(1)->text(2), QStringLiteral("Warning"));
     QCOMPARE(summary->text(), QStringLiteral("2 findings, 1 losing data"));
-
-    // The hole of CP1250 is a letter in CP1251.
-    form.refresh(TwoFindings(), 1251);
-    QCOMPARE(rows->topLevelItemCount(), 1);
-
-    form.refresh(DefaultLayout(), 1250);
-    QCOMPARE(rows->topLevelItemCount(), 0);
-    QCOMPARE(summary->text(), QStringLiteral("No findings"));
     QCOMPARE(picked.count(), 0);
-}
 
-void CheckFormTest::pickingARowTellsItsKeyAndLayer() {
-    TCheckForm form;
-    form.refresh(TwoFindings(), 1250);
+    // Picking a row, by mouse or by key, tells its key and layer.
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto* rows = form.findChild<QTreeWidget*>(QStringLiteral("Findings"));
-    QSignalSpy picked(&form, &TCheckForm::findingSelected);
-
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
                       rows->visualItemRect(rows->topLevelItem(1)).center());
     QVERIFY(!picked.isEmpty());
     QCOMPARE(picked.last(), (QList<QVariant>{5, 1}));
-
     picked.clear();
     QTest::keyClick(rows, Qt::Key_Up);
     QCOMPARE(picked.count(), 1);
     QCOMPARE(picked.last(), (QList<QVariant>{2, 3}));
+
+    // The hole of CP1250 is a letter in CP1251.
+    form.refresh(TwoFindings(), 1251);
+    QCOMPARE(rows->topLevelItemCount(), 1);
+    form.refresh(DefaultLayout(), 1250);
+    QCOMPARE(summary->text(), QStringLiteral("No findings"));
 }
 
 void CheckFormTest::closingOnlyHides() {
