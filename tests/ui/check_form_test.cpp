@@ -26,90 +26,84 @@ KeyboardLayout TwoFindings() {
 class CheckFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void readsCasesAndHolesOfTheCodePage_data();
-    void readsCasesAndHolesOfTheCodePage();
-    void passesTheDefaultLayoutInItsCodePage();
-    void listsTheFindingsAndTellsThePickedOne();
-    void closingOnlyHides();
-};
-
-void CheckFormTest::readsCasesAndHolesOfTheCodePage_data() {
-    QTest::addColumn<int>("codePage");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<bool>("defined");
-    QTest::addColumn<int>("upper");
-    QTest::newRow("a with ogonek") << 1250 << 0xB9 << true << 0xA5;
-    QTest::newRow("sharp s has no single upper case") << 1250 << 0xDF << true << 0xDF;
-    QTest::newRow("hole") << 1250 << 0x81 << false << 0x81;
-    QTest::newRow("y with diaeresis far away") << 1252 << 0xFF << true << 0x9F;
-    QTest::newRow("micro sign's upper case is not in the page") << 1252 << 0xB5 << true << 0xB5;
-}
-
-void CheckFormTest::readsCasesAndHolesOfTheCodePage() {
-    QFETCH(int, codePage);
-    QFETCH(int, code);
-    QFETCH(bool, defined);
-    QFETCH(int, upper);
-    const auto facts = toolkit::FactsFor(codePage);
-    if (!facts) {
-        QSKIP("iconv lacks the code page");
+    void readsCasesAndHolesOfTheCodePage_data() {
+        QTest::addColumn<int>("codePage");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("defined");
+        QTest::addColumn<int>("upper");
+        QTest::newRow("a with ogonek") << 1250 << 0xB9 << true << 0xA5;
+        QTest::newRow("sharp s has no single upper case") << 1250 << 0xDF << true << 0xDF;
+        QTest::newRow("hole") << 1250 << 0x81 << false << 0x81;
+        QTest::newRow("y with diaeresis far away") << 1252 << 0xFF << true << 0x9F;
+        QTest::newRow("micro sign's upper case is not in the page") << 1252 << 0xB5 << true << 0xB5;
     }
-    QCOMPARE(facts->defined[code], defined);
-    QCOMPARE(facts->upper[code], upper);
-}
 
-void CheckFormTest::passesTheDefaultLayoutInItsCodePage() {
-    QVERIFY(!toolkit::FactsFor(99).has_value());
-    const auto facts = toolkit::FactsFor(1250);
-    QVERIFY(facts.has_value());
-    QVERIFY(CheckLayout(DefaultLayout(), *facts).empty());
-}
+    void readsCasesAndHolesOfTheCodePage() {
+        QFETCH(int, codePage);
+        QFETCH(int, code);
+        QFETCH(bool, defined);
+        QFETCH(int, upper);
+        const auto facts = toolkit::FactsFor(codePage);
+        if (!facts) {
+            QSKIP("iconv lacks the code page");
+        }
+        QCOMPARE(facts->defined[code], defined);
+        QCOMPARE(facts->upper[code], upper);
+    }
 
-void CheckFormTest::listsTheFindingsAndTellsThePickedOne() {
-    TCheckForm form;
-    auto* rows = form.findChild<QTreeWidget*>(QStringLiteral("Findings"));
-    auto* summary = form.findChild<QLabel*>(QStringLiteral("Summary"));
-    QVERIFY(rows && summary);
-    QSignalSpy picked(&form, &TCheckForm::findingSelected);
+    void passesTheDefaultLayoutInItsCodePage() {
+        QVERIFY(!toolkit::FactsFor(99).has_value());
+        const auto facts = toolkit::FactsFor(1250);
+        QVERIFY(facts.has_value());
+        QVERIFY(CheckLayout(DefaultLayout(), *facts).empty());
+    }
 
-    form.refresh(TwoFindings(), 1250);
-    QCOMPARE(rows->topLevelItemCount(), 2);
-    const QTreeWidgetItem* first = rows->topLevelItem(0);
-    QCOMPARE(first->text(2), QStringLiteral("Loses data"));
-    QVERIFY(first->text(3).startsWith(QStringLiteral("AltGr character 0x1B is below")));
-    QCOMPARE(rows->topLevelItem(1)->text(2), QStringLiteral("Warning"));
-    QCOMPARE(summary->text(), QStringLiteral("2 findings, 1 losing data"));
-    QCOMPARE(picked.count(), 0);
+    void listsTheFindingsAndTellsThePickedOne() {
+        TCheckForm form;
+        auto* rows = form.findChild<QTreeWidget*>(QStringLiteral("Findings"));
+        auto* summary = form.findChild<QLabel*>(QStringLiteral("Summary"));
+        QVERIFY(rows && summary);
+        QSignalSpy picked(&form, &TCheckForm::findingSelected);
 
-    // Picking a row, by mouse or by key, tells its key and layer.
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
-                      rows->visualItemRect(rows->topLevelItem(1)).center());
-    QVERIFY(!picked.isEmpty());
-    QCOMPARE(picked.last(), (QList<QVariant>{5, 1}));
-    picked.clear();
-    QTest::keyClick(rows, Qt::Key_Up);
-    QCOMPARE(picked.count(), 1);
-    QCOMPARE(picked.last(), (QList<QVariant>{2, 3}));
+        form.refresh(TwoFindings(), 1250);
+        QCOMPARE(rows->topLevelItemCount(), 2);
+        const QTreeWidgetItem* first = rows->topLevelItem(0);
+        QCOMPARE(first->text(2), QStringLiteral("Loses data"));
+        QVERIFY(first->text(3).startsWith(QStringLiteral("AltGr character 0x1B is below")));
+        QCOMPARE(rows->topLevelItem(1)->text(2), QStringLiteral("Warning"));
+        QCOMPARE(summary->text(), QStringLiteral("2 findings, 1 losing data"));
+        QCOMPARE(picked.count(), 0);
 
-    // The hole of CP1250 is a letter in CP1251.
-    form.refresh(TwoFindings(), 1251);
-    QCOMPARE(rows->topLevelItemCount(), 1);
-    form.refresh(DefaultLayout(), 1250);
-    QCOMPARE(summary->text(), QStringLiteral("No findings"));
-}
+        // Picking a row, by mouse or by key, tells its key and layer.
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualItemRect(rows->topLevelItem(1)).center());
+        QVERIFY(!picked.isEmpty());
+        QCOMPARE(picked.last(), (QList<QVariant>{5, 1}));
+        picked.clear();
+        QTest::keyClick(rows, Qt::Key_Up);
+        QCOMPARE(picked.count(), 1);
+        QCOMPARE(picked.last(), (QList<QVariant>{2, 3}));
 
-void CheckFormTest::closingOnlyHides() {
-    QWidget owner;
-    QPointer<TCheckForm> form = new TCheckForm(&owner);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-    QVERIFY(form->close());
-    QCoreApplication::processEvents();
-    QVERIFY(form);
-    QVERIFY(form->isHidden());
-}
+        // The hole of CP1250 is a letter in CP1251.
+        form.refresh(TwoFindings(), 1251);
+        QCOMPARE(rows->topLevelItemCount(), 1);
+        form.refresh(DefaultLayout(), 1250);
+        QCOMPARE(summary->text(), QStringLiteral("No findings"));
+    }
+
+    void closingOnlyHides() {
+        QWidget owner;
+        QPointer<TCheckForm> form = new TCheckForm(&owner);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(form->close());
+        QCoreApplication::processEvents();
+        QVERIFY(form);
+        QVERIFY(form->isHidden());
+    }
+};
 
 QTEST_MAIN(CheckFormTest)
 #include "check_form_test.moc"

@@ -89,110 +89,101 @@ private slots:
     void init() { windows_ = std::make_unique<InfoWindows>(); }
     void cleanup() { windows_.reset(); }
 
-    void helpPagesReadLineByLine_data();
-    void helpPagesReadLineByLine();
-    void helpKeepsItsPageAcrossOk();
-    void onlyTheAdsPageTakesTyping_data();
-    void onlyTheAdsPageTakesTyping();
-    void aboutLeadsToDetailsThenCloses_data();
-    void aboutLeadsToDetailsThenCloses();
-    void showingAShownAboutOnlyRaisesIt();
+    void helpPagesReadLineByLine_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("introduction") << 0 << kIntroduction;
+        QTest::newRow("usage") << 1 << kUsage;
+    }
+
+    void helpPagesReadLineByLine() {
+        QFETCH(int, page);
+        QFETCH(QStringList, lines);
+        const QStringList shown = windows_->help.TabbedNotebook1->widget(page)
+                                      ->findChild<QPlainTextEdit*>()
+                                      ->toPlainText()
+                                      .split(QLatin1Char('\n'));
+        QCOMPARE(shown.size(), lines.size());
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QCOMPARE(shown[i], lines[i]);
+        }
+    }
+
+    void helpKeepsItsPageAcrossOk() {
+        TPomoc& help = windows_->help;
+        toolkit::ShowModeless(&help);
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        help.TabbedNotebook1->setCurrentIndex(1);
+        QTest::mouseClick(help.Button1, Qt::LeftButton);
+        QVERIFY(help.isHidden());
+        toolkit::ShowModeless(&help);
+        QCOMPARE(help.TabbedNotebook1->currentIndex(), 1);
+    }
+
+    void onlyTheAdsPageTakesTyping_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("editable");
+        QTest::newRow("introduction") << 0 << false;
+        QTest::newRow("usage") << 1 << false;
+        QTest::newRow("ads") << 2 << true;
+    }
+
+    void onlyTheAdsPageTakesTyping() {
+        QFETCH(int, page);
+        QFETCH(bool, editable);
+        TPomoc& help = windows_->help;
+        toolkit::ShowModeless(&help);
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        help.TabbedNotebook1->setCurrentIndex(page);
+        auto* memo = help.TabbedNotebook1->currentWidget()->findChild<QPlainTextEdit*>();
+        const QString before = memo->toPlainText();
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral("xyz"));
+        QCOMPARE(memo->toPlainText() != before, editable);
+    }
+
+    void aboutLeadsToDetailsThenCloses_data() {
+        QTest::addColumn<bool>("detailsUp");
+        QTest::newRow("details hidden") << false;
+        QTest::newRow("details already up") << true;
+    }
+
+    void aboutLeadsToDetailsThenCloses() {
+        QFETCH(bool, detailsUp);
+        Tform_detalji& details = windows_->details;
+        Tform_about& about = windows_->about;
+        if (detailsUp) {
+            toolkit::ShowModeless(&details);
+        }
+        toolkit::ShowModeless(&about);
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
+        QTest::mouseClick(about.Button2, Qt::LeftButton);
+        QVERIFY(details.isVisible());
+        QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
+        QTest::mouseClick(about.Button2, Qt::LeftButton);
+        QVERIFY(about.isHidden());
+        QVERIFY(details.isVisible());
+        QVERIFY(details.Memo1->isReadOnly());
+        QTest::mouseClick(details.Button1, Qt::LeftButton);
+        QVERIFY(details.isHidden());
+    }
+
+    void showingAShownAboutOnlyRaisesIt() {
+        Tform_about& about = windows_->about;
+        toolkit::ShowModeless(&about);
+        QTest::mouseClick(about.Button2, Qt::LeftButton);
+        toolkit::ShowModeless(&about);
+        QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
+        // The close box hides it; the next showing starts the button over.
+        about.close();
+        toolkit::ShowModeless(&about);
+        QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
+    }
 
 private:
     std::unique_ptr<InfoWindows> windows_;
 };
-
-void InfoWindowsTest::helpPagesReadLineByLine_data() {
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("introduction") << 0 << kIntroduction;
-    QTest::newRow("usage") << 1 << kUsage;
-}
-
-void InfoWindowsTest::helpPagesReadLineByLine() {
-    QFETCH(int, page);
-    QFETCH(QStringList, lines);
-    const QStringList shown = windows_->help.TabbedNotebook1->widget(page)
-                                  ->findChild<QPlainTextEdit*>()
-                                  ->toPlainText()
-                                  .split(QLatin1Char('\n'));
-    QCOMPARE(shown.size(), lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QCOMPARE(shown[i], lines[i]);
-    }
-}
-
-void InfoWindowsTest::helpKeepsItsPageAcrossOk() {
-    TPomoc& help = windows_->help;
-    toolkit::ShowModeless(&help);
-    QVERIFY(QTest::qWaitForWindowExposed(&help));
-    help.TabbedNotebook1->setCurrentIndex(1);
-    QTest::mouseClick(help.Button1, Qt::LeftButton);
-    QVERIFY(help.isHidden());
-    toolkit::ShowModeless(&help);
-    QCOMPARE(help.TabbedNotebook1->currentIndex(), 1);
-}
-
-void InfoWindowsTest::onlyTheAdsPageTakesTyping_data() {
-    QTest::addColumn<int>("page");
-    QTest::addColumn<bool>("editable");
-    QTest::newRow("introduction") << 0 << false;
-    QTest::newRow("usage") << 1 << false;
-    QTest::newRow("ads") << 2 << true;
-}
-
-void InfoWindowsTest::onlyTheAdsPageTakesTyping() {
-    QFETCH(int, page);
-    QFETCH(bool, editable);
-    TPomoc& help = windows_->help;
-    toolkit::ShowModeless(&help);
-    QVERIFY(QTest::qWaitForWindowExposed(&help));
-    help.TabbedNotebook1->setCurrentIndex(page);
-    auto* memo = help.TabbedNotebook1->currentWidget()->findChild<QPlainTextEdit*>();
-    const QString before = memo->toPlainText();
-    memo->setFocus();
-    QTest::keyClicks(memo, QStringLiteral("xyz"));
-    QCOMPARE(memo->toPlainText() != before, editable);
-}
-
-void InfoWindowsTest::aboutLeadsToDetailsThenCloses_data() {
-    QTest::addColumn<bool>("detailsUp");
-    QTest::newRow("details hidden") << false;
-    QTest::newRow("details already up") << true;
-}
-
-void InfoWindowsTest::aboutLeadsToDetailsThenCloses() {
-    QFETCH(bool, detailsUp);
-    Tform_detalji& details = windows_->details;
-    Tform_about& about = windows_->about;
-    if (detailsUp) {
-        toolkit::ShowModeless(&details);
-    }
-    toolkit::ShowModeless(&about);
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
-    QTest::mouseClick(about.Button2, Qt::LeftButton);
-    QVERIFY(details.isVisible());
-    QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
-    QTest::mouseClick(about.Button2, Qt::LeftButton);
-    QVERIFY(about.isHidden());
-    QVERIFY(details.isVisible());
-    QVERIFY(details.Memo1->isReadOnly());
-    QTest::mouseClick(details.Button1, Qt::LeftButton);
-    QVERIFY(details.isHidden());
-}
-
-void InfoWindowsTest::showingAShownAboutOnlyRaisesIt() {
-    Tform_about& about = windows_->about;
-    toolkit::ShowModeless(&about);
-    QTest::mouseClick(about.Button2, Qt::LeftButton);
-    toolkit::ShowModeless(&about);
-    QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
-    // The close box hides it; the next showing starts the button over.
-    about.close();
-    toolkit::ShowModeless(&about);
-    QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
-}
 
 QTEST_MAIN(InfoWindowsTest)
 #include "info_windows_test.moc"
