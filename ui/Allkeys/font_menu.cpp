@@ -62,6 +62,8 @@ void TAllKeysForm::ApplyChooserFont() {
     SetTextColor(LabelBigLet, BigFont.color);
 
     ApplyKeysFont();
+    // Case pairs and undefined characters belong to the code page just chosen.
+    RefreshCheck();
 }
 
 void TAllKeysForm::ApplyKeysFont() {
