@@ -14,10 +14,6 @@ using namespace kbd;
 
 namespace {
 
-constexpr quint32 Native(int evdev) {
-    return static_cast<quint32>(evdev) + 8;
-}
-
 struct Stroke {
     int evdev;
     Qt::KeyboardModifiers held = Qt::NoModifier;
@@ -26,7 +22,8 @@ struct Stroke {
 };
 
 void Send(QWidget* target, QEvent::Type type, const Stroke& s) {
-    QKeyEvent event(type, s.qtKey, s.held, Native(s.evdev), 0, 0, s.hostText);
+    QKeyEvent event(type, s.qtKey, s.held, quint32(s.evdev) + 8 /* X11 scan code */, 0, 0,
+                    s.hostText);
     QApplication::sendEvent(target, &event);
 }
 
