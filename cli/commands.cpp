@@ -74,9 +74,9 @@ ExitStatus ImportJson(const std::string& jsonFile, const std::string& out) {
     return Save(std::get<kbd::KeyboardLayout>(parsed), out);
 }
 
-ExitStatus ShowTable(const std::string& kbdFile, const CodePageText& text) {
+ExitStatus ShowTable(const std::string& kbdFile, const kbd::CodePage& page) {
     const auto layout = Open(kbdFile);
-    return layout ? PrintAll(KeyTable(*layout, text)) : ExitRefused;
+    return layout ? PrintAll(KeyTable(*layout, page)) : ExitRefused;
 }
 
 ExitStatus CheckFile(const std::string& kbdFile) {
@@ -111,12 +111,12 @@ ExitStatus WritePicture(const std::string& kbdFile, const std::string& out, int 
     return failed ? Refuse(failed->toStdString()) : ExitOk;
 }
 
-ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePageFacts& facts) {
+ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePage& page) {
     const auto layout = Open(kbdFile);
     if (!layout) {
         return ExitRefused;
     }
-    const std::vector<kbd::Finding> findings = kbd::CheckLayout(*layout, facts);
+    const std::vector<kbd::Finding> findings = kbd::CheckLayout(*layout, page);
     // "key 27 AltGr: loses data: ..." or "key 14: warning: ...", so that grep can pick
     // out a key, a layer or a severity.
     std::string text = findings.empty() ? "no findings\n" : "";

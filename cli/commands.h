@@ -2,7 +2,7 @@
 // refusal on standard error; none writes a file unless it has succeeded in full.
 #pragma once
 
-#include "code_page.h"
+#include "codepage/code_page.h"
 #include "exit_status.h"
 #include "layout/layout_check.h"
 
@@ -15,11 +15,11 @@ ExitStatus WriteDefault(const std::string& out);
 // Without `out` the JSON goes to standard output.
 ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::string>& out);
 ExitStatus ImportJson(const std::string& jsonFile, const std::string& out);
-ExitStatus ShowTable(const std::string& kbdFile, const CodePageText& text);
+ExitStatus ShowTable(const std::string& kbdFile, const kbd::CodePage& page);
 ExitStatus CheckFile(const std::string& kbdFile);
 // The picture format follows the extension of `out`; any other is a refused output.
 ExitStatus WritePicture(const std::string& kbdFile, const std::string& out, int codePage);
 // One line a finding, or "no findings"; ExitRefused when a finding loses data.
-ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePageFacts& facts);
+ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePage& page);
 
 } // namespace cli

@@ -2,7 +2,7 @@
 // Arguments are parsed here; every command lives in commands.cpp.
 
 #include "commands.h"
-#include "ui/toolkit/code_page_facts.h"
+#include "codepage/code_page.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     std::string in;
     std::string out;
     std::optional<std::string> jsonOut;
-    int codePage = 1250;
+    int codePage = kbd::kDefaultCodePage;
 
     auto* defaultCmd = app.add_subcommand("default");
     defaultCmd->add_option("OUT.kbd", out)->required();
@@ -85,27 +85,20 @@ int main(int argc, char** argv) {
     if (importCmd->parsed()) {
         return cli::ImportJson(in, out);
     }
+    // Looked up before any file is read: a code page iconv lacks is a wrong argument,
+    // whatever the file holds.
+    const auto page = kbd::CodePage::Load(codePage);
+    if (!page) {
+        return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
+    }
     if (showCmd->parsed()) {
-        // Looked up before the file is read: a code page iconv lacks is a wrong
-        // argument, whatever the file holds.
-        const auto text = cli::CodePageText::Load(codePage);
-        if (!text) {
-            return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
-        }
-        return cli::ShowTable(in, *text);
+        return cli::ShowTable(in, *page);
     }
     if (pictureCmd->parsed()) {
-        if (!cli::CodePageText::Load(codePage)) {
-            return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
-        }
         return cli::WritePicture(in, out, codePage);
     }
     if (lintCmd->parsed()) {
-        const auto facts = kbd::toolkit::FactsFor(codePage);
-        if (!facts) {
-            return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
-        }
-        return cli::LintFile(in, *facts);
+        return cli::LintFile(in, *page);
     }
     // require_subcommand(1) leaves check as the one command not handled above.
     return cli::CheckFile(in);

@@ -87,11 +87,11 @@ void CheckSharedCode(const KeyboardLayout& layout, int i, int first, const KeyRe
                altGrPart, altGr && caps ? " and " : "", capsPart);
 }
 
-void CheckCaps(const KeyboardLayout& layout, int i, const CodePageFacts& facts,
+void CheckCaps(const KeyboardLayout& layout, int i, const CodePage& page,
                const KeyReport& report) {
     const std::uint8_t norm = layout.NormalChar[i];
     const std::uint8_t shift = layout.ShiftChar[i];
-    const bool pair = norm != shift && facts.upper[norm] == shift;
+    const bool pair = page.isCasePair(norm, shift);
     if (layout.CapsAffected[i] != 0 && !pair) {
         report.add(0, Severity::Warning,
                    "Caps Lock is set, but Norm 0x%02X and Shift 0x%02X are not a lower/upper-case "
@@ -105,9 +105,9 @@ void CheckCaps(const KeyboardLayout& layout, int i, const CodePageFacts& facts,
     }
 }
 
-void CheckDefined(std::uint8_t code, int layer, const CodePageFacts& facts,
+void CheckDefined(std::uint8_t code, int layer, const CodePage& page,
                   const KeyReport& report) {
-    if (!facts.defined[code]) {
+    if (!page.defined(code)) {
         const std::string_view name = LayerName(layer);
         report.add(layer, Severity::Warning,
                    "%.*s character 0x%02X is not defined in the current code page",
@@ -115,7 +115,7 @@ void CheckDefined(std::uint8_t code, int layer, const CodePageFacts& facts,
     }
 }
 
-void CheckAltGr(const KeyboardLayout& layout, int i, const CodePageFacts& facts,
+void CheckAltGr(const KeyboardLayout& layout, int i, const CodePage& page,
                 const KeyReport& report) {
     const std::uint8_t altGr = layout.AltGrChar[i];
     // 0 and the space are how the editor says "none", and both read back as none.
@@ -133,17 +133,17 @@ void CheckAltGr(const KeyboardLayout& layout, int i, const CodePageFacts& facts,
                    "0; the key reads back with no AltGr character",
                    altGr);
     } else {
-        CheckDefined(altGr, LayerAltGr, facts, report);
+        CheckDefined(altGr, LayerAltGr, page, report);
     }
 }
 
-void CheckAnsi(const KeyboardLayout& layout, int i, const CodePageFacts& facts,
+void CheckAnsi(const KeyboardLayout& layout, int i, const CodePage& page,
                const KeyReport& report) {
     const std::uint8_t ansi = layout.AnsiChar[i];
     const std::uint8_t norm = layout.NormalChar[i];
-    const std::uint8_t upper = facts.upper[norm];
-    if (!facts.defined[ansi]) {
-        CheckDefined(ansi, LayerAnsi, facts, report);
+    const std::uint8_t upper = page.upper(norm);
+    if (!page.defined(ansi)) {
+        CheckDefined(ansi, LayerAnsi, page, report);
     } else if (ansi != norm && ansi != upper) {
         if (upper != norm) {
             report.add(LayerAnsi, Severity::Warning,
@@ -159,7 +159,7 @@ void CheckAnsi(const KeyboardLayout& layout, int i, const CodePageFacts& facts,
 
 } // namespace
 
-std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePageFacts& facts) {
+std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePage& page) {
     const FirstKeyOfCode first = FirstKeys(layout);
     std::vector<Finding> out;
     // Key by key and, within a key, layer by layer, so the list comes out sorted.
@@ -168,11 +168,11 @@ std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePageFac
         if (const int firstKey = first[layout.VirtualKey[i]]; firstKey != i) {
             CheckSharedCode(layout, i, firstKey, report);
         }
-        CheckCaps(layout, i, facts, report);
-        CheckDefined(layout.ShiftChar[i], LayerShift, facts, report);
-        CheckDefined(layout.NormalChar[i], LayerNorm, facts, report);
-        CheckAltGr(layout, i, facts, report);
-        CheckAnsi(layout, i, facts, report);
+        CheckCaps(layout, i, page, report);
+        CheckDefined(layout.ShiftChar[i], LayerShift, page, report);
+        CheckDefined(layout.NormalChar[i], LayerNorm, page, report);
+        CheckAltGr(layout, i, page, report);
+        CheckAnsi(layout, i, page, report);
     }
     return out;
 }

@@ -2,6 +2,7 @@
 // what will look odd to someone typing with it, key by key.
 #pragma once
 
+#include "codepage/code_page.h"
 #include "keyboard_layout.h"
 
 #include <array>
@@ -11,14 +12,6 @@
 #include <vector>
 
 namespace kbd {
-
-// What the check needs to know of a code page; the caller builds it, since reading a code
-// page's letters takes a Unicode library this one does without.
-struct CodePageFacts {
-    std::array<bool, 256> defined{};
-    // upper[c] is the byte of c's upper case in this code page, c itself when none.
-    std::array<std::uint8_t, 256> upper{};
-};
 
 enum class Severity { LosesData, Warning };
 
@@ -30,7 +23,7 @@ struct Finding {
 };
 
 // Every finding, sorted by key and then layer.
-std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePageFacts& facts);
+std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePage& page);
 
 // True when saving would not give back the same layout on reading.
 bool LosesData(const std::vector<Finding>& findings);

@@ -1,7 +1,6 @@
 #include "layout_picture.h"
 
-#include "code_page_name.h"
-#include "ui/Allkeys/form_geometry.h"
+#include "layout/key_places.h"
 
 #include <QColor>
 #include <QFont>
@@ -13,8 +12,6 @@
 namespace kbd::render {
 namespace {
 
-using allkeys::kKeyPlaces;
-using allkeys::kKeySize;
 
 // The window's 25-pixel keys hold one character; three times that holds four, legibly.
 constexpr double kScale = 3;
@@ -36,8 +33,8 @@ constexpr Bounds KeyBlockBounds() {
     for (const auto& place : kKeyPlaces) {
         bounds.left = std::min(bounds.left, place.left);
         bounds.top = std::min(bounds.top, place.top);
-        bounds.right = std::max(bounds.right, place.left + kKeySize.width());
-        bounds.bottom = std::max(bounds.bottom, place.top + kKeySize.height());
+        bounds.right = std::max(bounds.right, place.left + kKeySide);
+        bounds.bottom = std::max(bounds.bottom, place.top + kKeySide);
     }
     return bounds;
 }
@@ -96,13 +93,13 @@ QRectF CornerRect(const QRectF& key, const Corner& corner) {
 }
 
 QString CornerText(const KeyboardLayout& layout, const Corner& corner, int index,
-                   const toolkit::CodePageTable& table) {
+                   const CodePage& page) {
     const std::uint8_t code = LayerChar(layout, corner.layer, index).value_or(0);
     // The editor writes a blank AltGr as 0 or 32; a space there is no character to print.
     if (corner.layer == LayerAltGr && (code == 0 || code == 32)) {
         return {};
     }
-    return table.text(code);
+    return QString::fromStdString(page.shown(code));
 }
 
 void PaintKeyCap(QPainter& painter, const QRectF& key, bool caps) {
@@ -129,20 +126,20 @@ void PaintLock(QPainter& painter, const QRectF& key) {
 }
 
 void PaintKeys(QPainter& painter, const KeyboardLayout& layout, const PictureStyle& style,
-               const toolkit::CodePageTable& table) {
+               const CodePage& page) {
     painter.setFont(Font(style, kCharacterPixels));
     for (int index = 0; index < kKeyCount; ++index) {
         const auto& place = kKeyPlaces[static_cast<std::size_t>(index)];
         const QRectF key(kMargin + (place.left - kBlock.left) * kScale,
-                         kBlockTop + (place.top - kBlock.top) * kScale, kKeySize.width() * kScale,
-                         kKeySize.height() * kScale);
+                         kBlockTop + (place.top - kBlock.top) * kScale, kKeySide * kScale,
+                         kKeySide * kScale);
         const bool caps = layout.CapsAffected[static_cast<std::size_t>(index)] != 0;
         PaintKeyCap(painter, key, caps);
         if (caps) {
             PaintLock(painter, key);
         }
         for (const Corner& corner : kCorners) {
-            const QString text = CornerText(layout, corner, index, table);
+            const QString text = CornerText(layout, corner, index, page);
             if (!text.isEmpty()) {
                 painter.setPen(QColor(corner.ink));
                 painter.drawText(CornerRect(key, corner), Qt::AlignCenter, text);
@@ -192,7 +189,7 @@ void PaintFooter(QPainter& painter, const PictureStyle& style, int codePage) {
     painter.setFont(Font(style, 15));
     painter.drawText(QRectF(kMargin, kFooterTop, kWidth - 2 * kMargin, kFooterHeight),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     style.face + QStringLiteral(" \u00B7 ") + CodePageCaption(codePage));
+                     style.face + QStringLiteral(" \u00B7 ") + QString::fromStdString(CodePageCaption(codePage)));
 }
 
 } // namespace
@@ -202,7 +199,7 @@ QSizeF PictureSize() {
 }
 
 void PaintLayoutPicture(QPainter& painter, const QRectF& target, const KeyboardLayout& layout,
-                        const PictureStyle& style, const toolkit::CodePageTable& table) {
+                        const PictureStyle& style, const CodePage& page) {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     const double scale = std::min(target.width() / kWidth, target.height() / kHeight);
@@ -215,9 +212,9 @@ void PaintLayoutPicture(QPainter& painter, const QRectF& target, const KeyboardL
         painter.drawText(QRectF(kMargin, kMargin, kWidth - 2 * kMargin, kHeaderHeight - 16),
                          Qt::AlignLeft | Qt::AlignVCenter, style.title);
     }
-    PaintKeys(painter, layout, style, table);
+    PaintKeys(painter, layout, style, page);
     PaintLegend(painter, style);
-    PaintFooter(painter, style, table.number());
+    PaintFooter(painter, style, page.number());
     painter.restore();
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "layout/keyboard_layout.h"
-#include "ui/toolkit/code_page_table.h"
+#include "codepage/code_page.h"
 
 #include <QRectF>
 #include <QSizeF>
@@ -17,7 +17,7 @@ namespace kbd::render {
 
 struct PictureStyle {
     QString face = QStringLiteral("Arial");
-    int codePage = 1250;
+    int codePage = kDefaultCodePage;
     QString title; // printed above the keys, e.g. the file name; nothing when empty
 };
 
@@ -25,10 +25,10 @@ struct PictureStyle {
 QSizeF PictureSize();
 
 // Draws the picture as large as fits into `target`, centred, keeping its proportions.
-// The characters read through `table`; the footer names the face of `style` and the
-// code page of `table`.
+// The characters read through `page`; the footer names the face of `style` and
+// that code page.
 void PaintLayoutPicture(QPainter& painter, const QRectF& target, const KeyboardLayout& layout,
-                        const PictureStyle& style, const toolkit::CodePageTable& table);
+                        const PictureStyle& style, const CodePage& page);
 
 enum class PictureFormat { Svg, Pdf, Png };
 

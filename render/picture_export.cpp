@@ -1,5 +1,4 @@
 // Turning the picture into the bytes of a file, and the file onto disk.
-#include "code_page_name.h"
 #include "layout/atomic_file.h"
 #include "layout_picture.h"
 
@@ -27,7 +26,7 @@ constexpr double kPngDotsPerMeter = 96 * kPngScale / 0.0254;
 struct Drawing {
     const KeyboardLayout& layout;
     const PictureStyle& style;
-    const toolkit::CodePageTable& table;
+    const CodePage& page;
 
     QString title() const {
         return style.title.isEmpty() ? QStringLiteral("Keyboard layout") : style.title;
@@ -38,7 +37,7 @@ struct Drawing {
         if (!painter.begin(&device)) {
             return false;
         }
-        PaintLayoutPicture(painter, target, layout, style, table);
+        PaintLayoutPicture(painter, target, layout, style, page);
         return painter.end();
     }
 };
@@ -53,7 +52,7 @@ std::optional<QByteArray> Svg(const Drawing& drawing) {
     svg.setViewBox(QRectF(QPointF(), PictureSize()));
     svg.setTitle(drawing.title());
     svg.setDescription(drawing.style.face + QStringLiteral(", ") +
-                       CodePageCaption(drawing.table.number()));
+                       QString::fromStdString(CodePageCaption(drawing.page.number())));
     if (!drawing.paint(svg, QRectF(QPointF(), PictureSize()))) {
         return std::nullopt;
     }
@@ -120,11 +119,11 @@ std::optional<QString> ExportLayoutPicture(const KeyboardLayout& layout, const P
                               "in .svg, .pdf or .png)")
             .arg(path);
     }
-    const auto table = toolkit::CodePageTable::Load(style.codePage);
-    if (!table) {
+    const auto page = CodePage::Load(style.codePage);
+    if (!page) {
         return QStringLiteral("Code page %1 is not known to this system").arg(style.codePage);
     }
-    const Drawing drawing{layout, style, *table};
+    const Drawing drawing{layout, style, *page};
     const auto bytes = *format == PictureFormat::Svg   ? Svg(drawing)
                        : *format == PictureFormat::Pdf ? Pdf(drawing)
                                                        : Png(drawing);

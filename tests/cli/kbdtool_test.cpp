@@ -81,9 +81,10 @@ TEST_P(ShowGlyph, ReadsTheByteInTheChosenCodePage) {
 INSTANTIATE_TEST_SUITE_P(Cells, ShowGlyph,
                          testing::Values(Glyph{1250, 0xB3, "ł"}, Glyph{1252, 0xB3, "³"},
                                          Glyph{1251, 0xC0, "А"}, Glyph{1250, 0x07, "␇"},
-                                         Glyph{1250, 0x20, "␠"}, Glyph{1250, 0x7F, "␡"},
+                                         Glyph{1250, 0x20, " "}, Glyph{1250, 0x7F, "␡"},
                                          Glyph{1250, 0x81, "\uFFFD"},
-                                         Glyph{1258, 0xCC, "\u25CC\u0300"}));
+                                         Glyph{1258, 0xCC, "\u25CC\u0300"},
+                                         Glyph{1250, 0xA0, "\u00A0"}, Glyph{1250, 0x00, " "}));
 
 struct Refused {
     const char* name;

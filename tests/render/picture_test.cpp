@@ -1,6 +1,5 @@
 #include "../layout/temp_folder.h"
-#include "layout/code_page.h"
-#include "render/code_page_name.h"
+#include "codepage/code_page.h"
 #include "render/layout_picture.h"
 
 #include <QFile>
@@ -43,15 +42,15 @@ class SvgPicture : public testing::TestWithParam<int> {};
 
 TEST_P(SvgPicture, HoldsEveryCharacterOfTheLayoutAsText) {
     const kbd::KeyboardLayout& layout = kbd::DefaultLayout();
-    const auto decoded = kbd::DecodeCodePage(GetParam());
-    ASSERT_TRUE(decoded);
+    const auto page = kbd::CodePage::Load(GetParam());
+    ASSERT_TRUE(page);
     std::map<QString, int> wanted;
     int characters = 0;
     for (int key = 0; key < kbd::kKeyCount; ++key) {
         for (int mode = kbd::LayerShift; mode <= kbd::LayerAnsi; ++mode) {
             const std::uint8_t code = *kbd::LayerChar(layout, mode, key);
             if (mode != kbd::LayerAltGr || (code != 0 && code != 32)) {
-                ++wanted[QString::fromStdString((*decoded)[code])], ++characters;
+                ++wanted[QString::fromStdString(page->utf8(code))], ++characters;
             }
         }
     }
@@ -66,7 +65,9 @@ TEST_P(SvgPicture, HoldsEveryCharacterOfTheLayoutAsText) {
     for (const auto& [text, count] : wanted) {
         EXPECT_GE(found[text], count) << text.toStdString();
     }
-    EXPECT_EQ(found[QStringLiteral("Arial \u00B7 ") + kbd::render::CodePageCaption(GetParam())], 1);
+    EXPECT_EQ(found[QStringLiteral("Arial \u00B7 code page %1 (%2)")
+                         .arg(GetParam())
+                         .arg(GetParam() == 1250 ? "Central European" : "Cyrillic")], 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(CodePages, SvgPicture, testing::Values(1250, 1251));

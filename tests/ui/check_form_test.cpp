@@ -2,7 +2,6 @@
 // user picked; the code page facts it reads characters with come from the real system.
 #include "layout/keyboard_layout.h"
 #include "ui/Check/check_form.h"
-#include "ui/toolkit/code_page_facts.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -26,38 +25,6 @@ KeyboardLayout TwoFindings() {
 class CheckFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void readsCasesAndHolesOfTheCodePage_data() {
-        QTest::addColumn<int>("codePage");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("defined");
-        QTest::addColumn<int>("upper");
-        QTest::newRow("a with ogonek") << 1250 << 0xB9 << true << 0xA5;
-        QTest::newRow("sharp s has no single upper case") << 1250 << 0xDF << true << 0xDF;
-        QTest::newRow("hole") << 1250 << 0x81 << false << 0x81;
-        QTest::newRow("y with diaeresis far away") << 1252 << 0xFF << true << 0x9F;
-        QTest::newRow("micro sign's upper case is not in the page") << 1252 << 0xB5 << true << 0xB5;
-    }
-
-    void readsCasesAndHolesOfTheCodePage() {
-        QFETCH(int, codePage);
-        QFETCH(int, code);
-        QFETCH(bool, defined);
-        QFETCH(int, upper);
-        const auto facts = toolkit::FactsFor(codePage);
-        if (!facts) {
-            QSKIP("iconv lacks the code page");
-        }
-        QCOMPARE(facts->defined[code], defined);
-        QCOMPARE(facts->upper[code], upper);
-    }
-
-    void passesTheDefaultLayoutInItsCodePage() {
-        QVERIFY(!toolkit::FactsFor(99).has_value());
-        const auto facts = toolkit::FactsFor(1250);
-        QVERIFY(facts.has_value());
-        QVERIFY(CheckLayout(DefaultLayout(), *facts).empty());
-    }
-
     void listsTheFindingsAndTellsThePickedOne() {
         TCheckForm form;
         auto* rows = form.findChild<QTreeWidget*>(QStringLiteral("Findings"));

@@ -1,6 +1,5 @@
 #include "check_form.h"
 
-#include "ui/toolkit/code_page_facts.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -69,7 +68,7 @@ TCheckForm::TCheckForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void TCheckForm::refresh(const KeyboardLayout& layout, int codePage) {
-    const std::vector<Finding> found = CheckLayout(layout, factsFor(codePage));
+    const std::vector<Finding> found = CheckLayout(layout, CodePage::LoadOrLatin1(codePage));
     const QIcon losesIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warnIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
 
@@ -93,14 +92,6 @@ void TCheckForm::refresh(const KeyboardLayout& layout, int codePage) {
     }
     findings_->setCurrentItem(nullptr);
     summary_->setText(Summary(found));
-}
-
-const CodePageFacts& TCheckForm::factsFor(int codePage) {
-    if (!facts_ || factsPage_ != codePage) {
-        facts_ = toolkit::FactsFor(codePage).value_or(toolkit::Latin1Facts());
-        factsPage_ = codePage;
-    }
-    return *facts_;
 }
 
 void TCheckForm::announce(const QTreeWidgetItem* item) {

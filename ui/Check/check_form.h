@@ -30,14 +30,10 @@ signals:
     void findingSelected(int key, int layer);
 
 private:
-    const CodePageFacts& factsFor(int codePage);
     void announce(const QTreeWidgetItem* item);
 
     QTreeWidget* findings_ = nullptr;
     QLabel* summary_ = nullptr;
-    // Reading a code page takes 256 conversions; a refresh after every edit reuses them.
-    int factsPage_ = 0;
-    std::optional<CodePageFacts> facts_;
 };
 
 } // namespace kbd

@@ -3,17 +3,25 @@
 namespace kbd::toolkit {
 
 CodePage::CodePage(QObject* parent)
-    : QObject(parent),
-      table_(CodePageTable::Load(kStartCodePage).value_or(CodePageTable::Latin1())) {}
+    : QObject(parent), page_(kbd::CodePage::LoadOrLatin1(kDefaultCodePage)) {
+    adopt(page_);
+}
 
 bool CodePage::setNumber(int number) {
-    auto table = CodePageTable::Load(number);
-    if (!table) {
+    const auto page = kbd::CodePage::Load(number);
+    if (!page) {
         return false;
     }
-    table_ = std::move(*table);
+    adopt(*page);
     emit changed();
     return true;
+}
+
+void CodePage::adopt(const kbd::CodePage& page) {
+    page_ = page;
+    for (int code = 0; code < 256; ++code) {
+        texts_[code] = QString::fromStdString(page.shown(static_cast<std::uint8_t>(code)));
+    }
 }
 
 } // namespace kbd::toolkit

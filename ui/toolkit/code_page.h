@@ -2,35 +2,39 @@
 // keep their bytes and redraw when it changes, so a new display font never edits a key.
 #pragma once
 
-#include "code_page_table.h"
+#include "codepage/code_page.h"
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <cstdint>
 
 namespace kbd::toolkit {
 
-inline constexpr int kStartCodePage = 1250;
-
 class CodePage : public QObject {
     Q_OBJECT
 public:
-    // Starts with Windows-1250, the code page of the language every written file announces.
+    // Starts with the default code page, Windows-1250.
     explicit CodePage(QObject* parent = nullptr);
 
-    int number() const { return table_.number(); }
+    int number() const { return page_.number(); }
+    const kbd::CodePage& page() const { return page_; }
 
     // Switches to "CP<number>" and emits changed(); false, and nothing changes, when the
     // system cannot convert that code page.
     bool setNumber(int number);
 
-    const QString& text(std::uint8_t code) const { return table_.text(code); }
+    // What a widget shows for `code`, as the code page module says.
+    const QString& text(std::uint8_t code) const { return texts_[code]; }
 
 signals:
     void changed();
 
 private:
-    CodePageTable table_;
+    void adopt(const kbd::CodePage& page);
+
+    kbd::CodePage page_;
+    std::array<QString, 256> texts_;
 };
 
 } // namespace kbd::toolkit

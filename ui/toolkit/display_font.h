@@ -20,7 +20,7 @@ inline int PointsToPixels(int points) {
 struct DisplayFont {
     QFont font;
     QColor color = Qt::black;
-    int codePage = kStartCodePage;
+    int codePage = kDefaultCodePage;
 
     int points() const {
         return font.pixelSize() > 0 ? static_cast<int>(std::lround(font.pixelSize() * 72.0 / 96.0))

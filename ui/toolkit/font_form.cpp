@@ -1,6 +1,6 @@
 #include "font_form.h"
 
-#include "code_page_table.h"
+#include "codepage/code_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,24 +47,6 @@ constexpr std::array<NamedColor, 16> kColors{{
     {"White", 0xFFFFFF},
 }};
 
-struct Script {
-    const char* name;
-    int codePage;
-};
-
-constexpr std::array<Script, 10> kScripts{{
-    {"Western", 1252},
-    {"Central European", 1250},
-    {"Cyrillic", 1251},
-    {"Greek", 1253},
-    {"Turkish", 1254},
-    {"Hebrew", 1255},
-    {"Arabic", 1256},
-    {"Baltic", 1257},
-    {"Vietnamese", 1258},
-    {"Thai", 874},
-}};
-
 constexpr std::array<int, 16> kSizes{8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 constexpr int kMaxPoints = 9999;
 constexpr int kSampleHeight = 64;
@@ -82,15 +64,16 @@ QIcon Swatch(const QColor& color) {
 // Latin letters for the shapes, then letters of the upper half, where the code pages part.
 QString SampleText(int codePage) {
     QString text = QStringLiteral("AaBbYyZz");
-    const std::optional<CodePageTable> table = CodePageTable::Load(codePage);
-    if (!table) {
+    const std::optional<kbd::CodePage> page = kbd::CodePage::Load(codePage);
+    if (!page) {
         return text;
     }
     for (int first : {0xC0, 0xE0}) {
         text += QLatin1Char(' ');
         for (int code = first; code < first + 8; ++code) {
             // Points and undefined bytes would only show as placeholders.
-            const QString& shown = table->text(static_cast<std::uint8_t>(code));
+            const QString shown =
+                QString::fromStdString(page->shown(static_cast<std::uint8_t>(code)));
             if (shown.size() == 1 && shown.front().isLetter()) {
                 text += shown;
             }
@@ -156,8 +139,10 @@ void FontForm::buildEffects() {
         colorBox_->addItem(Swatch(color), QString::fromLatin1(named.name), color);
     }
     scriptBox_ = Named(new QComboBox(this), "ScriptBox");
-    for (const Script& script : kScripts) {
-        scriptBox_->addItem(QString::fromLatin1(script.name), script.codePage);
+    for (const Script& script : Scripts()) {
+        scriptBox_->addItem(QString::fromUtf8(script.name.data(),
+                                              static_cast<qsizetype>(script.name.size())),
+                            script.codePage);
     }
     sample_ = Named(new QLabel(this), "Sample");
     sample_->setAlignment(Qt::AlignCenter);
@@ -328,8 +313,8 @@ void FontForm::selectColor(const QColor& color) {
 }
 
 void FontForm::selectScript(int codePage) {
-    if (scriptBox_->count() > static_cast<int>(kScripts.size())) {
-        scriptBox_->removeItem(static_cast<int>(kScripts.size()));
+    if (scriptBox_->count() > static_cast<int>(Scripts().size())) {
+        scriptBox_->removeItem(static_cast<int>(Scripts().size()));
     }
     int row = scriptBox_->findData(codePage);
     if (row < 0) {
