@@ -6,7 +6,9 @@
 #include <algorithm>
 
 namespace kbd {
+namespace {
 
+// "DS", the language word, the body offset and size, the text.
 void BuildKbdHeader(KbdHeader& header) {
     header.fill(0);
     ByteWriter out(header);
@@ -17,8 +19,6 @@ void BuildKbdHeader(KbdHeader& header) {
                                                0, 0, 0, 0});
     out.putBytes(header::kText);
 }
-
-namespace {
 
 // Everything of the body that is the same in every file.
 void PutConstantTables(KbdBody& image) {
@@ -49,7 +49,7 @@ void PutConstantTables(KbdBody& image) {
 }
 
 // The layout's part of a body whose AltGr areas and Caps-Lock bitmap are still zero.
-int PutLayoutTables(const KeyboardLayout& layout, std::span<std::uint8_t, kBodySize> image) {
+void PutLayoutTables(const KeyboardLayout& layout, std::span<std::uint8_t, kBodySize> image) {
     auto put = [&](std::size_t offset, const KeyBytes& bytes) {
         std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
     };
@@ -78,7 +78,6 @@ int PutLayoutTables(const KeyboardLayout& layout, std::span<std::uint8_t, kBodyS
             image[body::kCapsBitmap + code / 8] |= static_cast<std::uint8_t>(1u << (code % 8));
         }
     }
-    return static_cast<int>(count);
 }
 
 // Header and constant tables, laid out once; each image starts as a copy of it.
@@ -97,12 +96,6 @@ const KbdImage& ImageTemplate() {
 }
 
 } // namespace
-
-int BuildKbdBody(const KeyboardLayout& layout, KbdBody& image) {
-    image.fill(0);
-    PutConstantTables(image);
-    return PutLayoutTables(layout, image);
-}
 
 KbdImage BuildKbdImage(const KeyboardLayout& layout) {
     KbdImage image = ImageTemplate();

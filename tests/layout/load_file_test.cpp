@@ -67,10 +67,6 @@ struct RefusedFile {
     ErrorKind kind;
 };
 
-void PrintTo(const RefusedFile& value, std::ostream* out) {
-    *out << value.name;
-}
-
 class LoadRefusal : public ::testing::TestWithParam<RefusedFile> {};
 
 TEST_P(LoadRefusal, TellsWhyAndKeepsTheLayout) {
