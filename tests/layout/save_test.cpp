@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
-#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,8 +122,9 @@ INSTANTIATE_TEST_SUITE_P(Targets, SaveRefusal,
 // after doing their work (a close that still frees the descriptor, an unlink that still
 // removes) show that the reason reported is the first failure's.
 struct Failure {
-    const char* call;
-    int error;           // what the call sets errno to
+    const char* name;
+    int error; // what the failing call sets errno to
+    SystemCalls calls;
     const char* message; // before ": PATH (REASON)"
     const char* reason;
 };
@@ -136,42 +136,24 @@ int Fail() {
     return -1;
 }
 
-void Inject(SystemCalls& c, std::string_view call) {
-    using Size = std::size_t;
-    if (call == "open") {
-        c.open = [](const char*, int, mode_t) {
-            return Fail();
-        };
-    } else if (call == "write") {
-        c.write = [](int, const void*, Size) -> ssize_t {
-            return Fail();
-        };
-    } else if (call == "write_part_way") {
-        c.write = [](int fd, const void* data, Size size) -> ssize_t {
-            return size == kImageSize ? ::write(fd, data, 100) : Fail();
-        };
-    } else if (call == "write_of_nothing") {
-        c.write = [](int, const void*, Size) -> ssize_t {
-            return 0;
-        };
-    } else if (call == "fsync") {
-        c.fsync = [](int) {
-            return Fail();
-        };
-    } else if (call == "close") {
-        c.close = [](int fd) {
-            return ::close(fd), Fail();
-        };
-    } else if (call.starts_with("rename")) {
-        c.rename = [](const char*, const char*) {
-            return Fail();
-        };
-        if (call == "rename_then_unlink") {
-            c.unlink = [](const char* path) {
-                return ::unlink(path), errno = EPERM, -1;
-            };
-        }
+struct Fake {
+    static int Open(const char*, int, mode_t) { return Fail(); }
+    static ssize_t Write(int, const void*, std::size_t) { return Fail(); }
+    static ssize_t WriteSome(int fd, const void* data, std::size_t size) {
+        return size == kImageSize ? ::write(fd, data, 100) : Fail();
     }
+    static ssize_t WriteNothing(int, const void*, std::size_t) { return 0; }
+    static int Fsync(int) { return Fail(); }
+    static int Close(int fd) { return ::close(fd), Fail(); }
+    static int Rename(const char*, const char*) { return Fail(); }
+    static int Unlink(const char* path) { return ::unlink(path), errno = EPERM, -1; }
+};
+
+// `calls` with one of them swapped for a fake.
+template <class Call>
+SystemCalls With(Call SystemCalls::*call, Call fake, SystemCalls calls = FileSystemCalls()) {
+    calls.*call = fake;
+    return calls;
 }
 
 class FailingCall : public ::testing::TestWithParam<Failure> {
@@ -187,7 +169,7 @@ TEST_P(FailingCall, FailsTheSaveWithTheReasonAndKeepsThePreviousFile) {
     const std::string path = folder.file("qz.kbd");
     WriteBytes(path, kPrevious);
     gError = GetParam().error;
-    Inject(FileSystemCalls(), GetParam().call);
+    FileSystemCalls() = GetParam().calls;
 
     const Status status = SaveKbdFile(DefaultLayout(), path);
 
@@ -199,20 +181,28 @@ TEST_P(FailingCall, FailsTheSaveWithTheReasonAndKeepsThePreviousFile) {
 }
 
 constexpr const char* kCannotWrite = "Cannot write the file";
+constexpr const char* kCannotReplace = "Cannot replace the file";
+constexpr const char* kFull = "No space left on device";
+constexpr const char* kCrossDevice = "Invalid cross-device link";
+constexpr const char* kIo = "Input/output error";
+using C = SystemCalls;
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, FailingCall,
-    ::testing::Values(Failure{"open", EACCES, "Cannot create the file", "Permission denied"},
-                      Failure{"write", ENOSPC, kCannotWrite, "No space left on device"},
-                      Failure{"write_part_way", EFBIG, kCannotWrite, "File too large"},
-                      Failure{"write_of_nothing", 0, kCannotWrite, "No space left on device"},
-                      Failure{"fsync", EIO, kCannotWrite, "Input/output error"},
-                      Failure{"close", EIO, kCannotWrite, "Input/output error"},
-                      Failure{"rename", EXDEV, "Cannot replace the file",
-                              "Invalid cross-device link"},
-                      Failure{"rename_then_unlink", EXDEV, "Cannot replace the file",
-                              "Invalid cross-device link"}),
-    [](const auto& info) { return std::string(info.param.call); });
+    ::testing::Values(
+        Failure{"open", EACCES, With(&C::open, Fake::Open), "Cannot create the file",
+                "Permission denied"},
+        Failure{"write", ENOSPC, With(&C::write, Fake::Write), kCannotWrite, kFull},
+        Failure{"write_part_way", EFBIG, With(&C::write, Fake::WriteSome), kCannotWrite,
+                "File too large"},
+        Failure{"write_of_nothing", 0, With(&C::write, Fake::WriteNothing), kCannotWrite, kFull},
+        Failure{"fsync", EIO, With(&C::fsync, Fake::Fsync), kCannotWrite, kIo},
+        Failure{"close", EIO, With(&C::close, Fake::Close), kCannotWrite, kIo},
+        Failure{"rename", EXDEV, With(&C::rename, Fake::Rename), kCannotReplace, kCrossDevice},
+        Failure{"rename_then_unlink", EXDEV,
+                With(&C::unlink, Fake::Unlink, With(&C::rename, Fake::Rename)), kCannotReplace,
+                kCrossDevice}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kbd
