@@ -87,8 +87,7 @@ void CheckSharedCode(const KeyboardLayout& layout, int i, int first, const KeyRe
                altGrPart, altGr && caps ? " and " : "", capsPart);
 }
 
-void CheckCaps(const KeyboardLayout& layout, int i, const CodePage& page,
-               const KeyReport& report) {
+void CheckCaps(const KeyboardLayout& layout, int i, const CodePage& page, const KeyReport& report) {
     const std::uint8_t norm = layout.NormalChar[i];
     const std::uint8_t shift = layout.ShiftChar[i];
     const bool pair = page.isCasePair(norm, shift);
@@ -105,8 +104,7 @@ void CheckCaps(const KeyboardLayout& layout, int i, const CodePage& page,
     }
 }
 
-void CheckDefined(std::uint8_t code, int layer, const CodePage& page,
-                  const KeyReport& report) {
+void CheckDefined(std::uint8_t code, int layer, const CodePage& page, const KeyReport& report) {
     if (!page.defined(code)) {
         const std::string_view name = LayerName(layer);
         report.add(layer, Severity::Warning,
@@ -137,8 +135,7 @@ void CheckAltGr(const KeyboardLayout& layout, int i, const CodePage& page,
     }
 }
 
-void CheckAnsi(const KeyboardLayout& layout, int i, const CodePage& page,
-               const KeyReport& report) {
+void CheckAnsi(const KeyboardLayout& layout, int i, const CodePage& page, const KeyReport& report) {
     const std::uint8_t ansi = layout.AnsiChar[i];
     const std::uint8_t norm = layout.NormalChar[i];
     const std::uint8_t upper = page.upper(norm);

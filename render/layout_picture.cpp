@@ -12,7 +12,6 @@
 namespace kbd::render {
 namespace {
 
-
 // The window's 25-pixel keys hold one character; three times that holds four, legibly.
 constexpr double kScale = 3;
 constexpr double kMargin = 40;
@@ -189,7 +188,8 @@ void PaintFooter(QPainter& painter, const PictureStyle& style, int codePage) {
     painter.setFont(Font(style, 15));
     painter.drawText(QRectF(kMargin, kFooterTop, kWidth - 2 * kMargin, kFooterHeight),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     style.face + QStringLiteral(" \u00B7 ") + QString::fromStdString(CodePageCaption(codePage)));
+                     style.face + QStringLiteral(" \u00B7 ") +
+                         QString::fromStdString(CodePageCaption(codePage)));
 }
 
 } // namespace

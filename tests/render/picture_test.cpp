@@ -66,8 +66,9 @@ TEST_P(SvgPicture, HoldsEveryCharacterOfTheLayoutAsText) {
         EXPECT_GE(found[text], count) << text.toStdString();
     }
     EXPECT_EQ(found[QStringLiteral("Arial \u00B7 code page %1 (%2)")
-                         .arg(GetParam())
-                         .arg(GetParam() == 1250 ? "Central European" : "Cyrillic")], 1);
+                        .arg(GetParam())
+                        .arg(GetParam() == 1250 ? "Central European" : "Cyrillic")],
+              1);
 }
 
 INSTANTIATE_TEST_SUITE_P(CodePages, SvgPicture, testing::Values(1250, 1251));

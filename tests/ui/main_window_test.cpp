@@ -60,9 +60,9 @@ private slots:
                 menus << item->text();
             }
         }
-        QCOMPARE(menus,
-                 QStringList({"&Open .KBD", "&Save .KBD", "", "E&xit", "&Font", "&Try layout",
-                              "&Check layout", "Export &picture", "&Topics", "&About"}));
+        QCOMPARE(menus, QStringList({"&Open .KBD", "&Save .KBD", "", "E&xit", "&Undo", "&Redo", "",
+                                     "Clear the Alt&Gr layer", "&Font", "&Try layout",
+                                     "&Check layout", "Export &picture", "&Topics", "&About"}));
     }
 
     void showsEveryLayerOnAllKeys_data() {

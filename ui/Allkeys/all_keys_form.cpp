@@ -12,7 +12,8 @@ namespace kbd {
 
 using namespace allkeys;
 
-TAllKeysForm::TAllKeysForm(QWidget* parent) : QMainWindow(parent), codePage_(this) {
+TAllKeysForm::TAllKeysForm(QWidget* parent)
+    : QMainWindow(parent), document_(ProgramLayout(), this) {
     setObjectName(QStringLiteral("AllKeysForm"));
     setWindowTitle(QStringLiteral("Tavik's Keyboard Generator for Windows 95"));
 
@@ -43,6 +44,13 @@ TAllKeysForm::TAllKeysForm(QWidget* parent) : QMainWindow(parent), codePage_(thi
     move(kWindowPosition);
 
     FormCreate();
+    connect(&document_, &LayoutDocument::layoutRestored, this, &TAllKeysForm::ShowRestoredLayout);
+    connect(&document_, &LayoutDocument::layoutChanged, this, &TAllKeysForm::RefreshCheck);
+    connect(&document_, &LayoutDocument::codePageChanged, this, &TAllKeysForm::RefreshCheck);
+}
+
+void TAllKeysForm::ShowRestoredLayout() {
+    ShowLayer(LayerMode);
 }
 
 void TAllKeysForm::FormCreate() {

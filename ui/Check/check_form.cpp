@@ -1,6 +1,5 @@
 #include "check_form.h"
 
-
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
