@@ -72,6 +72,9 @@ public:
     void PresetKeyDialog(int index);
     void StoreKeyDialog(int index);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void CreatePalette(QWidget* client);
     void CreateMagnifier(QWidget* client);

@@ -49,7 +49,7 @@ void TAllKeysForm::ApplyChooserFont() {
 
     // The keys and the cells take the client area's font and colour; the radio buttons and
     // the magnifier have their own.
-    QWidget* client = centralWidget();
+    auto* client = findChild<QWidget*>(QStringLiteral("ClientArea"));
     client->setFont(chosen.font);
     SetTextColor(client, chosen.color);
     if (chosen.codePage != codePage().number()) {
