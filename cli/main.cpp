@@ -1,8 +1,8 @@
 // kbdtool: writes, converts, lists and checks the editor's KBD files from a shell.
 // Arguments are parsed here; every command lives in commands.cpp.
 
-#include "commands.h"
 #include "codepage/code_page.h"
+#include "commands.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
