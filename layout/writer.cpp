@@ -2,6 +2,7 @@
 
 #include "atomic_file.h"
 #include "bytes.h"
+#include "format_rules.h"
 
 #include <algorithm>
 
@@ -59,11 +60,10 @@ int PutLayoutTables(const KeyboardLayout& layout, std::span<std::uint8_t, kBodyS
     put(body::kNormalChars, layout.NormalChar);
     put(body::kShiftChars, layout.ShiftChar);
 
-    // A key has an AltGr character only above the space and with a virtual-key code
-    // to hang it on; the list is compacted in key order.
+    // The list is compacted in key order.
     std::size_t count = 0;
     for (int i = 0; i < kKeyCount; ++i) {
-        if (layout.AltGrChar[i] > 32 && layout.VirtualKey[i] != 0) {
+        if (AltGrWritten(layout, i)) {
             image[body::kAltGrChars + count] = layout.AltGrChar[i];
             image[body::kAltGrVkeys + count] = layout.VirtualKey[i];
             ++count;

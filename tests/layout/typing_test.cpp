@@ -83,6 +83,11 @@ TEST(TypeKey, FollowsEveryModifierOnALetterKey) {
                   });
 }
 
+TEST(TypeKey, ASpaceInAltGrTypesNothingBeforeTheLayoutIsReadBack) {
+    ASSERT_EQ(DefaultLayout().AltGrChar[kKeyE], 0x20);
+    ExpectPresses(DefaultLayout(), {{"AltGr E", kKeyE, kAltGr, TypedLayer::AltGr, std::nullopt}});
+}
+
 TEST(TypeKey, KeysWithASharedOrNoVirtualKeyCodeTypeWhatTheFileLeadsTo) {
     KeyboardLayout layout = DefaultLayout();
     layout.VirtualKey[kKeyOne] = 0;

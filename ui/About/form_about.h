@@ -20,11 +20,6 @@ public:
     explicit Tform_about(Tform_detalji& details, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
     QLabel* Image1 = nullptr;
     QPushButton* Button2 = nullptr;
 

@@ -1,10 +1,12 @@
-// The menu bar. No item has a shortcut key: the access letters are the way in.
+// The menu bar. Access letters are the way in; only Undo and Redo have the shortcut keys
+// every editor gives them.
 #include "all_keys_form.h"
 #include "ui/toolkit/show_modeless.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 
 namespace kbd {
 
@@ -37,6 +39,8 @@ void TAllKeysForm::CreateMenu() {
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
     AddItem(this, file, "Kraj1", QStringLiteral("E&xit"), &TAllKeysForm::Kraj1Click);
 
+    CreateEditMenu(bar);
+
     QMenu* options = AddMenu(bar, "Font1", QStringLiteral("&Options"));
     AddItem(this, options, "Font2", QStringLiteral("&Font"), &TAllKeysForm::Font2Click);
 
@@ -54,6 +58,23 @@ void TAllKeysForm::CreateMenu() {
     AddItem(this, help, "Oprogramu1", QStringLiteral("&About"), &TAllKeysForm::Oprogramu1Click);
 
     setMenuBar(bar);
+}
+
+void TAllKeysForm::CreateEditMenu(QMenuBar* bar) {
+    QMenu* edit = AddMenu(bar, "Edit1", QStringLiteral("&Edit"));
+    // The stack names the step in the caption: "Undo drop of A on key 14".
+    QAction* undo = document_.undoStack().createUndoAction(edit, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("Undo1"));
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = document_.undoStack().createRedoAction(edit, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("Redo1"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    AddItem(this, edit, "ClearAltGr1", QStringLiteral("Clear the Alt&Gr layer"),
+            &TAllKeysForm::ClearAltGrClick);
 }
 
 void TAllKeysForm::Kakokoristiti1Click() {
