@@ -4,6 +4,7 @@
 #include "layout/fill_rules.h"
 #include "virtual_keys.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <memory>
 #include <string>
@@ -46,25 +47,24 @@ public:
         : keymap_(keymap), codePage_(codePage), built_(built) {}
 
     void ReadKey(int index) {
-        std::uint8_t* norm = &built_.layout.NormalChar[index];
-        std::uint8_t* shift = &built_.layout.ShiftChar[index];
-        std::uint8_t& altGr = built_.layout.AltGrChar[index];
-        altGr = kNoAltGr;
+        KeyboardLayout& layout = built_.layout;
+        std::uint8_t& norm = layout.NormalChar[index];
+        std::uint8_t& shift = layout.ShiftChar[index];
+        layout.AltGrChar[index] = kNoAltGr;
         if (index == kDecimalKey) {
             // Its first level is a cursor key; the character is on the NumLock level.
-            if (const auto byte = Byte(index, 1, LayerNorm, *norm)) {
-                *norm = *shift = *byte;
+            if (const auto byte = Byte(index, 1, LayerNorm, norm)) {
+                norm = shift = *byte;
             }
-            built_.layout.AnsiChar[index] = *norm;
-            built_.layout.CapsAffected[index] = 0;
+            layout.AnsiChar[index] = norm;
+            layout.CapsAffected[index] = 0;
             return;
         }
-        *norm = Byte(index, 0, LayerNorm, *norm).value_or(*norm);
-        *shift = Byte(index, 1, LayerShift, *shift).value_or(*shift);
-        altGr = Byte(index, 2, LayerAltGr, kNoAltGr).value_or(kNoAltGr);
-        if (altGr <= kNoAltGr) {
-            altGr = kNoAltGr;
-        }
+        norm = Byte(index, 0, LayerNorm, norm).value_or(norm);
+        shift = Byte(index, 1, LayerShift, shift).value_or(shift);
+        // A byte of 32 or less would not be written; the space stands for none.
+        layout.AltGrChar[index] =
+            std::max(Byte(index, 2, LayerAltGr, kNoAltGr).value_or(kNoAltGr), kNoAltGr);
     }
 
 private:
