@@ -1,5 +1,8 @@
-// Edges that no layout of xkeyboard-config reaches, on a symbols file of our own: a user's
-// own layouts are compiled from $XDG_CONFIG_HOME/xkb before the system's.
+// Edges that no layout of xkeyboard-config reaches, on a symbols file of our own beside
+// the system's: a copy of the system's folder made of links, named by XKB_CONFIG_ROOT.
+// libxkbcommon 1.5 leaks memory (seen by LeakSanitizer) when it looks for files in more
+// than one folder, so the test keeps to one folder rather than adding $XDG_CONFIG_HOME/xkb
+// to the system's.
 #include "../layout/temp_folder.h"
 #include "system_layouts/layout_from_xkb.h"
 
@@ -23,22 +26,47 @@ default xkb_symbols "basic" {
 };
 )xkb";
 
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
 class OwnSymbols : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto symbols = folder_.path() / "xkb" / "symbols";
-        std::filesystem::create_directories(symbols);
-        std::ofstream(symbols / "kbdtest") << kSymbols;
-        const char* old = std::getenv("XDG_CONFIG_HOME");
-        old_ = old ? std::optional<std::string>(old) : std::nullopt;
-        setenv("XDG_CONFIG_HOME", folder_.path().c_str(), 1);
-    }
-    void TearDown() override {
-        old_ ? setenv("XDG_CONFIG_HOME", old_->c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+        namespace fs = std::filesystem;
+        const fs::path system = KBD_XKB_ROOT, root = folder_.path() / "xkb";
+        fs::create_directories(root / "symbols");
+        for (const auto& entry : fs::directory_iterator(system)) {
+            if (entry.path().filename() != "symbols") {
+                fs::create_directory_symlink(entry.path(), root / entry.path().filename());
+            }
+        }
+        for (const auto& entry : fs::directory_iterator(system / "symbols")) {
+            fs::create_symlink(entry.path(), root / "symbols" / entry.path().filename());
+        }
+        std::ofstream(root / "symbols" / "kbdtest") << kSymbols;
     }
 
     testing::TempFolder folder_;
-    std::optional<std::string> old_;
+    // No folder of the user's, however this machine is set up: only the root.
+    ScopedEnv root_{"XKB_CONFIG_ROOT", folder_.file("xkb")};
+    ScopedEnv home_{"HOME", folder_.file("home")};
+    ScopedEnv config_{"XDG_CONFIG_HOME", folder_.file("config")};
+    ScopedEnv extra_{"XKB_CONFIG_EXTRA_PATH", folder_.file("extra")};
 };
 
 TEST_F(OwnSymbols, SpacesControlsAndOtherScriptsKeepTheDefaults) {
