@@ -25,6 +25,8 @@ namespace kbd {
 class TOneKeyForm;
 class TTryPad;
 class TCheckForm;
+class TSystemLayoutForm;
+class TNotCarriedWindow;
 
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
@@ -54,12 +56,15 @@ public:
 
     void OpenKBD1Click();
     void SaveKBD1Click();
+    void NewFromSystemLayoutClick();
     void Kraj1Click();
     void Font2Click();
     // Everything Font2Click does after the chooser has closed, confirmed or not.
     void ApplyChooserFont();
     void Kakokoristiti1Click();
     void Oprogramu1Click();
+    void FillAnsiClick();
+    void SetCapsClick();
     void ClearAltGrClick();
     void TryLayoutClick();
     void CheckLayoutClick();
@@ -117,6 +122,8 @@ private:
     TTryPad* TryPad_ = nullptr;
     TCheckForm* CheckForm_ = nullptr;
     toolkit::FileChooser* PictureDialog_ = nullptr;
+    TSystemLayoutForm* SystemLayoutForm_ = nullptr;
+    TNotCarriedWindow* NotCarried_ = nullptr;
 };
 
 } // namespace kbd

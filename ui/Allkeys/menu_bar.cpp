@@ -36,6 +36,8 @@ void TAllKeysForm::CreateMenu() {
     QMenu* file = AddMenu(bar, "Fajl1", QStringLiteral("&File"));
     AddItem(this, file, "OpenKBD1", QStringLiteral("&Open .KBD"), &TAllKeysForm::OpenKBD1Click);
     AddItem(this, file, "SaveKBD1", QStringLiteral("&Save .KBD"), &TAllKeysForm::SaveKBD1Click);
+    AddItem(this, file, "NewFromSystem1", QStringLiteral("&New from system layout..."),
+            &TAllKeysForm::NewFromSystemLayoutClick);
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
     AddItem(this, file, "Kraj1", QStringLiteral("E&xit"), &TAllKeysForm::Kraj1Click);
 
@@ -73,6 +75,10 @@ void TAllKeysForm::CreateEditMenu(QMenuBar* bar) {
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
+    AddItem(this, edit, "FillAnsi1", QStringLiteral("Fill &ANSI by the rule of thumb"),
+            &TAllKeysForm::FillAnsiClick);
+    AddItem(this, edit, "SetCaps1", QStringLiteral("Set &Caps Lock on letter pairs"),
+            &TAllKeysForm::SetCapsClick);
     AddItem(this, edit, "ClearAltGr1", QStringLiteral("Clear the Alt&Gr layer"),
             &TAllKeysForm::ClearAltGrClick);
 }
