@@ -1,8 +1,9 @@
 // kbdtool: writes, converts, lists and checks the editor's KBD files from a shell.
 // Arguments are parsed here; every command lives in commands.cpp.
 
-#include "commands.h"
 #include "codepage/code_page.h"
+#include "commands.h"
+#include "export_commands.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -29,6 +30,16 @@ constexpr const char* kUsage =
     "                                         one line a finding (\"key 27 AltGr: loses\n"
     "                                         data: ...\", \"key 14: warning: ...\"), or\n"
     "                                         \"no findings\"; exit 1 when one loses data\n"
+    "  kbdtool to-xkb FILE OUT [--codepage N] [--name TEXT]\n"
+    "                                         XKB symbols for Linux, named TEXT (default:\n"
+    "                                         OUT's stem)\n"
+    "  kbdtool to-klc FILE OUT.klc [--codepage N] [--name TEXT]\n"
+    "                                         source for Microsoft's Keyboard Layout\n"
+    "                                         Creator (Windows NT and later)\n"
+    "  kbdtool floppy FILE OUT.img [--name NAME]\n"
+    "                                         a 1.44 MB install floppy for Windows 95 with\n"
+    "                                         NAME.KBD (default: FILE's stem), README.TXT\n"
+    "Every FILE may also be a JSON layout, by its .json extension.\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
 int UsageError(const std::string& why) {
@@ -66,6 +77,7 @@ int main(int argc, char** argv) {
     auto* lintCmd = app.add_subcommand("lint");
     lintCmd->add_option("FILE.kbd", in)->required();
     lintCmd->add_option("--codepage", codePage);
+    cli::ExportCommands exports(app, codePage);
 
     try {
         app.parse(argc, argv);
@@ -90,6 +102,9 @@ int main(int argc, char** argv) {
     const auto page = kbd::CodePage::Load(codePage);
     if (!page) {
         return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
+    }
+    if (const auto exported = exports.run(*page)) {
+        return *exported;
     }
     if (showCmd->parsed()) {
         return cli::ShowTable(in, *page);
