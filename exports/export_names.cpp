@@ -31,7 +31,18 @@ std::string KlcShortName(std::string_view name) {
 }
 
 std::string FloppyKbdName(std::string_view name) {
-    return KlcShortName(name) + ".KBD";
+    std::string base;
+    for (const char c : name) {
+        if (base.size() == 8) {
+            break;
+        }
+        if (c >= 'a' && c <= 'z') {
+            base += static_cast<char>(c - 'a' + 'A');
+        } else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-') {
+            base += c;
+        }
+    }
+    return (base.empty() ? "LAYOUT" : base) + ".KBD";
 }
 
 ExportFailure WriteWhole(const std::string& path, std::span<const std::uint8_t> bytes) {

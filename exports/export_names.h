@@ -38,7 +38,8 @@ std::string FileStem(std::string_view path);
 // most 8; "LAYOUT" when `name` has none.
 std::string KlcShortName(std::string_view name);
 
-// The 8.3 file name of the layout on the install floppy: KlcShortName(name) + ".KBD".
+// The 8.3 file name of the layout on the install floppy: the letters, digits, '_' and '-'
+// of `name`, upper case, at most 8, then ".KBD"; "LAYOUT.KBD" when `name` has none.
 std::string FloppyKbdName(std::string_view name);
 
 // Writes `bytes` through the safe replace; the failure names the path and the reason.

@@ -129,15 +129,13 @@ class KlcShortName : public testing::TestWithParam<ShortName> {};
 
 TEST_P(KlcShortName, KeepsUpToEightLettersAndDigits) {
     EXPECT_EQ(kbd::exports::KlcShortName(GetParam().name), GetParam().shortName);
-    EXPECT_EQ(kbd::exports::FloppyKbdName(GetParam().name),
-              std::string(GetParam().shortName) + ".KBD");
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, KlcShortName,
                          testing::Values(ShortName{"Lower", "qz", "QZ"},
                                          ShortName{"EightExactly", "abcdefgh", "ABCDEFGH"},
                                          ShortName{"Nine", "123456789", "12345678"},
-                                         ShortName{"Punctuation", "my-layout 2", "MYLAYOUT"},
+                                         ShortName{"Punctuation", "my-lay_out 2", "MYLAYOUT"},
                                          ShortName{"NonAscii", "ćao", "AO"},
                                          ShortName{"Empty", "", "LAYOUT"},
                                          ShortName{"NothingUsable", "--- ", "LAYOUT"}),
