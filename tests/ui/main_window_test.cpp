@@ -62,7 +62,9 @@ private slots:
         }
         QCOMPARE(menus,
                  QStringList({"&Open .KBD", "&Save .KBD", "", "E&xit", "&Font", "&Try layout",
-                              "&Check layout", "Export &picture", "&Topics", "&About"}));
+                              "&Check layout", "Export &picture", "", "Export for &Linux (XKB)...",
+                              "Export for &Windows NT (.klc)...", "Make install &floppy...",
+                              "&Topics", "&About"}));
     }
 
     void showsEveryLayerOnAllKeys_data() {

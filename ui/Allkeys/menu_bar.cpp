@@ -1,5 +1,6 @@
 // The menu bar. No item has a shortcut key: the access letters are the way in.
 #include "all_keys_form.h"
+#include "export_menu.h"
 #include "ui/toolkit/show_modeless.h"
 
 #include <QAction>
@@ -47,6 +48,7 @@ void TAllKeysForm::CreateMenu() {
             &TAllKeysForm::CheckLayoutClick);
     AddItem(this, tools, "ExportPicture1", QStringLiteral("Export &picture"),
             &TAllKeysForm::ExportPictureClick);
+    AddExportItems(this, tools);
 
     QMenu* help = AddMenu(bar, "Help1", QStringLiteral("&Help"));
     AddItem(this, help, "Kakokoristiti1", QStringLiteral("&Topics"),
