@@ -38,6 +38,10 @@ struct ToolFault {
     const char* failure; // after "<path>: "
 };
 
+void PrintTo(const ToolFault& fault, std::ostream* os) {
+    *os << fault.test;
+}
+
 class FloppyFault : public testing::TestWithParam<ToolFault> {};
 
 void Install(const std::filesystem::path& bin, const char* tool, const char* body) {

@@ -115,8 +115,11 @@ TEST(KlcText, NamesTheLayoutInAnyLanguage) {
     EXPECT_EQ(text.substr(0, text.find(u"\r\n")), u"KBD\tSRPSKAIR\t\"Srpska 'ćirilica' 2\"");
     EXPECT_NE(text.find(u"\r\n0409\tSrpska 'ćirilica' 2\r\n"), std::u16string::npos);
     // A byte that begins no UTF-8 character still leaves a readable description.
-    const std::u16string broken = Klc(kbd::DefaultLayout(), 1250, "a\xC4z\xF0\x9F\x98\x80");
-    EXPECT_EQ(broken.substr(0, broken.find(u"\r\n")), u"KBD\tAZ\t\"a\uFFFDz\U0001F600\"");
+    // An overlong '/' and a surrogate half are no characters either.
+    const std::u16string broken =
+        Klc(kbd::DefaultLayout(), 1250, "a\xC4z\xF0\x9F\x98\x80\xC0\xAF\xED\xA0\x80");
+    EXPECT_EQ(broken.substr(0, broken.find(u"\r\n")),
+              u"KBD\tAZ\t\"a\uFFFDz\U0001F600\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\"");
 }
 
 struct ShortName {
@@ -124,6 +127,10 @@ struct ShortName {
     std::string_view name;
     const char* shortName;
 };
+
+void PrintTo(const ShortName& name, std::ostream* os) {
+    *os << name.test;
+}
 
 class KlcShortName : public testing::TestWithParam<ShortName> {};
 
@@ -147,6 +154,10 @@ struct Refusal {
     int codePage;
     const char* message; // after "<path>: the layout cannot become a .klc file: "
 };
+
+void PrintTo(const Refusal& refusal, std::ostream* os) {
+    *os << refusal.test;
+}
 
 class KlcRefusal : public testing::TestWithParam<Refusal> {};
 
