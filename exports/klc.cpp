@@ -89,6 +89,8 @@ std::string CtrlColumn(std::uint8_t virtualKey) {
     return "-1";
 }
 
+// A key's scan code is its place, as in the XKB export: the built-in one, since no KBD
+// file carries scan codes back.
 std::string LayoutRow(const KeyboardLayout& layout, const CodePage& page, int index) {
     const std::uint8_t altGr = layout.AltGrChar[index];
     const auto norm = layout.NormalChar[index], shift = layout.ShiftChar[index];

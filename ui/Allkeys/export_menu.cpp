@@ -28,7 +28,7 @@ int ShownCodePage(TAllKeysForm& form) {
 // An export of the layout, characters read in `page`, to `path`; the layout is named
 // after the file.
 using Exporter = exports::ExportFailure (*)(const KeyboardLayout& layout, const CodePage& page,
-                                            const std::string& name, const std::string& path);
+                                            std::string_view name, const std::string& path);
 
 struct ExportItem {
     const char* name;
@@ -85,10 +85,7 @@ void AddExportItems(TAllKeysForm* form, QMenu* tools) {
          {QStringLiteral("XKB symbols, no extension (*)"), QStringLiteral("XKB symbols (*.xkb)")},
          "",
          "kbd_qz",
-         [](const KeyboardLayout& layout, const CodePage& page, const std::string& name,
-            const std::string& path) {
-             return exports::ExportXkbSymbols(layout, page, name, path);
-         }});
+         &exports::ExportXkbSymbols});
     AddItem(form, tools,
             {"ExportKlc1",
              "Export for &Windows NT (.klc)...",
@@ -97,10 +94,7 @@ void AddExportItems(TAllKeysForm* form, QMenu* tools) {
              {QStringLiteral("MSKLC source (*.klc)")},
              "klc",
              "kbd_qz.klc",
-             [](const KeyboardLayout& layout, const CodePage& page, const std::string& name,
-                const std::string& path) {
-                 return exports::ExportKlc(layout, page, name, path);
-             }});
+             &exports::ExportKlc});
     AddItem(form, tools,
             {"MakeFloppy1",
              "Make install &floppy...",
@@ -109,7 +103,7 @@ void AddExportItems(TAllKeysForm* form, QMenu* tools) {
              {QStringLiteral("Floppy image (*.img)")},
              "img",
              "kbd_qz.img",
-             [](const KeyboardLayout& layout, const CodePage&, const std::string& name,
+             [](const KeyboardLayout& layout, const CodePage&, std::string_view name,
                 const std::string& path) {
                  return exports::MakeInstallFloppy(layout, name, path);
              }});
