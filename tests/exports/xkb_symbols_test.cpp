@@ -215,30 +215,4 @@ TEST(XkbName, ReachesTheDesktopAsWritten) {
     }
 }
 
-TEST(XkbText, HasOneSectionWithALineForEachKey) {
-    const std::string text =
-        kbd::exports::XkbSymbolsText(kbd::DefaultLayout(), *CodePage::Load(1250), "qz");
-    const auto has = [&text](const char* line) {
-        return text.find(line) != std::string::npos;
-    };
-    EXPECT_TRUE(has("\ndefault partial alphanumeric_keys keypad_keys\n"
-                    "xkb_symbols \"basic\" {\n"
-                    "    name[Group1] = \"qz\";\n\n"
-                    "    key <TLDE> { type[Group1] = \"TWO_LEVEL\", [ grave, asciitilde ] };\n"))
-        << text;
-    EXPECT_TRUE(
-        has("    key <AE02> { type[Group1] = \"FOUR_LEVEL\", [ 2, at, caron, VoidSymbol ] };\n"));
-    EXPECT_TRUE(has("    key <AD03> { type[Group1] = \"ALPHABETIC\", [ e, E ] };\n"));
-    EXPECT_TRUE(has("    key <AD01> { type[Group1] = \"FOUR_LEVEL_SEMIALPHABETIC\", "
-                    "[ q, Q, backslash, VoidSymbol ] };\n"));
-    EXPECT_TRUE(has("    key <KPDL> { type[Group1] = \"KEYPAD\", [ KP_Delete, comma ] };\n\n"
-                    "    include \"level3(ralt_switch)\"\n};\n"));
-    std::size_t keys = 0;
-    for (auto at = text.find("\n    key <"); at != std::string::npos;
-         at = text.find("\n    key <", at + 1)) {
-        ++keys;
-    }
-    EXPECT_EQ(keys, 49u);
-}
-
 } // namespace
