@@ -2,8 +2,8 @@
 
 #include "json_layout.h"
 #include "key_table.h"
-#include "layout/reader.h"
 #include "layout/writer.h"
+#include "layout_input.h"
 #include "render/layout_picture.h"
 #include "text_file.h"
 
@@ -19,16 +19,8 @@ ExitStatus Refuse(const std::string& message) {
     return ExitRefused;
 }
 
-// Exactly what the editor's open does: a fresh default layout, so that ScanCode, which
-// no file carries, holds the defaults.
 std::optional<kbd::KeyboardLayout> Open(const std::string& path) {
-    kbd::KeyboardLayout layout = kbd::DefaultLayout();
-    const kbd::Status loaded = kbd::LoadKbdFile(path, layout);
-    if (!loaded.ok()) {
-        Refuse(loaded.error().message());
-        return std::nullopt;
-    }
-    return layout;
+    return ReadLayout(path);
 }
 
 ExitStatus Save(const kbd::KeyboardLayout& layout, const std::string& out) {
@@ -83,7 +75,8 @@ ExitStatus CheckFile(const std::string& kbdFile) {
     if (!Open(kbdFile)) {
         return ExitRefused;
     }
-    return PrintAll(kbdFile + ": the editor would open this file\n");
+    return PrintAll(kbdFile + (IsJsonPath(kbdFile) ? ": kbdtool import would take this file\n"
+                                                   : ": the editor would open this file\n"));
 }
 
 ExitStatus WritePicture(const std::string& kbdFile, const std::string& out, int codePage) {

@@ -4,6 +4,7 @@
 
 #include "codepage/code_page.h"
 #include "commands.h"
+#include "export_commands.h"
 #include "system_layout_commands.h"
 
 #include <CLI/CLI.hpp>
@@ -40,6 +41,16 @@ constexpr const char* kUsage =
     "                                         for each character not carried (\"key 14\n"
     "                                         Norm: ...; kept q\"); an unknown layout or\n"
     "                                         code page is refused\n"
+    "  kbdtool to-xkb FILE OUT [--codepage N] [--name TEXT]\n"
+    "                                         XKB symbols for Linux, named TEXT (default:\n"
+    "                                         OUT's stem)\n"
+    "  kbdtool to-klc FILE OUT.klc [--codepage N] [--name TEXT]\n"
+    "                                         source for Microsoft's Keyboard Layout\n"
+    "                                         Creator (Windows NT and later)\n"
+    "  kbdtool floppy FILE OUT.img [--name NAME]\n"
+    "                                         a 1.44 MB install floppy for Windows 95 with\n"
+    "                                         NAME.KBD (default: FILE's stem), README.TXT\n"
+    "Every FILE may also be a JSON layout, by its .json extension.\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
 int UsageError(const std::string& why) {
@@ -78,6 +89,7 @@ int main(int argc, char** argv) {
     lintCmd->add_option("FILE.kbd", in)->required();
     lintCmd->add_option("--codepage", codePage);
     const cli::SystemLayoutCommands systemLayouts(app);
+    cli::ExportCommands exports(app, codePage);
 
     try {
         app.parse(argc, argv);
@@ -105,6 +117,9 @@ int main(int argc, char** argv) {
     const auto page = kbd::CodePage::Load(codePage);
     if (!page) {
         return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
+    }
+    if (const auto exported = exports.run(*page)) {
+        return *exported;
     }
     if (showCmd->parsed()) {
         return cli::ShowTable(in, *page);

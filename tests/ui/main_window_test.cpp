@@ -60,12 +60,27 @@ private slots:
                 menus << item->text();
             }
         }
-        QCOMPARE(
-            menus,
-            QStringList({"&Open .KBD", "&Save .KBD", "&New from system layout...", "", "E&xit",
-                         "&Undo", "&Redo", "", "Fill &ANSI by the rule of thumb",
-                         "Set &Caps Lock on letter pairs", "Clear the Alt&Gr layer", "&Font",
-                         "&Try layout", "&Check layout", "Export &picture", "&Topics", "&About"}));
+        QCOMPARE(menus, QStringList({"&Open .KBD",
+                                     "&Save .KBD",
+                                     "&New from system layout...",
+                                     "",
+                                     "E&xit",
+                                     "&Undo",
+                                     "&Redo",
+                                     "",
+                                     "Fill &ANSI by the rule of thumb",
+                                     "Set &Caps Lock on letter pairs",
+                                     "Clear the Alt&Gr layer",
+                                     "&Font",
+                                     "&Try layout",
+                                     "&Check layout",
+                                     "Export &picture",
+                                     "",
+                                     "Export for &Linux (XKB)...",
+                                     "Export for &Windows NT (.klc)...",
+                                     "Make install &floppy...",
+                                     "&Topics",
+                                     "&About"}));
     }
 
     void maximisesButCannotBeResizedByHand() {

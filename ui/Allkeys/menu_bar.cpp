@@ -1,6 +1,7 @@
 // The menu bar. Access letters are the way in; only Undo and Redo have the shortcut keys
 // every editor gives them.
 #include "all_keys_form.h"
+#include "export_menu.h"
 #include "ui/toolkit/show_modeless.h"
 
 #include <QAction>
@@ -53,6 +54,7 @@ void TAllKeysForm::CreateMenu() {
             &TAllKeysForm::CheckLayoutClick);
     AddItem(this, tools, "ExportPicture1", QStringLiteral("Export &picture"),
             &TAllKeysForm::ExportPictureClick);
+    AddExportItems(this, tools);
 
     QMenu* help = AddMenu(bar, "Help1", QStringLiteral("&Help"));
     AddItem(this, help, "Kakokoristiti1", QStringLiteral("&Topics"),

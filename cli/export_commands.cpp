@@ -1,0 +1,55 @@
+#include "export_commands.h"
+
+#include "exports/floppy.h"
+#include "exports/klc.h"
+#include "exports/xkb_symbols.h"
+#include "layout_input.h"
+
+#include <iostream>
+
+namespace cli {
+namespace {
+
+ExitStatus Report(const kbd::exports::ExportFailure& failure) {
+    if (!failure) {
+        return ExitOk;
+    }
+    std::cerr << "kbdtool: " << *failure << "\n";
+    return ExitRefused;
+}
+
+} // namespace
+
+ExportCommands::ExportCommands(CLI::App& app, int& codePage)
+    : xkb_(app.add_subcommand("to-xkb")), klc_(app.add_subcommand("to-klc")),
+      floppy_(app.add_subcommand("floppy")) {
+    for (CLI::App* command : {xkb_, klc_, floppy_}) {
+        command->add_option("FILE", in_)->required();
+        command->add_option("OUT", out_)->required();
+        command->add_option("--name", name_);
+    }
+    xkb_->add_option("--codepage", codePage);
+    klc_->add_option("--codepage", codePage);
+}
+
+std::optional<ExitStatus> ExportCommands::run(const kbd::CodePage& page) const {
+    if (!xkb_->parsed() && !klc_->parsed() && !floppy_->parsed()) {
+        return std::nullopt;
+    }
+    const auto layout = ReadLayout(in_);
+    if (!layout) {
+        return ExitRefused;
+    }
+    namespace exports = kbd::exports;
+    if (floppy_->parsed()) {
+        return Report(
+            exports::MakeInstallFloppy(*layout, name_.value_or(exports::FileStem(in_)), out_));
+    }
+    const std::string name = name_.value_or(exports::FileStem(out_));
+    if (xkb_->parsed()) {
+        return Report(exports::ExportXkbSymbols(*layout, page, name, out_));
+    }
+    return Report(exports::ExportKlc(*layout, page, name, out_));
+}
+
+} // namespace cli

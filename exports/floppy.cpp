@@ -1,0 +1,131 @@
+#include "floppy.h"
+
+#include "child_process.h"
+#include "floppy_readme.h"
+#include "layout/regular_file.h"
+#include "layout/writer.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace kbd::exports {
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A scratch folder beside the target, so that it is on the same disk and a reader of
+// the target's folder can see where a crashed run left it; removed with its contents.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& target) {
+        std::string pattern = FolderOf(target) + "/.kbdgen-floppy-XXXXXX";
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+        } else {
+            error_ = errno;
+        }
+    }
+    ~ScratchFolder() {
+        if (!path_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(path_, ignored);
+        }
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    bool ok() const { return !path_.empty(); }
+    int error() const { return error_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+    int error_ = 0;
+};
+
+// The first line of what a tool said, enough to tell a full disk from a bad option.
+std::string FirstLine(const std::string& text) {
+    const auto end = text.find('\n');
+    return text.substr(0, end);
+}
+
+ExportFailure Run(const std::string& target, const std::vector<std::string>& argv) {
+    const ChildRun run = RunChild(argv);
+    if (!run.started) {
+        return target + ": cannot run " + argv[0] + " (" + run.error +
+               "); the floppy needs mtools installed";
+    }
+    if (run.status == 0) {
+        return std::nullopt;
+    }
+    std::string message = target + ": " + argv[0] + " failed (" +
+                          (run.status < 0 ? std::string("killed by a signal")
+                                          : "exit status " + std::to_string(run.status)) +
+                          ")";
+    const std::string said = FirstLine(run.error);
+    return said.empty() ? message : message + ": " + said;
+}
+
+ExportFailure ReadImage(const std::string& target, const std::string& image,
+                        std::vector<std::uint8_t>& bytes) {
+    UniqueFd fd;
+    const Status opened = OpenRegularFile(image, fd);
+    if (!opened.ok()) {
+        return target + ": " + opened.error().message();
+    }
+    // One byte more than a floppy holds tells a wrong size from a right one.
+    bytes.resize(kFloppyImageSize + 1);
+    const Result<std::size_t> read = ReadUpTo(fd, bytes, image);
+    if (!read.ok()) {
+        return target + ": " + read.error().message();
+    }
+    if (read.value() != kFloppyImageSize) {
+        return target + ": mformat made an image of " + std::to_string(read.value()) +
+               " bytes instead of " + std::to_string(kFloppyImageSize);
+    }
+    bytes.resize(kFloppyImageSize);
+    return std::nullopt;
+}
+
+} // namespace
+
+ExportFailure MakeInstallFloppy(const KeyboardLayout& layout, std::string_view name,
+                                const std::string& path) {
+    const ScratchFolder scratch(path);
+    if (!scratch.ok()) {
+        return path + ": cannot make a scratch folder beside it (" +
+               std::strerror(scratch.error()) + ")";
+    }
+    const std::string kbdName = FloppyKbdName(name);
+    const std::string image = scratch.file("floppy.img"), kbd = scratch.file(kbdName),
+                      readme = scratch.file("README.TXT");
+    const KbdImage kbdBytes = BuildKbdImage(layout);
+    if (auto failed = WriteWhole(kbd, kbdBytes)) {
+        return failed;
+    }
+    if (auto failed = WriteWhole(readme, FloppyReadme(kbdName))) {
+        return failed;
+    }
+    if (auto failed = Run(path, {"mformat", "-C", "-f", "1440", "-i", image, "::"})) {
+        return failed;
+    }
+    if (auto failed = Run(path, {"mcopy", "-i", image, kbd, readme, "::"})) {
+        return failed;
+    }
+    std::vector<std::uint8_t> bytes;
+    if (auto failed = ReadImage(path, image, bytes)) {
+        return failed;
+    }
+    return WriteWhole(path, bytes);
+}
+
+} // namespace kbd::exports

@@ -1,0 +1,255 @@
+#include "klc.h"
+
+#include "layout/kbd_format.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <numeric>
+
+namespace kbd::exports {
+namespace {
+
+// The virtual-key names a .klc file knows, for the codes a typewriter key can carry.
+std::string VirtualKeyName(std::uint8_t code) {
+    if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z')) {
+        return std::string(1, static_cast<char>(code));
+    }
+    switch (code) {
+    case 0xBA:
+        return "OEM_1";
+    case 0xBB:
+        return "OEM_PLUS";
+    case 0xBC:
+        return "OEM_COMMA";
+    case 0xBD:
+        return "OEM_MINUS";
+    case 0xBE:
+        return "OEM_PERIOD";
+    case 0xBF:
+        return "OEM_2";
+    case 0xC0:
+        return "OEM_3";
+    case 0xDB:
+        return "OEM_4";
+    case 0xDC:
+        return "OEM_5";
+    case 0xDD:
+        return "OEM_6";
+    case 0xDE:
+        return "OEM_7";
+    case 0xDF:
+        return "OEM_8";
+    case 0xE2:
+        return "OEM_102";
+    case 0x6E:
+        return "DECIMAL";
+    default:
+        return {};
+    }
+}
+
+std::string Hex(unsigned value, int digits) {
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%0*x", digits, value);
+    return text.data();
+}
+
+std::string HexByte(std::uint8_t code) {
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "0x%02X", code);
+    return text.data();
+}
+
+// "key 3", "keys 3 and 7", "keys 3, 7 and 9".
+std::string KeyList(const std::vector<int>& keys) {
+    std::string text = keys.size() == 1 ? "key " : "keys ";
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == keys.size() ? " and " : ", ";
+        }
+        text += std::to_string(keys[i]);
+    }
+    return text;
+}
+
+// A character column: the byte's one code point in four hex digits, or -1 for none.
+std::string CharColumn(const CodePage& page, std::uint8_t code) {
+    const auto point = page.codePoint(code);
+    return point ? Hex(static_cast<unsigned>(*point), 4) : "-1";
+}
+
+// The control character the KBD file's constant Ctrl list gives the virtual key.
+std::string CtrlColumn(std::uint8_t virtualKey) {
+    for (std::size_t i = 0; i < body::kSlot4VkeyBytes.size(); ++i) {
+        if (body::kSlot4VkeyBytes[i] == virtualKey) {
+            return Hex(body::kSlot4CharBytes[i], 4);
+        }
+    }
+    return "-1";
+}
+
+// A key's scan code is its place, as in the XKB export: the built-in one, since no KBD
+// file carries scan codes back.
+std::string LayoutRow(const KeyboardLayout& layout, const CodePage& page, int index) {
+    const std::uint8_t altGr = layout.AltGrChar[index];
+    const auto norm = layout.NormalChar[index], shift = layout.ShiftChar[index];
+    return Hex(DefaultLayout().ScanCode[index], 2) + "\t" +
+           VirtualKeyName(layout.VirtualKey[index]) + "\t" +
+           (layout.CapsAffected[index] != 0 ? "1" : "0") + "\t" +
+           (norm == 0 ? "-1" : CharColumn(page, norm)) + "\t" +
+           (shift == 0 ? "-1" : CharColumn(page, shift)) + "\t" +
+           CtrlColumn(layout.VirtualKey[index]) + "\t" +
+           (altGr > 32 ? CharColumn(page, altGr) : "-1") + "\t-1";
+}
+
+// The description as a .klc string may hold it: no quotes, no line breaks.
+std::string Description(std::string_view name) {
+    std::string text;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += c == '"' ? '\'' : (byte < 0x20 || byte == 0x7F) ? ' ' : c;
+    }
+    return text.empty() ? KlcShortName(name) : text;
+}
+
+// UTF-8 to UTF-16LE; a byte that starts no valid sequence reads as U+FFFD.
+void AppendUtf16(std::string& out, std::string_view text) {
+    const auto put = [&out](unsigned unit) {
+        out += static_cast<char>(unit & 0xFF);
+        out += static_cast<char>(unit >> 8);
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80       ? 1
+                           : lead >> 5 == 6  ? 2
+                           : lead >> 4 == 14 ? 3
+                           : lead >> 3 == 30 ? 4
+                                             : 0;
+        char32_t point = length == 1   ? lead
+                         : length == 2 ? lead & 0x1F
+                         : length == 3 ? lead & 0x0F
+                                       : lead & 0x07;
+        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= text.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            valid = next >> 6 == 2;
+            point = point << 6 | (next & 0x3F);
+        }
+        constexpr std::array<char32_t, 5> kLeast{0, 0, 0x80, 0x800, 0x10000};
+        valid = valid && point >= kLeast[static_cast<std::size_t>(length)] && point <= 0x10FFFF &&
+                (point < 0xD800 || point > 0xDFFF);
+        if (!valid) {
+            put(0xFFFD);
+            ++i;
+            continue;
+        }
+        if (point >= 0x10000) {
+            put(0xD800 + ((point - 0x10000) >> 10));
+            put(0xDC00 + ((point - 0x10000) & 0x3FF));
+        } else {
+            put(point);
+        }
+        i += static_cast<std::size_t>(length);
+    }
+}
+
+} // namespace
+
+std::vector<std::string> KlcRefusals(const KeyboardLayout& layout, const CodePage& page) {
+    std::vector<std::string> refusals;
+    std::map<std::uint8_t, std::vector<int>> keysOfCode;
+    for (int index = 0; index < kKeyCount; ++index) {
+        const std::uint8_t code = layout.VirtualKey[index];
+        if (VirtualKeyName(code).empty()) {
+            refusals.push_back("key " + std::to_string(index + 1) + " has virtual-key code " +
+                               HexByte(code) + ", which has no name in a .klc file");
+        } else {
+            keysOfCode[code].push_back(index + 1);
+        }
+    }
+    for (const auto& [code, keys] : keysOfCode) {
+        if (keys.size() > 1) {
+            refusals.push_back(KeyList(keys) + " share virtual-key code " + HexByte(code));
+        }
+    }
+    const auto lacks = [&](int index, const char* layer, std::uint8_t code) {
+        if (!page.codePoint(code)) {
+            refusals.push_back("key " + std::to_string(index + 1) + " " + layer + " " +
+                               HexByte(code) + " is not a character of " +
+                               CodePageCaption(page.number()));
+        }
+    };
+    for (int index = 0; index < kKeyCount; ++index) {
+        if (layout.NormalChar[index] != 0) {
+            lacks(index, "Norm", layout.NormalChar[index]);
+        }
+        if (layout.ShiftChar[index] != 0) {
+            lacks(index, "Shift", layout.ShiftChar[index]);
+        }
+        if (layout.AltGrChar[index] > 32) {
+            lacks(index, "AltGr", layout.AltGrChar[index]);
+        }
+    }
+    return refusals;
+}
+
+std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::string_view name) {
+    const std::string description = Description(name);
+    std::vector<int> order(kKeyCount);
+    std::iota(order.begin(), order.end(), 0);
+    std::ranges::sort(order, {}, [](int index) { return DefaultLayout().ScanCode[index]; });
+    std::string rows;
+    bool spaceDone = false;
+    for (const int index : order) {
+        // MSKLC lists its rows by scan code; the space bar (0x39) has its place among them.
+        if (!spaceDone && DefaultLayout().ScanCode[index] > 0x39) {
+            rows += "39\tSPACE\t0\t0020\t0020\t0020\t-1\t-1\r\n";
+            spaceDone = true;
+        }
+        rows += LayoutRow(layout, page, index) + "\r\n";
+    }
+    const std::string text =
+        "KBD\t" + KlcShortName(name) + "\t\"" + description + "\"\r\n\r\n" +
+        "COPYRIGHT\t\"(c) the author of this layout\"\r\n\r\n"
+        "COMPANY\t\"Made with Tavik's Keyboard Generator for Windows 95\"\r\n\r\n"
+        "LOCALENAME\t\"sr-Latn-CS\"\r\n\r\n"
+        "LOCALEID\t\"0000081a\"\r\n\r\n"
+        "VERSION\t1.0\r\n\r\n"
+        "SHIFTSTATE\r\n\r\n"
+        "0\t// Norm\r\n"
+        "1\t// Shift\r\n"
+        "2\t// Ctrl\r\n"
+        "6\t// AltGr (Ctrl Alt)\r\n"
+        "7\t// Shift AltGr\r\n\r\n"
+        "LAYOUT\r\n\r\n"
+        "//SC\tVK_\tCap\t0\t1\t2\t6\t7\r\n"
+        "//--\t----\t----\t----\t----\t----\t----\t----\r\n\r\n" +
+        rows +
+        "\r\n"
+        "DESCRIPTIONS\r\n\r\n"
+        "0409\t" +
+        description +
+        "\r\n\r\n"
+        "LANGUAGENAMES\r\n\r\n"
+        "0409\tSerbian (Latin)\r\n\r\n"
+        "ENDKBD\r\n";
+    std::string bytes = "\xFF\xFE";
+    AppendUtf16(bytes, text);
+    return bytes;
+}
+
+ExportFailure ExportKlc(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
+                        const std::string& path) {
+    const std::vector<std::string> refusals = KlcRefusals(layout, page);
+    if (refusals.empty()) {
+        return WriteWhole(path, KlcBytes(layout, page, name));
+    }
+    std::string message = path + ": the layout cannot become a .klc file: ";
+    for (std::size_t i = 0; i < refusals.size(); ++i) {
+        message += (i == 0 ? "" : "; ") + refusals[i];
+    }
+    return message;
+}
+
+} // namespace kbd::exports

@@ -1,0 +1,103 @@
+#include "export_menu.h"
+
+#include "all_keys_form.h"
+#include "exports/floppy.h"
+#include "exports/klc.h"
+#include "exports/xkb_symbols.h"
+#include "layout/keyboard_layout.h"
+#include "ui/toolkit/file_chooser.h"
+#include "ui/toolkit/messages.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+
+namespace kbd {
+namespace {
+
+// An export of the layout, characters read in `page`, to `path`; the layout is named
+// after the file.
+using Exporter = exports::ExportFailure (*)(const KeyboardLayout& layout, const CodePage& page,
+                                            std::string_view name, const std::string& path);
+
+struct ExportItem {
+    const char* name;
+    const char* caption;
+    const char* chooser;
+    const char* title;
+    QStringList filters;
+    const char* suffix; // added to a name typed without one; empty for none
+    const char* proposed;
+    Exporter run;
+};
+
+void RunExport(TAllKeysForm& form, toolkit::FileChooser& chooser, Exporter run) {
+    const auto chosen = chooser.choose();
+    if (!chosen) {
+        return;
+    }
+    const std::string path = QFile::encodeName(*chosen).toStdString();
+    // The layout being edited, characters read in the code page its keys show now.
+    const auto failed =
+        run(form.document().layout(), form.codePage().page(), exports::FileStem(path), path);
+    if (failed) {
+        toolkit::ShowMessage(&form, QStringLiteral("Error in Exporting"),
+                             QString::fromStdString(*failed));
+    }
+}
+
+void AddItem(TAllKeysForm* form, QMenu* tools, const ExportItem& item) {
+    auto* chooser = new toolkit::FileChooser(form, [item](QFileDialog& dialog) {
+        dialog.setWindowTitle(QString::fromLatin1(item.title));
+        dialog.setNameFilters(item.filters);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QString::fromLatin1(item.suffix));
+    });
+    chooser->setObjectName(QString::fromLatin1(item.chooser));
+    chooser->setFileName(QString::fromLatin1(item.proposed));
+    QAction* action = tools->addAction(QString::fromLatin1(item.caption));
+    action->setObjectName(QString::fromLatin1(item.name));
+    QObject::connect(action, &QAction::triggered, form,
+                     [form, chooser, run = item.run] { RunExport(*form, *chooser, run); });
+}
+
+} // namespace
+
+void AddExportItems(TAllKeysForm* form, QMenu* tools) {
+    tools->addSeparator();
+    AddItem(
+        form, tools,
+        {"ExportXkb1",
+         "Export for &Linux (XKB)...",
+         "XkbDialog",
+         "Export for Linux (XKB)",
+         // A symbols file a desktop loads by its name has no extension.
+         {QStringLiteral("XKB symbols, no extension (*)"), QStringLiteral("XKB symbols (*.xkb)")},
+         "",
+         "kbd_qz",
+         &exports::ExportXkbSymbols});
+    AddItem(form, tools,
+            {"ExportKlc1",
+             "Export for &Windows NT (.klc)...",
+             "KlcDialog",
+             "Export for Windows NT (.klc)",
+             {QStringLiteral("MSKLC source (*.klc)")},
+             "klc",
+             "kbd_qz.klc",
+             &exports::ExportKlc});
+    AddItem(form, tools,
+            {"MakeFloppy1",
+             "Make install &floppy...",
+             "FloppyDialog",
+             "Make install floppy",
+             {QStringLiteral("Floppy image (*.img)")},
+             "img",
+             "kbd_qz.img",
+             [](const KeyboardLayout& layout, const CodePage&, std::string_view name,
+                const std::string& path) {
+                 return exports::MakeInstallFloppy(layout, name, path);
+             }});
+}
+
+} // namespace kbd
