@@ -67,11 +67,11 @@ TOneKeyForm::TOneKeyForm(QWidget* parent) : QDialog(parent), listCodePage_(this)
     resize(kClientSize);
     move(kPosition);
 
-    for (std::size_t i = 0; i < kLabels.size(); ++i) {
-        auto* label = new QLabel(QString::fromLatin1(kLabels[i].caption), this);
-        label->setObjectName(QString::fromLatin1(kLabels[i].name));
-        label->setGeometry(kLabels[i].rect);
-        labels_[i] = label;
+    for (const auto& place : kLabels) {
+        // The dialog owns its labels and never changes them.
+        auto* label = new QLabel(QString::fromLatin1(place.caption), this);
+        label->setObjectName(QString::fromLatin1(place.name));
+        label->setGeometry(place.rect);
     }
 
     const QFont charFont = toolkit::PixelFont(QStringLiteral("Arial"), kCharPixels, true);

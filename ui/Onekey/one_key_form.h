@@ -47,7 +47,6 @@ private:
     void RenderCharLists();
 
     toolkit::CodePage listCodePage_;
-    std::array<QLabel*, 5> labels_{};
 };
 
 } // namespace kbd

@@ -10,7 +10,7 @@ namespace kbd {
 namespace {
 
 // The keys at the main window's places, scaled so that two characters fit on each.
-constexpr double kScale = 1.4;
+constexpr double kScale = 1.25;
 constexpr int kMargin = 6;
 
 QRect KeyRect(int index) {

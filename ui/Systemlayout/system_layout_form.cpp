@@ -109,6 +109,8 @@ void TSystemLayoutForm::fillList() {
     if (layouts_.empty()) {
         status_->setText(QStringLiteral("The system's keyboard layouts cannot be read "
                                         "(is the package xkb-data installed?)."));
+    } else {
+        list_->setCurrentItem(list_->topLevelItem(0)); // something to preview from the start
     }
 }
 
