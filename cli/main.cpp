@@ -1,8 +1,9 @@
 // kbdtool: writes, converts, lists and checks the editor's KBD files from a shell.
 // Arguments are parsed here; every command lives in commands.cpp.
 
-#include "commands.h"
 #include "codepage/code_page.h"
+#include "commands.h"
+#include "version/version.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -29,6 +30,7 @@ constexpr const char* kUsage =
     "                                         one line a finding (\"key 27 AltGr: loses\n"
     "                                         data: ...\", \"key 14: warning: ...\"), or\n"
     "                                         \"no findings\"; exit 1 when one loses data\n"
+    "  kbdtool --version                      the version, the same as the editor's\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
 int UsageError(const std::string& why) {
@@ -41,6 +43,7 @@ int UsageError(const std::string& why) {
 int main(int argc, char** argv) {
     CLI::App app("kbdtool");
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("kbdtool ") + kbd::kVersion);
     std::string in;
     std::string out;
     std::optional<std::string> jsonOut;
@@ -71,6 +74,9 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         std::cout << kUsage;
+        return cli::ExitOk;
+    } catch (const CLI::CallForVersion& version) {
+        std::cout << version.what() << "\n";
         return cli::ExitOk;
     } catch (const CLI::ParseError& error) {
         return UsageError(error.what());

@@ -1,5 +1,6 @@
-// The about window: the program's title, a few short texts, its picture and a button that
-// first leads on to the details window and then closes this one. Modeless.
+// The about window: the program's title, a few short texts, the build's version, its
+// picture and a button that first leads on to the details window and then closes this one.
+// Modeless.
 #pragma once
 
 #include <QDialog>
@@ -25,6 +26,7 @@ public:
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
+    QLabel* LabelVersion = nullptr; // "kbdgen 1.0.0", the build's version
     QLabel* Image1 = nullptr;
     QPushButton* Button2 = nullptr;
 
