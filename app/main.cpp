@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(kbd::kVersion));
     // The application id: the installed .desktop entry's name, so a desktop groups the
     // windows under its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavik.kbdgen"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kbd::kAppId));
     QApplication::setWindowIcon(kbd::toolkit::AppIcon());
     kbd::toolkit::InstallFontSubstitutes();
 

@@ -1,6 +1,6 @@
-// The version and the commands where a user meets them outside the program: kbdtool
-// --version, the release notes that software centres (metainfo) and dpkg (changelog)
-// show, and kbdtool's manual page.
+// The version, the application id and the commands where a user meets them outside the
+// program: kbdtool --version, the release notes that software centres (metainfo) and dpkg
+// (changelog) show, the desktop files, and kbdtool's manual page.
 #include "../cli/tool_run.h"
 
 #include <fstream>
@@ -48,6 +48,20 @@ TEST_F(ToolTest, ManualPageHasAnEntryForEveryCommandOfTheHelp) {
         EXPECT_NE(page.find(entry), std::string::npos) << name;
     }
     EXPECT_GE(commands, 7) << help;
+}
+
+// A desktop finds the menu entry, its icon and the software centre's page through one id,
+// which the files name inside as well as in their own names.
+TEST(AppId, TheDesktopFilesNameTheOneIdInside) {
+    const std::string id = KBD_APP_ID;
+    const std::string metainfo = SourceFile("app/" + id + ".metainfo.xml");
+    const std::string desktop = SourceFile("app/" + id + ".desktop");
+    EXPECT_EQ(FirstMatch(metainfo, "<id>([^<]*)</id>"), id);
+    EXPECT_EQ(FirstMatch(metainfo, R"re(<launchable type="desktop-id">([^<]*)<)re"),
+              id + ".desktop");
+    EXPECT_EQ(FirstMatch(metainfo, R"re(<icon type="stock">([^<]*)<)re"), id);
+    EXPECT_EQ(FirstMatch(desktop, "\nIcon=([^\n]*)"), id);
+    EXPECT_EQ(FirstMatch(desktop, "\nExec=([^\n]*)"), "kbdgen");
 }
 
 } // namespace
