@@ -1,6 +1,5 @@
 // The editor starts here. The layout already holds its defaults (static initialisation),
 // so the main window shows them from its creation on.
-#include "layout/keyboard_layout.h"
 #include "ui/program_windows.h"
 #include "ui/toolkit/app_icon.h"
 #include "ui/toolkit/fonts.h"
@@ -18,7 +17,6 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(kbd::toolkit::AppIcon());
     kbd::toolkit::InstallFontSubstitutes();
 
-    kbd::ProgramLayout();
     kbd::ProgramWindows windows;
     windows.AllKeysForm.show();
     return QApplication::exec();

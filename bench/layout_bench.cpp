@@ -124,7 +124,9 @@ void BM_PadPress(benchmark::State& state) {
 }
 
 // Code page 1252: the default layout passes.
-kbd::CodePage Western() { return kbd::CodePage::LoadOrLatin1(1252); }
+kbd::CodePage Western() {
+    return kbd::CodePage::LoadOrLatin1(1252);
+}
 
 // Each key after the first shares its code and has an AltGr character below the space,
 // Caps Lock on a digit pair and a stray ANSI character: four findings on 48 keys.

@@ -29,8 +29,8 @@ void ClearEvery(benchmark::State& state, QPlainTextEdit* text, int& presses) {
 }
 
 void BM_InsertOneCharacter(benchmark::State& state) {
-    const kbd::toolkit::CodePage codePage;
-    kbd::TTryPad pad(codePage);
+    const kbd::LayoutDocument document(kbd::ProgramLayout());
+    kbd::TTryPad pad(document);
     QPlainTextEdit* text = PadText(pad);
     int presses = 0;
     for (auto _ : state) {
@@ -40,8 +40,8 @@ void BM_InsertOneCharacter(benchmark::State& state) {
 }
 
 void BM_PadWidgetPress(benchmark::State& state) {
-    const kbd::toolkit::CodePage codePage;
-    kbd::TTryPad pad(codePage);
+    const kbd::LayoutDocument document(kbd::ProgramLayout());
+    kbd::TTryPad pad(document);
     QPlainTextEdit* text = PadText(pad);
     int presses = 0;
     for (auto _ : state) {

@@ -3,7 +3,6 @@
 
 #include "codepage/code_page.h"
 #include "layout/keyboard_layout.h"
-#include "layout/keyboard_layout.h"
 
 #include <string>
 

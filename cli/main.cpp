@@ -1,8 +1,10 @@
 // kbdtool: writes, converts, lists and checks the editor's KBD files from a shell.
-// Arguments are parsed here; every command lives in commands.cpp.
+// Arguments are parsed here; the commands live in commands.cpp and
+// system_layout_commands.cpp.
 
 #include "codepage/code_page.h"
 #include "commands.h"
+#include "system_layout_commands.h"
 #include "version/version.h"
 
 #include <CLI/CLI.hpp>
@@ -30,6 +32,15 @@ constexpr const char* kUsage =
     "                                         one line a finding (\"key 27 AltGr: loses\n"
     "                                         data: ...\", \"key 14: warning: ...\"), or\n"
     "                                         \"no findings\"; exit 1 when one loses data\n"
+    "  kbdtool layouts [TEXT]                 the system's keyboard layouts: name(variant),\n"
+    "                                         a tab, the description; TEXT keeps those\n"
+    "                                         that hold it, in any case\n"
+    "  kbdtool from-xkb LAYOUT[(VARIANT)] OUT.kbd [--codepage N]\n"
+    "                                         a KBD file from a system layout in code page\n"
+    "                                         N (default 1250); a line on standard error\n"
+    "                                         for each character not carried (\"key 14\n"
+    "                                         Norm: ...; kept q\"); an unknown layout or\n"
+    "                                         code page is refused\n"
     "  kbdtool --version                      the version, the same as the editor's\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
@@ -69,6 +80,7 @@ int main(int argc, char** argv) {
     auto* lintCmd = app.add_subcommand("lint");
     lintCmd->add_option("FILE.kbd", in)->required();
     lintCmd->add_option("--codepage", codePage);
+    const cli::SystemLayoutCommands systemLayouts(app);
 
     try {
         app.parse(argc, argv);
@@ -90,6 +102,9 @@ int main(int argc, char** argv) {
     }
     if (importCmd->parsed()) {
         return cli::ImportJson(in, out);
+    }
+    if (const auto status = systemLayouts.Run()) {
+        return *status;
     }
     // Looked up before any file is read: a code page iconv lacks is a wrong argument,
     // whatever the file holds.

@@ -48,7 +48,8 @@ std::shared_ptr<void> OpenConverter(const char* to, const char* from) {
     if (cd == kNoConverter) {
         return nullptr;
     }
-    return std::shared_ptr<void>(cd, [](void* handle) { iconv_close(static_cast<iconv_t>(handle)); });
+    return std::shared_ptr<void>(cd,
+                                 [](void* handle) { iconv_close(static_cast<iconv_t>(handle)); });
 }
 
 // Converts one unit on its own. The state is reset first and flushed last, because some
@@ -87,7 +88,8 @@ std::optional<char32_t> SoleCodePoint(const std::string& utf8) {
 // Unicode's case and mark facts without a Unicode library of our own: glibc's built-in
 // C.UTF-8 locale carries them, and a locale object of our own leaves the program's alone.
 locale_t UnicodeLocale() {
-    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    static const locale_t locale =
+        newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
     return locale;
 }
 
@@ -194,7 +196,9 @@ std::shared_ptr<const CodePage::Data> Cached(int number, const std::string& icon
 
 } // namespace
 
-std::span<const Script> Scripts() { return kScripts; }
+std::span<const Script> Scripts() {
+    return kScripts;
+}
 
 std::string_view CodePageName(int number) {
     for (const Script& script : kScripts) {
@@ -250,25 +254,42 @@ CodePage CodePage::Latin1() {
     return CodePage(Cached(28591, "ISO-8859-1"));
 }
 
-CodePage CodePage::LoadOrLatin1(int number) { return Load(number).value_or(Latin1()); }
+CodePage CodePage::LoadOrLatin1(int number) {
+    return Load(number).value_or(Latin1());
+}
 
-int CodePage::number() const { return data_->number; }
+int CodePage::number() const {
+    return data_->number;
+}
 
-const std::string& CodePage::utf8(std::uint8_t code) const { return data_->utf8[code]; }
+const std::string& CodePage::utf8(std::uint8_t code) const {
+    return data_->utf8[code];
+}
 
-std::optional<char32_t> CodePage::codePoint(std::uint8_t code) const { return data_->point[code]; }
+std::optional<char32_t> CodePage::codePoint(std::uint8_t code) const {
+    return data_->point[code];
+}
 
-const std::string& CodePage::shown(std::uint8_t code) const { return data_->shown[code]; }
+const std::string& CodePage::shown(std::uint8_t code) const {
+    return data_->shown[code];
+}
 
-std::uint8_t CodePage::upper(std::uint8_t code) const { return data_->upper[code]; }
+std::uint8_t CodePage::upper(std::uint8_t code) const {
+    return data_->upper[code];
+}
 
-std::uint8_t CodePage::lower(std::uint8_t code) const { return data_->lower[code]; }
+std::uint8_t CodePage::lower(std::uint8_t code) const {
+    return data_->lower[code];
+}
 
-bool CodePage::isMark(std::uint8_t code) const { return data_->mark[code]; }
+bool CodePage::isMark(std::uint8_t code) const {
+    return data_->mark[code];
+}
 
 bool CodePage::isCasePair(std::uint8_t norm, std::uint8_t shift) const {
-    return norm != shift && data_->point[norm] && data_->point[shift] && data_->point[norm] != data_->point[shift] &&
-           upper(norm) == shift && lower(shift) == norm;
+    return norm != shift && data_->point[norm] && data_->point[shift] &&
+           data_->point[norm] != data_->point[shift] && upper(norm) == shift &&
+           lower(shift) == norm;
 }
 
 std::optional<std::uint8_t> CodePage::byteFor(char32_t point) const {

@@ -1,8 +1,10 @@
 #include "atomic_file.h"
 
+#include "system_calls.h"
 #include "unique_fd.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <random>
@@ -55,13 +57,14 @@ Error Fail(ErrorKind kind, const std::string& path, int error) {
 
 // Creates a fresh file beside `target` with a name no other file has. O_EXCL makes
 // sure we never write into a file that someone else created in the meantime.
-UniqueFd CreateTemporary(const std::string& target, std::string& tempPath) {
+UniqueFd CreateTemporary(const SystemCalls& calls, const std::string& target,
+                         std::string& tempPath) {
     std::random_device seed;
     std::mt19937 random(seed());
     const std::string prefix = DirName(target) + "/." + BaseName(target) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = prefix + std::to_string(random() % 1000000000u) + ".tmp";
-        UniqueFd fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        UniqueFd fd(calls.open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.valid() || errno != EEXIST) {
             return fd;
         }
@@ -70,9 +73,9 @@ UniqueFd CreateTemporary(const std::string& target, std::string& tempPath) {
     return UniqueFd();
 }
 
-bool WriteAll(int fd, std::span<const std::uint8_t> data) {
+bool WriteAll(const SystemCalls& calls, int fd, std::span<const std::uint8_t> data) {
     while (!data.empty()) {
-        const ssize_t written = ::write(fd, data.data(), data.size());
+        const ssize_t written = calls.write(fd, data.data(), data.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -90,6 +93,17 @@ bool WriteAll(int fd, std::span<const std::uint8_t> data) {
 
 } // namespace
 
+SystemCalls& FileSystemCalls() {
+    static SystemCalls calls{
+        [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
+        ::write,
+        ::fsync,
+        ::close,
+        ::rename,
+        ::unlink};
+    return calls;
+}
+
 Status ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> data) {
     const std::string target = ResolveLinks(path);
 
@@ -103,15 +117,18 @@ Status ReplaceFileContents(const std::string& path, std::span<const std::uint8_t
         return Error{ErrorKind::NotRegularFile, path, {}};
     }
 
+    const SystemCalls& calls = FileSystemCalls();
     std::string tempPath;
-    UniqueFd fd = CreateTemporary(target, tempPath);
+    UniqueFd fd = CreateTemporary(calls, target, tempPath);
     if (!fd.valid()) {
         return Fail(ErrorKind::CannotCreate, path, errno);
     }
 
-    auto abandon = [&](ErrorKind kind, int error) {
+    // The reason is taken before the clean-up, whose own calls may change errno.
+    auto abandon = [&](ErrorKind kind) {
+        const int error = errno;
         fd.reset();
-        ::unlink(tempPath.c_str());
+        calls.unlink(tempPath.c_str());
         return Fail(kind, path, error);
     };
 
@@ -121,24 +138,21 @@ Status ReplaceFileContents(const std::string& path, std::span<const std::uint8_t
             // file becomes the saver's, as any editor's save makes it.
         }
         if (::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
-            return abandon(ErrorKind::CannotWrite, errno);
+            return abandon(ErrorKind::CannotWrite);
         }
     }
-    if (!WriteAll(fd.get(), data)) {
-        return abandon(ErrorKind::CannotWrite, errno);
+    if (!WriteAll(calls, fd.get(), data)) {
+        return abandon(ErrorKind::CannotWrite);
     }
-    if (::fsync(fd.get()) != 0) {
-        return abandon(ErrorKind::CannotWrite, errno);
+    if (calls.fsync(fd.get()) != 0) {
+        return abandon(ErrorKind::CannotWrite);
     }
-    if (fd.close() != 0) {
-        const int error = errno;
-        ::unlink(tempPath.c_str());
-        return Fail(ErrorKind::CannotWrite, path, error);
+    // Some file systems report a deferred write error only here.
+    if (calls.close(fd.release()) != 0) {
+        return abandon(ErrorKind::CannotWrite);
     }
-    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(tempPath.c_str());
-        return Fail(ErrorKind::CannotReplace, path, error);
+    if (calls.rename(tempPath.c_str(), target.c_str()) != 0) {
+        return abandon(ErrorKind::CannotReplace);
     }
 
     return Success();

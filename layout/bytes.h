@@ -1,5 +1,5 @@
-// Little-endian byte placement and reading over fixed images: a running write
-// position as the file's tables are laid out one entry after another.
+// Little-endian byte placement over fixed images: a running write position as the
+// file's tables are laid out one entry after another.
 #pragma once
 
 #include <cstddef>
@@ -36,9 +36,5 @@ private:
     std::span<std::uint8_t> image_;
     std::size_t position_;
 };
-
-inline std::uint16_t readU16le(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
-}
 
 } // namespace kbd

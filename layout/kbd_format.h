@@ -33,7 +33,6 @@ static_assert(kText.substr(kSignatureOffset - kTextOffset, kSignature.size()) ==
 } // namespace header
 
 namespace body {
-inline constexpr std::size_t kLeadingWords = 0; // 20 words
 inline constexpr std::size_t kModifiers = 40;   // 6 bytes
 inline constexpr std::size_t kStateTable = 48;  // 7 bytes
 inline constexpr std::size_t kStateOrder = 56;  // 8 bytes
@@ -55,6 +54,7 @@ inline constexpr std::size_t kSlot4Vkeys = 536;
 inline constexpr std::size_t kSlot5Chars = 544;
 inline constexpr std::size_t kSlot5Vkeys = 552;
 
+// The body's first 20 words, from body offset 0.
 inline constexpr std::array<std::uint16_t, 20> kLeadingWordValues = {
     10, 3, 7, 0, 0, 40, 57, 64, 80, 96, 48, 136, 192, 48, 248, 0, 0, 0, 104, 0};
 // Virtual-key codes of Alt, Shift and Control, each followed by 0x80.

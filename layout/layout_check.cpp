@@ -1,5 +1,7 @@
 #include "layout_check.h"
 
+#include "format_rules.h"
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
@@ -8,28 +10,6 @@ namespace kbd {
 namespace {
 
 constexpr std::uint8_t kSpace = 32;
-constexpr std::uint8_t kNoKey = 0xFF;
-
-// The reader hangs every AltGr entry and Caps-Lock bit on the first key with its code, so
-// that key is what each other key with the code is compared to.
-using FirstKeyOfCode = std::array<std::uint8_t, 256>;
-
-FirstKeyOfCode FirstKeys(const KeyboardLayout& layout) {
-    FirstKeyOfCode first;
-    first.fill(kNoKey);
-    for (int i = 0; i < kKeyCount; ++i) {
-        std::uint8_t& slot = first[layout.VirtualKey[i]];
-        if (slot == kNoKey) {
-            slot = static_cast<std::uint8_t>(i);
-        }
-    }
-    return first;
-}
-
-// What the writer puts in the AltGr list; everything else reads back as no character.
-bool AltGrWritten(const KeyboardLayout& layout, int i) {
-    return layout.AltGrChar[i] > kSpace && layout.VirtualKey[i] != 0;
-}
 
 // Adds the findings of one key. Sentences are formatted on the stack, so each finding
 // costs one allocation for its text and nothing else does.
@@ -87,8 +67,7 @@ void CheckSharedCode(const KeyboardLayout& layout, int i, int first, const KeyRe
                altGrPart, altGr && caps ? " and " : "", capsPart);
 }
 
-void CheckCaps(const KeyboardLayout& layout, int i, const CodePage& page,
-               const KeyReport& report) {
+void CheckCaps(const KeyboardLayout& layout, int i, const CodePage& page, const KeyReport& report) {
     const std::uint8_t norm = layout.NormalChar[i];
     const std::uint8_t shift = layout.ShiftChar[i];
     const bool pair = page.isCasePair(norm, shift);
@@ -105,8 +84,7 @@ void CheckCaps(const KeyboardLayout& layout, int i, const CodePage& page,
     }
 }
 
-void CheckDefined(std::uint8_t code, int layer, const CodePage& page,
-                  const KeyReport& report) {
+void CheckDefined(std::uint8_t code, int layer, const CodePage& page, const KeyReport& report) {
     if (!page.defined(code)) {
         const std::string_view name = LayerName(layer);
         report.add(layer, Severity::Warning,
@@ -137,8 +115,7 @@ void CheckAltGr(const KeyboardLayout& layout, int i, const CodePage& page,
     }
 }
 
-void CheckAnsi(const KeyboardLayout& layout, int i, const CodePage& page,
-               const KeyReport& report) {
+void CheckAnsi(const KeyboardLayout& layout, int i, const CodePage& page, const KeyReport& report) {
     const std::uint8_t ansi = layout.AnsiChar[i];
     const std::uint8_t norm = layout.NormalChar[i];
     const std::uint8_t upper = page.upper(norm);
@@ -160,6 +137,8 @@ void CheckAnsi(const KeyboardLayout& layout, int i, const CodePage& page,
 } // namespace
 
 std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePage& page) {
+    // The reader hangs every AltGr entry and Caps-Lock bit on the first key with its code, so
+    // that key is what each other key with the code is compared to.
     const FirstKeyOfCode first = FirstKeys(layout);
     std::vector<Finding> out;
     // Key by key and, within a key, layer by layer, so the list comes out sorted.

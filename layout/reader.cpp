@@ -1,5 +1,6 @@
 #include "reader.h"
 
+#include "format_rules.h"
 #include "regular_file.h"
 
 #include <algorithm>
@@ -24,13 +25,10 @@ bool SignatureAt(std::span<const std::uint8_t> header, std::size_t offset) {
 // For every virtual-key code, the first key that has it; a code no key has lands on
 // key index 48, the numeric-pad decimal key. Built once per decode, so each AltGr
 // entry and Caps-Lock bit finds its key without a search.
-using KeyOfCode = std::array<std::uint8_t, 256>;
-
-KeyOfCode FirstKeys(const KeyboardLayout& layout) {
-    KeyOfCode keys;
-    keys.fill(kKeyCount - 1);
-    for (int i = kKeyCount - 2; i >= 0; --i) {
-        keys[layout.VirtualKey[i]] = static_cast<std::uint8_t>(i);
+FirstKeyOfCode KeysOfCodes(const KeyboardLayout& layout) {
+    FirstKeyOfCode keys = FirstKeys(layout);
+    for (std::uint8_t& key : keys) {
+        key = key == kNoKey ? static_cast<std::uint8_t>(kKeyCount - 1) : key;
     }
     return keys;
 }
@@ -45,7 +43,7 @@ void DecodeBody(std::span<const std::uint8_t, kBodySize> body, KeyboardLayout& l
         layout.ShiftChar[i] = body[body::kShiftChars + i];
     }
 
-    const KeyOfCode keyOf = FirstKeys(layout);
+    const FirstKeyOfCode keyOf = KeysOfCodes(layout);
     layout.AltGrChar.fill(0);
     const int count = body[body::kAltGrCount]; // the high byte of the word is not read
     for (int k = 0; k < count; ++k) {

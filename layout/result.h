@@ -39,7 +39,6 @@ public:
     Result(Error error) : v_(std::move(error)) {}
 
     bool ok() const { return v_.index() == 0; }
-    explicit operator bool() const { return ok(); }
     const T& value() const { return std::get<0>(v_); }
     const Error& error() const { return std::get<1>(v_); }
 

@@ -1,5 +1,6 @@
 #include "typing.h"
 
+#include "format_rules.h"
 #include "reader.h"
 #include "writer.h"
 
@@ -10,8 +11,8 @@ namespace {
 // every key of the layout lies among them.
 constexpr std::uint32_t kLastSet1Code = 0x58;
 
-std::optional<int> KeyWithCode(const KeyBytes& codes, int code, int end) {
-    for (int i = 0; i < end; ++i) {
+std::optional<int> KeyWithScanCode(const KeyBytes& codes, int code) {
+    for (int i = 0; i < kKeyCount; ++i) {
         if (codes[i] == code) {
             return i;
         }
@@ -25,7 +26,7 @@ std::optional<int> KeyForNativeScanCode(const KeyboardLayout& layout, std::uint3
     if (native <= kNativeScanOffset || native - kNativeScanOffset > kLastSet1Code) {
         return std::nullopt;
     }
-    return KeyWithCode(layout.ScanCode, static_cast<int>(native - kNativeScanOffset), kKeyCount);
+    return KeyWithScanCode(layout.ScanCode, static_cast<int>(native - kNativeScanOffset));
 }
 
 Typed TypeKey(const KeyboardLayout& layout, int keyIndex, Modifiers modifiers) {
@@ -38,12 +39,11 @@ Typed TypeKey(const KeyboardLayout& layout, int keyIndex, Modifiers modifiers) {
     if (keyIndex < 0 || keyIndex >= kKeyCount || layout.VirtualKey[keyIndex] == 0) {
         return {table, std::nullopt};
     }
-    const int key = *KeyWithCode(layout.VirtualKey, layout.VirtualKey[keyIndex], keyIndex + 1);
+    const int key = FirstKeys(layout)[layout.VirtualKey[keyIndex]];
 
     if (table == TypedLayer::AltGr) {
-        // The writer keeps no AltGr character of 32 or less.
-        const std::uint8_t code = layout.AltGrChar[key];
-        return {table, code > 32 ? std::optional<std::uint8_t>(code) : std::nullopt};
+        return {table,
+                AltGrWritten(layout, key) ? std::optional(layout.AltGrChar[key]) : std::nullopt};
     }
     const bool shifted = modifiers.shift != (modifiers.capsLock && layout.CapsAffected[key] != 0);
     const std::uint8_t code = shifted ? layout.ShiftChar[key] : layout.NormalChar[key];

@@ -22,9 +22,8 @@ public:
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
 
-    // Closes now and reports close's own result: a deferred write error of some file
-    // systems shows up only here.
-    int close() { return ::close(std::exchange(fd_, -1)); }
+    // Hands the descriptor over, for a caller that must see close's own result.
+    int release() { return std::exchange(fd_, -1); }
 
     void reset(int fd = -1) {
         if (fd_ >= 0) {

@@ -2,11 +2,14 @@
 
 #include "atomic_file.h"
 #include "bytes.h"
+#include "format_rules.h"
 
 #include <algorithm>
 
 namespace kbd {
+namespace {
 
+// "DS", the language word, the body offset and size, the text.
 void BuildKbdHeader(KbdHeader& header) {
     header.fill(0);
     ByteWriter out(header);
@@ -17,8 +20,6 @@ void BuildKbdHeader(KbdHeader& header) {
                                                0, 0, 0, 0});
     out.putBytes(header::kText);
 }
-
-namespace {
 
 // Everything of the body that is the same in every file.
 void PutConstantTables(KbdBody& image) {
@@ -49,7 +50,7 @@ void PutConstantTables(KbdBody& image) {
 }
 
 // The layout's part of a body whose AltGr areas and Caps-Lock bitmap are still zero.
-int PutLayoutTables(const KeyboardLayout& layout, std::span<std::uint8_t, kBodySize> image) {
+void PutLayoutTables(const KeyboardLayout& layout, std::span<std::uint8_t, kBodySize> image) {
     auto put = [&](std::size_t offset, const KeyBytes& bytes) {
         std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
     };
@@ -59,11 +60,10 @@ int PutLayoutTables(const KeyboardLayout& layout, std::span<std::uint8_t, kBodyS
     put(body::kNormalChars, layout.NormalChar);
     put(body::kShiftChars, layout.ShiftChar);
 
-    // A key has an AltGr character only above the space and with a virtual-key code
-    // to hang it on; the list is compacted in key order.
+    // The list is compacted in key order.
     std::size_t count = 0;
     for (int i = 0; i < kKeyCount; ++i) {
-        if (layout.AltGrChar[i] > 32 && layout.VirtualKey[i] != 0) {
+        if (AltGrWritten(layout, i)) {
             image[body::kAltGrChars + count] = layout.AltGrChar[i];
             image[body::kAltGrVkeys + count] = layout.VirtualKey[i];
             ++count;
@@ -78,7 +78,6 @@ int PutLayoutTables(const KeyboardLayout& layout, std::span<std::uint8_t, kBodyS
             image[body::kCapsBitmap + code / 8] |= static_cast<std::uint8_t>(1u << (code % 8));
         }
     }
-    return static_cast<int>(count);
 }
 
 // Header and constant tables, laid out once; each image starts as a copy of it.
@@ -97,12 +96,6 @@ const KbdImage& ImageTemplate() {
 }
 
 } // namespace
-
-int BuildKbdBody(const KeyboardLayout& layout, KbdBody& image) {
-    image.fill(0);
-    PutConstantTables(image);
-    return PutLayoutTables(layout, image);
-}
 
 KbdImage BuildKbdImage(const KeyboardLayout& layout) {
     KbdImage image = ImageTemplate();

@@ -10,12 +10,6 @@
 
 namespace kbd {
 
-// Fills the header: "DS", the language word, the body offset and size, the text.
-void BuildKbdHeader(KbdHeader& header);
-
-// Clears and fills the body from the layout; returns the number of AltGr entries.
-int BuildKbdBody(const KeyboardLayout& layout, KbdBody& body);
-
 // Header followed by body, as the file holds them.
 KbdImage BuildKbdImage(const KeyboardLayout& layout);
 

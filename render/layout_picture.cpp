@@ -1,5 +1,6 @@
 #include "layout_picture.h"
 
+#include "layout/format_rules.h"
 #include "layout/key_places.h"
 
 #include <QColor>
@@ -11,7 +12,6 @@
 
 namespace kbd::render {
 namespace {
-
 
 // The window's 25-pixel keys hold one character; three times that holds four, legibly.
 constexpr double kScale = 3;
@@ -95,8 +95,8 @@ QRectF CornerRect(const QRectF& key, const Corner& corner) {
 QString CornerText(const KeyboardLayout& layout, const Corner& corner, int index,
                    const CodePage& page) {
     const std::uint8_t code = LayerChar(layout, corner.layer, index).value_or(0);
-    // The editor writes a blank AltGr as 0 or 32; a space there is no character to print.
-    if (corner.layer == LayerAltGr && (code == 0 || code == 32)) {
+    // An AltGr character the file does not keep is not printed as if the key typed it.
+    if (corner.layer == LayerAltGr && !AltGrWritten(layout, index)) {
         return {};
     }
     return QString::fromStdString(page.shown(code));
@@ -189,7 +189,8 @@ void PaintFooter(QPainter& painter, const PictureStyle& style, int codePage) {
     painter.setFont(Font(style, 15));
     painter.drawText(QRectF(kMargin, kFooterTop, kWidth - 2 * kMargin, kFooterHeight),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     style.face + QStringLiteral(" \u00B7 ") + QString::fromStdString(CodePageCaption(codePage)));
+                     style.face + QStringLiteral(" \u00B7 ") +
+                         QString::fromStdString(CodePageCaption(codePage)));
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 // and the code page. The editor's export and `kbdtool picture` both draw it from here.
 #pragma once
 
-#include "layout/keyboard_layout.h"
 #include "codepage/code_page.h"
+#include "layout/keyboard_layout.h"
 
 #include <QRectF>
 #include <QSizeF>

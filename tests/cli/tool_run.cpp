@@ -19,14 +19,6 @@ ToolRun ToolTest::Run(const std::string& args) const {
     return run;
 }
 
-ToolRun ToolTest::Run(const std::vector<std::string>& args) const {
-    std::string line;
-    for (const auto& arg : args) {
-        line += (line.empty() ? "" : " ") + arg;
-    }
-    return Run(line);
-}
-
 std::string ToolTest::Read(const std::string& name) const {
     std::ifstream in(folder_.path() / name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};

@@ -3,6 +3,7 @@
 #include "layout/writer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -29,10 +30,6 @@ struct Row {
     std::function<void(KeyboardLayout&)> change; // on key index = key number - 1
     std::vector<Expected> findings;
 };
-
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class CheckRow : public testing::TestWithParam<Row> {};
 
@@ -112,7 +109,13 @@ INSTANTIATE_TEST_SUITE_P(
              {5, 3, kLoses, "AltGr"},
              {5, 4, kWarn, "ANSI"},
              {48, 0, kLoses, "with key 47"}}}),
-    [](const testing::TestParamInfo<Row>& info) { return "row" + std::to_string(info.index); });
+    [](const testing::TestParamInfo<Row>& info) {
+        std::string name;
+        for (const char* c = info.param.name; *c != '\0'; ++c) {
+            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        }
+        return name;
+    });
 
 // Whatever a save and a reload change, the check calls a loss, and nothing else but a
 // shared code, which may have lost its key's data in an earlier save: one key of the

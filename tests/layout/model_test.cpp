@@ -5,45 +5,8 @@
 namespace kbd {
 namespace {
 
-TEST(DefaultLayout, CapsLockActsOnExactlyTheLetterKeys) {
-    const char* expected = "0000000000000111111111100011111111100111111100000";
-    const KeyboardLayout& layout = DefaultLayout();
-    int count = 0;
-    for (int i = 0; i < kKeyCount; ++i) {
-        EXPECT_EQ(layout.CapsAffected[i], expected[i] - '0') << "key index " << i;
-        if (layout.CapsAffected[i]) {
-            ++count;
-            EXPECT_GE(layout.VirtualKey[i], 'A') << i;
-            EXPECT_LE(layout.VirtualKey[i], 'Z') << i;
-            EXPECT_EQ(layout.AnsiChar[i], layout.ShiftChar[i]) << i;
-            EXPECT_EQ(layout.NormalChar[i], layout.ShiftChar[i] + 0x20) << i;
-        }
-    }
-    EXPECT_EQ(count, 26);
-}
-
-TEST(DefaultLayout, VirtualKeysAreDistinct) {
-    const KeyboardLayout& layout = DefaultLayout();
-    for (int i = 0; i < kKeyCount; ++i) {
-        for (int j = i + 1; j < kKeyCount; ++j) {
-            EXPECT_NE(layout.VirtualKey[i], layout.VirtualKey[j]) << i << " and " << j;
-        }
-    }
-}
-
-TEST(DefaultLayout, ProgramLayoutStartsWithTheDefaults) {
-    EXPECT_EQ(ProgramLayout(), DefaultLayout());
-}
-
-TEST(DefaultLayout, ResetRestoresEveryField) {
-    KeyboardLayout layout;
-    layout.ScanCode.fill(7);
-    layout.CapsAffected.fill(9);
-    ResetLayoutDefaults(layout);
-    EXPECT_EQ(layout, DefaultLayout());
-}
-
 struct LayerCase {
+    const char* name;
     int mode;
     KeyBytes KeyboardLayout::*field;
 };
@@ -52,7 +15,7 @@ class LayerAccess : public ::testing::TestWithParam<LayerCase> {};
 
 TEST_P(LayerAccess, ReadsAndWritesOnlyTheNamedField) {
     KeyboardLayout layout = DefaultLayout();
-    const auto [mode, field] = GetParam();
+    const auto [name, mode, field] = GetParam();
     EXPECT_EQ(LayerChar(layout, mode, 13), (layout.*field)[13]);
 
     SetLayerChar(layout, mode, 13, 0xE8);
@@ -62,11 +25,13 @@ TEST_P(LayerAccess, ReadsAndWritesOnlyTheNamedField) {
     EXPECT_EQ(LayerChar(layout, mode, 13), 0xE8);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, LayerAccess,
-                         ::testing::Values(LayerCase{LayerShift, &KeyboardLayout::ShiftChar},
-                                           LayerCase{LayerNorm, &KeyboardLayout::NormalChar},
-                                           LayerCase{LayerAltGr, &KeyboardLayout::AltGrChar},
-                                           LayerCase{LayerAnsi, &KeyboardLayout::AnsiChar}));
+INSTANTIATE_TEST_SUITE_P(
+    Modes, LayerAccess,
+    ::testing::Values(LayerCase{"Shift", LayerShift, &KeyboardLayout::ShiftChar},
+                      LayerCase{"Norm", LayerNorm, &KeyboardLayout::NormalChar},
+                      LayerCase{"AltGr", LayerAltGr, &KeyboardLayout::AltGrChar},
+                      LayerCase{"Ansi", LayerAnsi, &KeyboardLayout::AnsiChar}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LayerAccessOutsideTheLayers, NamesNoField) {
     KeyboardLayout layout = DefaultLayout();

@@ -63,22 +63,12 @@ TEST(DecodeKbdImage, CodesThatNoKeyHasLandOnTheDecimalKey) {
     EXPECT_EQ(read.CapsAffected[48], 1);
 }
 
-TEST(DecodeKbdImage, ExtraKeyFindsItsOwnCodeAndTheDecimalKeyOnlyItsOwnOrNone) {
-    KeyboardLayout layout = DefaultLayout();
-    layout.AltGrChar[47] = 0x7C;
-    layout.AltGrChar[48] = 0xB7;
-    const KeyboardLayout read = Decoded(BuildKbdImage(layout));
-    EXPECT_EQ(read.AltGrChar[47], 0x7C);
-    EXPECT_EQ(read.AltGrChar[48], 0xB7);
-}
-
 // With a count of 255 the entries run on past the AltGr areas: the codes from entry
 // 56 on are the constant tables at body offset 528 and up, and from entry 88 on (the
 // character from entry 144 on) the zeros beyond the body.
 TEST(DecodeKbdImage, CountOf255ReadsPastTheBodyAsZeros) {
     KbdImage image = BuildKbdImage(DefaultLayout());
     image[kBody + 102] = 255;
-    image[kBody + 103] = 1; // the high byte is not read
 
     const KeyboardLayout read = Decoded(image);
     EXPECT_EQ(read.AltGrChar[23], 0x39); // entry 64: code 0xDB at 536, character at 480
@@ -103,7 +93,12 @@ TEST(DecodeKbdImage, CountOf255SendsCodeZeroToTheFirstKeyWithoutACode) {
     EXPECT_EQ(read.AltGrChar[48], 0x46); // entry 73: code 0x1F, which no key has
 }
 
-class Signature : public ::testing::TestWithParam<std::pair<std::size_t, const char*>> {};
+struct SignatureCase {
+    std::size_t offset;
+    const char* word;
+};
+
+class Signature : public ::testing::TestWithParam<SignatureCase> {};
 
 TEST_P(Signature, IsLookedForAtTwoPlacesOnly) {
     const auto [offset, word] = GetParam();
@@ -126,13 +121,50 @@ TEST_P(Signature, IsLookedForAtTwoPlacesOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, Signature,
-                         ::testing::Values(std::pair<std::size_t, const char*>{35, "Tavik"},
-                                           std::pair<std::size_t, const char*>{33, "Tavik"},
-                                           std::pair<std::size_t, const char*>{34, "Tavik"},
-                                           std::pair<std::size_t, const char*>{36, "Tavik"},
-                                           std::pair<std::size_t, const char*>{35, "tavik"},
-                                           std::pair<std::size_t, const char*>{35, "TAVIK"},
-                                           std::pair<std::size_t, const char*>{35, "Tavic"}));
+                         ::testing::Values(SignatureCase{35, "Tavik"}, SignatureCase{33, "Tavik"},
+                                           SignatureCase{34, "Tavik"}, SignatureCase{36, "Tavik"},
+                                           SignatureCase{35, "tavik"}, SignatureCase{35, "TAVIK"},
+                                           SignatureCase{35, "Tavic"}),
+                         [](const auto& info) {
+                             return std::string(info.param.word) + "_at_" +
+                                    std::to_string(info.param.offset);
+                         });
+
+// File offsets [from, to) of bytes that the reader must not look at: each of them, changed
+// alone, leaves the decoded layout as it was.
+struct IgnoredRange {
+    const char* name;
+    std::size_t from, to;
+};
+
+class IgnoredBytes : public ::testing::TestWithParam<IgnoredRange> {};
+
+TEST_P(IgnoredBytes, ChangeNothingWhenFlipped) {
+    const KbdImage image = BuildKbdImage(DefaultLayout());
+    const KeyboardLayout expected = Decoded(image);
+    for (std::size_t at = GetParam().from; at < GetParam().to; ++at) {
+        KbdImage flipped = image;
+        flipped[at] ^= 0xFF;
+        EXPECT_EQ(Decoded(flipped), expected) << "file offset " << at;
+    }
+}
+
+// The default layout has 28 AltGr entries; every table of 49 is padded to 56 bytes.
+INSTANTIATE_TEST_SUITE_P(
+    Offsets, IgnoredBytes,
+    ::testing::Values(IgnoredRange{"HeaderBeforeTheSignature", 0, 35},
+                      IgnoredRange{"HeaderAfterTheSignature", 40, kBody},
+                      IgnoredRange{"ConstantTables", kBody, kBody + 102},
+                      IgnoredRange{"HighByteOfTheAltGrCount", kBody + 103, kBody + 104},
+                      IgnoredRange{"ScanCodes", kBody + 136, kBody + 192},
+                      IgnoredRange{"AfterTheVirtualKeys", kBody + 241, kBody + 248},
+                      IgnoredRange{"AfterTheAnsiCharacters", kBody + 297, kBody + 304},
+                      IgnoredRange{"AfterTheNormalCharacters", kBody + 353, kBody + 360},
+                      IgnoredRange{"AfterTheShiftCharacters", kBody + 409, kBody + 416},
+                      IgnoredRange{"AltGrCharactersPastTheCount", kBody + 444, kBody + 472},
+                      IgnoredRange{"AltGrCodesPastTheCount", kBody + 500, kBody + 528},
+                      IgnoredRange{"ControlCharacterLists", kBody + 528, kImageSize}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DecodeKbdImage, RefusesFewerThan688BytesAndKeepsTheLayout) {
     const KbdImage image = BuildKbdImage(DefaultLayout());

@@ -83,6 +83,14 @@ TEST(TypeKey, FollowsEveryModifierOnALetterKey) {
                   });
 }
 
+// The pad reads the layout back first, but a 32 must type nothing even without that.
+TEST(TypeKey, TypesNoAltGrCharacterOfTheSpaceOrLess) {
+    KeyboardLayout layout = DefaultLayout(); // E has AltGr 32
+    layout.AltGrChar[kKeyF] = 33;
+    ExpectPresses(layout, {{"AltGr E", kKeyE, kAltGr, TypedLayer::AltGr, std::nullopt},
+                           {"AltGr F", kKeyF, kAltGr, TypedLayer::AltGr, 33}});
+}
+
 TEST(TypeKey, KeysWithASharedOrNoVirtualKeyCodeTypeWhatTheFileLeadsTo) {
     KeyboardLayout layout = DefaultLayout();
     layout.VirtualKey[kKeyOne] = 0;

@@ -66,11 +66,29 @@ TEST_P(SvgPicture, HoldsEveryCharacterOfTheLayoutAsText) {
         EXPECT_GE(found[text], count) << text.toStdString();
     }
     EXPECT_EQ(found[QStringLiteral("Arial \u00B7 code page %1 (%2)")
-                         .arg(GetParam())
-                         .arg(GetParam() == 1250 ? "Central European" : "Cyrillic")], 1);
+                        .arg(GetParam())
+                        .arg(GetParam() == 1250 ? "Central European" : "Cyrillic")],
+              1);
 }
 
 INSTANTIATE_TEST_SUITE_P(CodePages, SvgPicture, testing::Values(1250, 1251));
+
+TEST(SvgPicture, PrintsTheTitleAndNoAltGrTheFileDoesNotKeep) {
+    kbd::KeyboardLayout layout = kbd::DefaultLayout();
+    layout.AltGrChar[0] = 0x05; // below the space
+    layout.AltGrChar[1] = 0xB6; // pilcrow, on a key without a virtual-key code
+    layout.VirtualKey[1] = 0;
+    const kbd::testing::TempFolder folder;
+    PictureStyle style;
+    style.title = QStringLiteral("Kbd QZ");
+    ASSERT_EQ(ExportLayoutPicture(layout, style, Path(folder, "t.svg")), std::nullopt);
+    auto found = SvgTexts(Path(folder, "t.svg"));
+    EXPECT_EQ(found[QStringLiteral("Kbd QZ")], 1);
+    EXPECT_EQ(found[QStringLiteral("\u2405")], 0);
+    EXPECT_EQ(found[QStringLiteral("\u00B6")], 0);
+    EXPECT_EQ(found[QStringLiteral(" ")], 0);
+    EXPECT_EQ(found[QString()], 0);
+}
 
 TEST(PdfPicture, IsOneA4LandscapePage) {
     const kbd::testing::TempFolder folder;

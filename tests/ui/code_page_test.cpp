@@ -47,8 +47,9 @@ void CodePageTest::findsTheMarksQtFinds() {
             const auto byte = static_cast<std::uint8_t>(code);
             const QString text = QString::fromStdString(page->utf8(byte));
             if (text.size() == 1) {
-                QVERIFY2(page->isMark(byte) == text.front().isMark(),
-                         qPrintable(QStringLiteral("%1 0x%2").arg(script.codePage).arg(code, 0, 16)));
+                QVERIFY2(
+                    page->isMark(byte) == text.front().isMark(),
+                    qPrintable(QStringLiteral("%1 0x%2").arg(script.codePage).arg(code, 0, 16)));
             }
         }
     }

@@ -28,9 +28,8 @@ private slots:
     void init();
     void cleanup();
 
-    void dropSetsTheKeyInTheCurrentLayerOnly();
-    void dropOfAmpersandDoublesItOnTheKey();
-    void spaceDroppedInAltGrIsStored();
+    void dropStoresTheCellInTheShownLayerOnly_data();
+    void dropStoresTheCellInTheShownLayerOnly();
     void secondDropOfTheSameCellChangesNothingMore();
     void dropLeavesMagnifierAndOtherKeys();
     void keysRefuseForeignData_data();
@@ -55,32 +54,30 @@ void DropTest::cleanup() {
     form_.reset();
 }
 
-void DropTest::dropSetsTheKeyInTheCurrentLayerOnly() {
-    const DropOutcome outcome = DragAndDrop(form_.get(), Key(form_.get(), 14), *FromCell(34));
+void DropTest::dropStoresTheCellInTheShownLayerOnly_data() {
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("A on Q in Norm") << "RB_mala" << 34 << 14 << "A";
+    QTest::newRow("ampersand doubled on the key") << "RB_mala" << 7 << 2 << "&&";
+    QTest::newRow("space in AltGr") << "rb_altgr" << 1 << 2 << " ";
+    QTest::newRow("last cell in ANSI") << "rb_ansi" << 224 << 49 << "\u02D9";
+}
+
+void DropTest::dropStoresTheCellInTheShownLayerOnly() {
+    QFETCH(QString, radio);
+    QFETCH(int, cell);
+    QFETCH(int, key);
+    QFETCH(QString, caption);
+    Radio(form_.get(), radio.toLatin1().constData())->setChecked(true);
+    const DropOutcome outcome = DragAndDrop(form_.get(), Key(form_.get(), key), *FromCell(cell));
     QVERIFY(outcome.accepted);
     QVERIFY(outcome.dropped);
-    QCOMPARE(ProgramLayout().NormalChar[13], 65);
-    QCOMPARE(Key(form_.get(), 14)->text(), QStringLiteral("A"));
-
     KeyboardLayout expected = DefaultLayout();
-    expected.NormalChar[13] = 65;
+    SetLayerChar(expected, form_->layerMode(), key - 1, static_cast<std::uint8_t>(cell + 31));
     QVERIFY(ProgramLayout() == expected);
-    QTest::mouseClick(Radio(form_.get(), "rb_shift"), Qt::LeftButton);
-    QCOMPARE(Key(form_.get(), 14)->text(), QStringLiteral("Q"));
-}
-
-void DropTest::dropOfAmpersandDoublesItOnTheKey() {
-    QVERIFY(DragAndDrop(form_.get(), Key(form_.get(), 2), *FromCell(7)).dropped);
-    QCOMPARE(ProgramLayout().NormalChar[1], 38);
-    QCOMPARE(Key(form_.get(), 2)->text(), QStringLiteral("&&"));
-}
-
-void DropTest::spaceDroppedInAltGrIsStored() {
-    Radio(form_.get(), "rb_altgr")->setChecked(true);
-    QVERIFY(DragAndDrop(form_.get(), Key(form_.get(), 2), *FromCell(1)).dropped);
-    QCOMPARE(ProgramLayout().AltGrChar[1], 32);
-    QCOMPARE(ProgramLayout().NormalChar[1], '1');
-    QCOMPARE(Key(form_.get(), 2)->text(), QStringLiteral(" "));
+    QCOMPARE(Key(form_.get(), key)->text(), caption);
 }
 
 void DropTest::secondDropOfTheSameCellChangesNothingMore() {

@@ -25,51 +25,6 @@ using namespace kbd::test;
 
 namespace {
 
-// Answers the chooser `name` with `path`, or cancels it for an empty one, and reads and
-// closes any message box that follows. The watches end with the object.
-class ChooserAnswer {
-public:
-    ChooserAnswer(const QString& name, const QString& path) {
-        chooserWatch_ = WhenModalShows([this, name, path](QWidget* modal) {
-            auto* chooser = qobject_cast<QFileDialog*>(modal);
-            if (chooser == nullptr || chooser->objectName() != name) {
-                return false;
-            }
-            proposed = chooser->selectedFiles().value(0);
-            if (path.isEmpty()) {
-                chooser->reject();
-                return true;
-            }
-            // Typed into the name field, as a user does.
-            chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-            static_cast<QDialog*>(chooser)->accept(); // as the chooser's own button does
-            return true;
-        });
-        boxWatch_ = WhenModalShows([this](QWidget* modal) {
-            auto* message = qobject_cast<QMessageBox*>(modal);
-            if (message == nullptr) {
-                return false;
-            }
-            boxText = message->text();
-            message->button(QMessageBox::Ok)->click();
-            return true;
-        });
-    }
-    ~ChooserAnswer() {
-        delete chooserWatch_.data();
-        delete boxWatch_.data();
-    }
-    ChooserAnswer(const ChooserAnswer&) = delete;
-    ChooserAnswer& operator=(const ChooserAnswer&) = delete;
-
-    QString proposed;               // what the chooser offered when it showed
-    std::optional<QString> boxText; // the message box that followed, if any
-
-private:
-    QPointer<QTimer> chooserWatch_;
-    QPointer<QTimer> boxWatch_;
-};
-
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -111,6 +114,38 @@ QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act) {
     });
     poll->start();
     return poll;
+}
+
+ChooserAnswer::ChooserAnswer(const QString& name, const QString& path) {
+    chooserWatch_ = WhenModalShows([this, name, path](QWidget* modal) {
+        auto* chooser = qobject_cast<QFileDialog*>(modal);
+        if (chooser == nullptr || chooser->objectName() != name) {
+            return false;
+        }
+        proposed = chooser->selectedFiles().value(0);
+        if (path.isEmpty()) {
+            chooser->reject();
+            return true;
+        }
+        // Typed into the name field, as a user does.
+        chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog*>(chooser)->accept(); // as the chooser's own button does
+        return true;
+    });
+    boxWatch_ = WhenModalShows([this](QWidget* modal) {
+        auto* message = qobject_cast<QMessageBox*>(modal);
+        if (message == nullptr) {
+            return false;
+        }
+        boxText = message->text();
+        message->button(QMessageBox::Ok)->click();
+        return true;
+    });
+}
+
+ChooserAnswer::~ChooserAnswer() {
+    delete chooserWatch_.data();
+    delete boxWatch_.data();
 }
 
 } // namespace kbd::test

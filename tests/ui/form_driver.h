@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QMimeData;
 class QPushButton;
@@ -49,5 +50,22 @@ DropOutcome DragAndDrop(QWidget* form, QWidget* widget, const QMimeData& data);
 // Offers every modal window that shows up, while the caller blocks in it, to `act` until it
 // returns true. Deleting the returned timer stops the watch.
 QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act);
+
+// Answers the chooser `name` with `path`, or cancels it for an empty one, and reads and
+// closes any message box that follows. The watches end with the object.
+class ChooserAnswer {
+public:
+    ChooserAnswer(const QString& name, const QString& path);
+    ~ChooserAnswer();
+    ChooserAnswer(const ChooserAnswer&) = delete;
+    ChooserAnswer& operator=(const ChooserAnswer&) = delete;
+
+    QString proposed;               // what the chooser offered when it showed
+    std::optional<QString> boxText; // the message box that followed, if any
+
+private:
+    QPointer<QTimer> chooserWatch_;
+    QPointer<QTimer> boxWatch_;
+};
 
 } // namespace kbd::test

@@ -60,9 +60,29 @@ private slots:
                 menus << item->text();
             }
         }
-        QCOMPARE(menus,
-                 QStringList({"&Open .KBD", "&Save .KBD", "", "E&xit", "&Font", "&Try layout",
-                              "&Check layout", "Export &picture", "&Topics", "&About"}));
+        QCOMPARE(
+            menus,
+            QStringList({"&Open .KBD", "&Save .KBD", "&New from system layout...", "", "E&xit",
+                         "&Undo", "&Redo", "", "Fill &ANSI by the rule of thumb",
+                         "Set &Caps Lock on letter pairs", "Clear the Alt&Gr layer", "&Font",
+                         "&Try layout", "&Check layout", "Export &picture", "&Topics", "&About"}));
+    }
+
+    void maximisesButCannotBeResizedByHand() {
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        const QSize normal = form_->size();
+        auto* client = form_->findChild<QWidget*>(QStringLiteral("ClientArea"));
+        const QPoint place = client->mapTo(form_.get(), QPoint());
+        QCOMPARE(client->size(), QSize(566, 337));
+        form_->resize(normal + QSize(50, 40)); // a drag of the border
+        QTRY_COMPARE(form_->size(), normal);
+        form_->showMaximized();
+        QTRY_VERIFY(form_->width() > normal.width());
+        QTest::qWait(20);
+        QVERIFY(form_->isMaximized());
+        QCOMPARE(client->mapTo(form_.get(), QPoint()), place);
+        QCOMPARE(client->size(), QSize(566, 337));
     }
 
     void showsEveryLayerOnAllKeys_data() {

@@ -44,8 +44,8 @@ class TryPadTest : public QObject {
 private slots:
     void init() {
         ResetLayoutDefaults(ProgramLayout());
-        codePage_ = std::make_unique<toolkit::CodePage>();
-        pad_ = std::make_unique<TTryPad>(*codePage_);
+        document_ = std::make_unique<LayoutDocument>(ProgramLayout());
+        pad_ = std::make_unique<TTryPad>(*document_);
         text_ = pad_->findChild<QPlainTextEdit*>(QStringLiteral("PadText"));
         lastKey_ = pad_->findChild<QLabel*>(QStringLiteral("LastKey"));
         caps_ = pad_->findChild<QCheckBox*>(QStringLiteral("CapsLock"));
@@ -124,13 +124,13 @@ private slots:
         ProgramLayout().VirtualKey[30] = ProgramLayout().VirtualKey[29];
         ProgramLayout().AltGrChar[30] = 0xC2;
         Press(text_, Letter(KEY_F, Qt::ControlModifier | Qt::AltModifier));
-        QVERIFY(codePage_->setNumber(1251));
+        QVERIFY(document_->codePage().setNumber(1251));
         Press(text_, Letter(KEY_A));
         QCOMPARE(text_->toPlainText(), QStringLiteral("a\u010D\u00C2\u0438"));
     }
 
 private:
-    std::unique_ptr<toolkit::CodePage> codePage_;
+    std::unique_ptr<LayoutDocument> document_;
     std::unique_ptr<TTryPad> pad_;
     QPlainTextEdit* text_ = nullptr;
     QLabel* lastKey_ = nullptr;

@@ -78,7 +78,7 @@ const std::array<LabelPlace, 6> kLabels{{
      Qt::AlignLeft | Qt::AlignTop,
      false},
     {"Label5",
-     "A Qt 6 edition for the Linux desktop, by the kbdgen developers.",
+     "A keyboard layout editor for the Linux desktop, by the kbdgen developers.",
      {250, 160, 159, 49},
      "Arial",
      13,
@@ -87,8 +87,8 @@ const std::array<LabelPlace, 6> kLabels{{
      Qt::AlignLeft | Qt::AlignTop,
      true},
     {"Label4",
-     "This is free software, written anew from a description of the original program. "
-     "It comes with no warranty.",
+     "This is free software and comes with no warranty. Keep a copy of the installed KBD "
+     "file before you replace it.",
      {78, 216, 379, 57},
      "Arial",
      13,
@@ -122,16 +122,11 @@ Tform_about::Tform_about(Tform_detalji& details, QWidget* parent)
     toolkit::SetInfoWindowFrame(this, kPosition, kClientSize);
     setFont(toolkit::PixelFont(QStringLiteral("MS Sans Serif"), 13, false));
 
-    std::array<QLabel*, 6> labels{};
-    for (std::size_t i = 0; i < kLabels.size(); ++i) {
-        labels[i] = NewLabel(this, kLabels[i]);
+    // The window owns its labels; only the title is reached again, for its strip.
+    Label1 = NewLabel(this, kLabels.front());
+    for (std::size_t i = 1; i < kLabels.size(); ++i) {
+        NewLabel(this, kLabels[i]);
     }
-    Label1 = labels[0];
-    Label2 = labels[1];
-    Label3 = labels[2];
-    Label6 = labels[3];
-    Label5 = labels[4];
-    Label4 = labels[5];
     // The title stands on a strip of button face, which sets it off from the window.
     QPalette titlePalette = Label1->palette();
     titlePalette.setColor(QPalette::Window, titlePalette.color(QPalette::Button));
@@ -140,9 +135,9 @@ Tform_about::Tform_about(Tform_detalji& details, QWidget* parent)
 
     // The full version comes from the build, the same that kbdtool --version prints; the
     // texts above stay as they are.
-    LabelVersion = NewLabel(this, {"LabelVersion", "", kVersionRect, "Arial", 12, false, kMaroon,
-                                   Qt::AlignLeft | Qt::AlignTop, false});
-    LabelVersion->setText(QStringLiteral("kbdgen %1").arg(QString::fromLatin1(kVersion)));
+    QLabel* version = NewLabel(this, {"LabelVersion", "", kVersionRect, "Arial", 12, false, kMaroon,
+                                      Qt::AlignLeft | Qt::AlignTop, false});
+    version->setText(QStringLiteral("kbdgen %1").arg(QString::fromLatin1(kVersion)));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -21,12 +21,6 @@ public:
     explicit Tform_about(Tform_detalji& details, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* LabelVersion = nullptr; // "kbdgen 1.0.0", the build's version
     QLabel* Image1 = nullptr;
     QPushButton* Button2 = nullptr;
 

@@ -7,18 +7,24 @@
 #include <QLayout>
 #include <QPalette>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QTimer>
 
 namespace kbd {
 
 using namespace allkeys;
 
-TAllKeysForm::TAllKeysForm(QWidget* parent) : QMainWindow(parent), codePage_(this) {
+TAllKeysForm::TAllKeysForm(QWidget* parent)
+    : QMainWindow(parent), document_(ProgramLayout(), this) {
     setObjectName(QStringLiteral("AllKeysForm"));
     setWindowTitle(QStringLiteral("Tavik's Keyboard Generator for Windows 95"));
 
     // The client area carries the window font rather than the QMainWindow itself, so the
-    // menu bar keeps the desktop's menu font as it did on the original platform.
-    auto* client = new QWidget(this);
+    // menu bar keeps the desktop's menu font as menus do on Windows 95.
+    // A maximised window grows around the client area, which keeps its size and place.
+    auto* central = new QWidget(this);
+    central->setMinimumSize(kClientSize);
+    auto* client = new QWidget(central);
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(kClientSize);
     client->setFont(toolkit::PixelFont(QStringLiteral("Arial"), kWindowFontPixels, true));
@@ -27,7 +33,7 @@ TAllKeysForm::TAllKeysForm(QWidget* parent) : QMainWindow(parent), codePage_(thi
     palette.setColor(QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::ButtonText, Qt::black);
     client->setPalette(palette);
-    setCentralWidget(client);
+    setCentralWidget(central);
 
     // The order of creation is the order of the focus chain: keys first, then the radios.
     CreatePalette(client);
@@ -38,11 +44,34 @@ TAllKeysForm::TAllKeysForm(QWidget* parent) : QMainWindow(parent), codePage_(thi
     CreateFileDialogs();
     CreateFontDialog();
 
-    // A single fixed border: the window is exactly its menu bar over the client area.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // A single fixed border: the window is exactly its menu bar over the client area, and
+    // only maximising changes that. A size fixed in the window hints would also take the
+    // maximise button away, so a drag of the border is undone instead (resizeEvent).
+    setMinimumSize(minimumSizeHint());
+    resize(minimumSize());
     move(kWindowPosition);
 
     FormCreate();
+    connect(&document_, &LayoutDocument::layoutRestored, this, &TAllKeysForm::ShowRestoredLayout);
+    connect(&document_, &LayoutDocument::layoutChanged, this, &TAllKeysForm::RefreshCheck);
+    connect(&document_, &LayoutDocument::codePageChanged, this, &TAllKeysForm::RefreshCheck);
+}
+
+void TAllKeysForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0 &&
+        event->size() != minimumSize()) {
+        // Later, so the window system's own resize has ended.
+        QTimer::singleShot(0, this, [this] {
+            if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
+                resize(minimumSize());
+            }
+        });
+    }
+}
+
+void TAllKeysForm::ShowRestoredLayout() {
+    ShowLayer(LayerMode);
 }
 
 void TAllKeysForm::FormCreate() {

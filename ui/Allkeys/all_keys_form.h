@@ -2,7 +2,7 @@
 // magnifier and the File menu. It edits the program's one layout in place.
 #pragma once
 
-#include "ui/toolkit/code_page.h"
+#include "ui/Document/layout_document.h"
 #include "ui/toolkit/display_font.h"
 
 #include <QMainWindow>
@@ -25,6 +25,8 @@ namespace kbd {
 class TOneKeyForm;
 class TTryPad;
 class TCheckForm;
+class TSystemLayoutForm;
+class TNotCarriedWindow;
 
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
@@ -38,16 +40,14 @@ public:
     // The layer the keys show and the palette edits: 1 Shift, 2 Norm, 3 AltGr, 4 ANSI.
     int layerMode() const { return LayerMode; }
 
-    // The code page every key, cell and the magnifier show their bytes through.
-    toolkit::CodePage& codePage() { return codePage_; }
+    // The layout being edited, its undo history and the code page every key, cell and the
+    // magnifier show their bytes through.
+    LayoutDocument& document() { return document_; }
+    toolkit::CodePage& codePage() { return document_.codePage(); }
 
     // Makes `mode` the current layer and re-captions all 49 keys from it; a mode outside
     // 1..4 is stored but re-captions nothing.
     void ShowLayer(int mode);
-
-    // The caption of a key for `code`: an ampersand doubled so that it is not taken for
-    // an access letter.
-    QString CaptionText(std::uint8_t code) const;
 
     void rb_shiftClick();
     void RB_malaClick();
@@ -56,12 +56,16 @@ public:
 
     void OpenKBD1Click();
     void SaveKBD1Click();
+    void NewFromSystemLayoutClick();
     void Kraj1Click();
     void Font2Click();
     // Everything Font2Click does after the chooser has closed, confirmed or not.
     void ApplyChooserFont();
     void Kakokoristiti1Click();
     void Oprogramu1Click();
+    void FillAnsiClick();
+    void SetCapsClick();
+    void ClearAltGrClick();
     void TryLayoutClick();
     void CheckLayoutClick();
     void ExportPictureClick();
@@ -73,6 +77,9 @@ public:
     void PresetKeyDialog(int index);
     void StoreKeyDialog(int index);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void CreatePalette(QWidget* client);
     void CreateMagnifier(QWidget* client);
@@ -83,8 +90,11 @@ private:
     void CreateFontDialog();
     void FormCreate();
     void ApplyKeysFont();
-    // Keeps an open check window in step with the layout after an edit.
+    void CreateEditMenu(class QMenuBar* bar);
+    // Keeps an open check window in step with the layout and the code page.
     void RefreshCheck();
+    // An undo or redo: the keys show the current layer of the restored layout.
+    void ShowRestoredLayout();
     // Selects `layer` and flashes key `key`, for a finding of the check.
     void PointOutKey(int key, int layer);
 
@@ -95,9 +105,8 @@ private:
     void ButtonNNDragDrop(toolkit::ByteButton* sender, QDropEvent* event);
     void ButtonNNClick(toolkit::ByteButton* sender);
 
-    toolkit::CodePage codePage_;
+    LayoutDocument document_;
     int LayerMode = 0;
-    std::array<toolkit::ByteLabel*, 224> cells_{};
     toolkit::ByteLabel* LabelBigLet = nullptr;
     std::array<toolkit::ByteButton*, 49> keys_{};
     std::array<QRadioButton*, 4> radios_{};
@@ -113,6 +122,8 @@ private:
     TTryPad* TryPad_ = nullptr;
     TCheckForm* CheckForm_ = nullptr;
     toolkit::FileChooser* PictureDialog_ = nullptr;
+    TSystemLayoutForm* SystemLayoutForm_ = nullptr;
+    TNotCarriedWindow* NotCarried_ = nullptr;
 };
 
 } // namespace kbd

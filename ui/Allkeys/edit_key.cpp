@@ -41,7 +41,7 @@ void TAllKeysForm::EditKey(int number) {
 }
 
 void TAllKeysForm::PresetKeyDialog(int index) {
-    const KeyboardLayout& layout = ProgramLayout();
+    const KeyboardLayout& layout = document_.layout();
     const auto i = static_cast<std::size_t>(index);
     TOneKeyForm& dialog = *OneKeyForm_;
     Preselect(dialog.Comb_virt, layout.VirtualKey[i] - TOneKeyForm::kFirstVirtual);
@@ -53,7 +53,7 @@ void TAllKeysForm::PresetKeyDialog(int index) {
 }
 
 void TAllKeysForm::StoreKeyDialog(int index) {
-    KeyboardLayout& layout = ProgramLayout();
+    KeyboardLayout layout = document_.layout();
     const auto i = static_cast<std::size_t>(index);
     const TOneKeyForm& dialog = *OneKeyForm_;
     // The virtual-key list holds every byte, so it always has a selection.
@@ -63,6 +63,8 @@ void TAllKeysForm::StoreKeyDialog(int index) {
     layout.AltGrChar[i] = Picked(dialog.comb_altgr, TOneKeyForm::kFirstAltGr, layout.AltGrChar[i]);
     layout.AnsiChar[i] = Picked(dialog.comb_ansi, TOneKeyForm::kFirstChar, layout.AnsiChar[i]);
     layout.CapsAffected[i] = dialog.check_caps->isChecked() ? 1 : 0;
+    // A dialog closed without a change adds no undo step.
+    document_.change(QStringLiteral("change of key %1").arg(index + 1), layout);
 }
 
 } // namespace kbd

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace kbd {
 
@@ -36,16 +37,12 @@ void TAllKeysForm::CreateFileDialogs() {
         chooser.setNameFilter(QStringLiteral("KBD files (*.KBD)"));
         chooser.setAcceptMode(QFileDialog::AcceptOpen);
         chooser.setFileMode(QFileDialog::ExistingFile);
-        // A saved file is named in lower case; Linux names are case-sensitive, the filter
-        // must not be.
-        chooser.setFilter(chooser.filter() & ~QDir::CaseSensitive);
     });
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
 
     SaveDialog1 = new toolkit::FileChooser(this, [](QFileDialog& chooser) {
         chooser.setWindowTitle(QStringLiteral("Save to KBD file"));
         chooser.setNameFilter(QStringLiteral("KBD fajl (*.KBD)"));
-        chooser.setFilter(chooser.filter() & ~QDir::CaseSensitive);
         chooser.setAcceptMode(QFileDialog::AcceptSave);
         chooser.setFileMode(QFileDialog::AnyFile);
         // The writer replaces the file without a question, as it always has.
@@ -60,7 +57,9 @@ void TAllKeysForm::OpenKBD1Click() {
     if (!path) {
         return;
     }
-    if (LoadKbdFile(LocalPath(*path), ProgramLayout()).ok()) {
+    KeyboardLayout opened = document_.layout();
+    if (LoadKbdFile(LocalPath(*path), opened).ok()) {
+        document_.change(QStringLiteral("opening of %1").arg(QFileInfo(*path).fileName()), opened);
         ShowLayer(LayerMode);
         return;
     }
@@ -73,7 +72,7 @@ void TAllKeysForm::SaveKBD1Click() {
     if (!path) {
         return;
     }
-    const Status saved = SaveKbdFile(ProgramLayout(), LocalPath(*path));
+    const Status saved = SaveKbdFile(document_.layout(), LocalPath(*path));
     if (!saved.ok()) {
         toolkit::ShowMessage(this, QStringLiteral("Error in Saving"),
                              SaveFailureText(*path, saved.error()));

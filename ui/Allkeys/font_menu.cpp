@@ -49,11 +49,11 @@ void TAllKeysForm::ApplyChooserFont() {
 
     // The keys and the cells take the client area's font and colour; the radio buttons and
     // the magnifier have their own.
-    QWidget* client = centralWidget();
+    auto* client = findChild<QWidget*>(QStringLiteral("ClientArea"));
     client->setFont(chosen.font);
     SetTextColor(client, chosen.color);
-    if (chosen.codePage != codePage_.number()) {
-        codePage_.setNumber(chosen.codePage);
+    if (chosen.codePage != codePage().number()) {
+        codePage().setNumber(chosen.codePage);
     }
 
     BigFont = chosen;
@@ -62,8 +62,6 @@ void TAllKeysForm::ApplyChooserFont() {
     SetTextColor(LabelBigLet, BigFont.color);
 
     ApplyKeysFont();
-    // Case pairs and undefined characters belong to the code page just chosen.
-    RefreshCheck();
 }
 
 void TAllKeysForm::ApplyKeysFont() {

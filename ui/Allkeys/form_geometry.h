@@ -2,12 +2,13 @@
 // key block it was drawn from, so these are fixed pixels of the client area (96 dpi).
 #pragma once
 
+#include "layout/key_places.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <array>
-
-#include "layout/key_places.h"
+#include <cstdint>
 
 namespace kbd::allkeys {
 
@@ -27,7 +28,11 @@ inline constexpr int kCellCount = 224;
 inline constexpr int kCellsPerRow = 32;
 inline constexpr int kCellSide = 16;
 inline constexpr QPoint kPaletteOrigin{24, 208};
-inline constexpr int kFirstCellCode = 32; // cell N stands for code N + 31
+
+// Cell N stands for code N + 31.
+inline constexpr std::uint8_t CellCode(int cellNumber) {
+    return static_cast<std::uint8_t>(cellNumber + 31);
+}
 
 inline constexpr QRect CellRect(int cellNumber) {
     return QRect(kPaletteOrigin.x() + kCellSide * ((cellNumber - 1) % kCellsPerRow),
@@ -41,15 +46,14 @@ struct RadioPlace {
     const char* name;
     const char* caption;
     QRect rect;
-    int layerMode;
 };
 
 // In tab order.
 inline constexpr std::array<RadioPlace, 4> kRadioPlaces{{
-    {"rb_shift", "Shift", QRect(480, 8, 65, 17), 1},
-    {"RB_mala", "Norm", QRect(480, 24, 65, 33), 2},
-    {"rb_altgr", "AltGr", QRect(480, 56, 65, 17), 3},
-    {"rb_ansi", "ANSI", QRect(480, 80, 65, 17), 4},
+    {"rb_shift", "Shift", QRect(480, 8, 65, 17)},
+    {"RB_mala", "Norm", QRect(480, 24, 65, 33)},
+    {"rb_altgr", "AltGr", QRect(480, 56, 65, 17)},
+    {"rb_ansi", "ANSI", QRect(480, 80, 65, 17)},
 }};
 
 } // namespace kbd::allkeys

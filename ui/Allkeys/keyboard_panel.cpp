@@ -2,7 +2,6 @@
 #include "all_keys_form.h"
 #include "form_geometry.h"
 #include "layout/keyboard_layout.h"
-#include "ui/toolkit/button_caption.h"
 #include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/byte_label.h"
 #include "ui/toolkit/fonts.h"
@@ -17,8 +16,8 @@ using namespace allkeys;
 void TAllKeysForm::CreateKeys(QWidget* client) {
     for (int n = 1; n <= kKeyCount; ++n) {
         const KeyPlace& place = kKeyPlaces[n - 1];
-        auto* key =
-            new toolkit::ByteButton(codePage_, QString::fromLatin1(place.storedCaption), client);
+        auto* key = new toolkit::ByteButton(document_.codePage(),
+                                            QString::fromLatin1(place.storedCaption), client);
         key->setObjectName(QStringLiteral("Button%1").arg(n));
         key->setGeometry(QRect(QPoint(place.left, place.top), kKeySize));
         key->setAcceptDrops(true);
@@ -60,19 +59,14 @@ void TAllKeysForm::CreateLayerSelector(QWidget* client) {
     }
 }
 
-QString TAllKeysForm::CaptionText(std::uint8_t code) const {
-    return toolkit::ButtonCaption(codePage_.text(code));
-}
-
 void TAllKeysForm::ShowLayer(int mode) {
     LayerMode = mode;
     if (mode < LayerShift || mode > LayerAnsi) {
         return;
     }
     for (int n = 1; n <= kKeyCount; ++n) {
-        keys_[n - 1]->setCode(*LayerChar(ProgramLayout(), mode, n - 1));
+        keys_[n - 1]->setCode(*LayerChar(document_.layout(), mode, n - 1));
     }
-    RefreshCheck();
 }
 
 void TAllKeysForm::rb_shiftClick() {
@@ -93,7 +87,7 @@ void TAllKeysForm::rb_ansiClick() {
 
 void TAllKeysForm::ButtNNMove(toolkit::ByteButton* sender) {
     const int n = WidgetNumber(sender->objectName(), kButtonPrefix);
-    if (const auto code = LayerChar(ProgramLayout(), LayerMode, n - 1)) {
+    if (const auto code = LayerChar(document_.layout(), LayerMode, n - 1)) {
         LabelBigLet->setCode(*code);
     }
 }

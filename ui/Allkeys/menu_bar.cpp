@@ -1,10 +1,12 @@
-// The menu bar. No item has a shortcut key: the access letters are the way in.
+// The menu bar. Access letters are the way in; only Undo and Redo have the shortcut keys
+// every editor gives them.
 #include "all_keys_form.h"
 #include "ui/toolkit/show_modeless.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 
 namespace kbd {
 
@@ -34,8 +36,12 @@ void TAllKeysForm::CreateMenu() {
     QMenu* file = AddMenu(bar, "Fajl1", QStringLiteral("&File"));
     AddItem(this, file, "OpenKBD1", QStringLiteral("&Open .KBD"), &TAllKeysForm::OpenKBD1Click);
     AddItem(this, file, "SaveKBD1", QStringLiteral("&Save .KBD"), &TAllKeysForm::SaveKBD1Click);
+    AddItem(this, file, "NewFromSystem1", QStringLiteral("&New from system layout..."),
+            &TAllKeysForm::NewFromSystemLayoutClick);
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
     AddItem(this, file, "Kraj1", QStringLiteral("E&xit"), &TAllKeysForm::Kraj1Click);
+
+    CreateEditMenu(bar);
 
     QMenu* options = AddMenu(bar, "Font1", QStringLiteral("&Options"));
     AddItem(this, options, "Font2", QStringLiteral("&Font"), &TAllKeysForm::Font2Click);
@@ -54,6 +60,27 @@ void TAllKeysForm::CreateMenu() {
     AddItem(this, help, "Oprogramu1", QStringLiteral("&About"), &TAllKeysForm::Oprogramu1Click);
 
     setMenuBar(bar);
+}
+
+void TAllKeysForm::CreateEditMenu(QMenuBar* bar) {
+    QMenu* edit = AddMenu(bar, "Edit1", QStringLiteral("&Edit"));
+    // The stack names the step in the caption: "Undo drop of A on key 14".
+    QAction* undo = document_.undoStack().createUndoAction(edit, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("Undo1"));
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = document_.undoStack().createRedoAction(edit, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("Redo1"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    AddItem(this, edit, "FillAnsi1", QStringLiteral("Fill &ANSI by the rule of thumb"),
+            &TAllKeysForm::FillAnsiClick);
+    AddItem(this, edit, "SetCaps1", QStringLiteral("Set &Caps Lock on letter pairs"),
+            &TAllKeysForm::SetCapsClick);
+    AddItem(this, edit, "ClearAltGr1", QStringLiteral("Clear the Alt&Gr layer"),
+            &TAllKeysForm::ClearAltGrClick);
 }
 
 void TAllKeysForm::Kakokoristiti1Click() {

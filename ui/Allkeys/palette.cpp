@@ -37,7 +37,7 @@ std::optional<int> DraggedCell(const QDropEvent* event) {
 
 void TAllKeysForm::CreatePalette(QWidget* client) {
     for (int n = 1; n <= kCellCount; ++n) {
-        auto* cell = new toolkit::ByteLabel(codePage_, static_cast<std::uint8_t>(n + 31), client);
+        auto* cell = new toolkit::ByteLabel(document_.codePage(), CellCode(n), client);
         cell->setObjectName(QStringLiteral("Label%1").arg(n));
         cell->setGeometry(CellRect(n));
         cell->setAlignment(Qt::AlignCenter);
@@ -45,12 +45,11 @@ void TAllKeysForm::CreatePalette(QWidget* client) {
         connect(cell, &toolkit::ByteLabel::hovered, this, [this, cell] { LablNNMMove(cell); });
         connect(cell, &toolkit::ByteLabel::leftPressed, this,
                 [this, cell] { LablNNMouseDown(cell); });
-        cells_[n - 1] = cell;
     }
 }
 
 void TAllKeysForm::CreateMagnifier(QWidget* client) {
-    LabelBigLet = new toolkit::ByteLabel(codePage_, ' ', client);
+    LabelBigLet = new toolkit::ByteLabel(document_.codePage(), ' ', client);
     LabelBigLet->setObjectName(QStringLiteral("LabelBigLet"));
     LabelBigLet->setGeometry(kMagnifierRect);
     LabelBigLet->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -60,7 +59,7 @@ void TAllKeysForm::CreateMagnifier(QWidget* client) {
 
 void TAllKeysForm::LablNNMMove(toolkit::ByteLabel* sender) {
     const int n = WidgetNumber(sender->objectName(), kLabelPrefix);
-    LabelBigLet->setCode(static_cast<std::uint8_t>(n + 31));
+    LabelBigLet->setCode(CellCode(n));
 }
 
 void TAllKeysForm::LablNNMouseDown(toolkit::ByteLabel* sender) {
@@ -79,12 +78,16 @@ void TAllKeysForm::ButtonNNDragDrop(toolkit::ByteButton* sender, QDropEvent* eve
     if (!cell) {
         return;
     }
-    const auto code = static_cast<std::uint8_t>(*cell + 31);
-    const int index = WidgetNumber(sender->objectName(), kButtonPrefix) - 1;
-    SetLayerChar(ProgramLayout(), LayerMode, index, code);
+    const std::uint8_t code = CellCode(*cell);
+    const int number = WidgetNumber(sender->objectName(), kButtonPrefix);
+    KeyboardLayout dropped = document_.layout();
+    SetLayerChar(dropped, LayerMode, number - 1, code);
+    // Only this key is re-captioned; the document's signal reaches the other views.
     sender->setCode(code);
     event->acceptProposedAction();
-    RefreshCheck();
+    document_.change(
+        QStringLiteral("drop of %1 on key %2").arg(document_.codePage().text(code)).arg(number),
+        dropped);
 }
 
 } // namespace kbd

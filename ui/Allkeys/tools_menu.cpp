@@ -19,7 +19,7 @@ namespace kbd {
 
 void TAllKeysForm::TryLayoutClick() {
     if (TryPad_ == nullptr) {
-        TryPad_ = new TTryPad(codePage_, this);
+        TryPad_ = new TTryPad(document_, this);
     }
     toolkit::ShowModeless(TryPad_);
 }
@@ -29,13 +29,13 @@ void TAllKeysForm::CheckLayoutClick() {
         CheckForm_ = new TCheckForm(this);
         connect(CheckForm_, &TCheckForm::findingSelected, this, &TAllKeysForm::PointOutKey);
     }
-    CheckForm_->refresh(ProgramLayout(), codePage_.number());
+    CheckForm_->refresh(document_.layout(), codePage().number());
     toolkit::ShowModeless(CheckForm_);
 }
 
 void TAllKeysForm::RefreshCheck() {
     if (CheckForm_ != nullptr && CheckForm_->isVisible()) {
-        CheckForm_->refresh(ProgramLayout(), codePage_.number());
+        CheckForm_->refresh(document_.layout(), codePage().number());
     }
 }
 
@@ -68,9 +68,9 @@ void TAllKeysForm::ExportPictureClick() {
     }
     render::PictureStyle style;
     style.face = FontDialog1->font().font.family();
-    style.codePage = codePage_.number();
+    style.codePage = codePage().number();
     style.title = QFileInfo(*path).completeBaseName();
-    if (const auto failed = render::ExportLayoutPicture(ProgramLayout(), style, *path)) {
+    if (const auto failed = render::ExportLayoutPicture(document_.layout(), style, *path)) {
         toolkit::ShowMessage(this, QStringLiteral("Error in Exporting"), *failed);
     }
 }

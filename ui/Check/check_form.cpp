@@ -1,6 +1,5 @@
 #include "check_form.h"
 
-
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -49,7 +48,8 @@ TCheckForm::TCheckForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     findings_->setHeaderLabels({QStringLiteral("Key"), QStringLiteral("Layer"),
                                 QStringLiteral("Severity"), QStringLiteral("What happens")});
     findings_->setRootIsDecorated(false);
-    findings_->setUniformRowHeights(true);
+    // A long finding wraps in its column instead of being cut off at the window's edge.
+    findings_->setWordWrap(true);
     findings_->header()->setStretchLastSection(true);
     findings_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     findings_->header()->setSectionResizeMode(TextColumn, QHeaderView::Stretch);

@@ -31,11 +31,11 @@ QStringList NoticeLines() {
                        "688 bytes: a header of 128 bytes followed by a body of 560. The "
                        "program opens again only the files it has written itself."),
         QString(),
-        QStringLiteral("Keep a copy of the original KBD file before you replace it. A layout "
+        QStringLiteral("Keep a copy of the installed KBD file before you replace it. A layout "
                        "that leaves out a letter can make a password impossible to type."),
         QString(),
-        QStringLiteral("This program is free software, written anew from a description of "
-                       "the original. It comes with NO WARRANTY of any kind, not even of "
+        QStringLiteral("This program is free software: you may use, study, share and change "
+                       "it. It comes with NO WARRANTY of any kind, not even of "
                        "fitness for a particular purpose. You use it, and the files it "
                        "makes, at your own risk."),
     };

@@ -12,7 +12,7 @@ namespace kbd {
 namespace {
 
 constexpr QPoint kPosition{77, 25};
-// The frame of the original desktop took 8 pixels across and 27 down from the outer
+// A Windows 95 frame takes 8 pixels across and 27 down from the outer
 // 244 x 306, which leaves this client area.
 constexpr QSize kClientSize{236, 279};
 

@@ -55,7 +55,7 @@ bool TTryPad::AltGrHeld(const QKeyEvent& event) const {
 }
 
 std::optional<int> TTryPad::PadKey(const QKeyEvent& event) const {
-    const std::optional<int> key = KeyForNativeScanCode(ProgramLayout(), event.nativeScanCode());
+    const std::optional<int> key = KeyForNativeScanCode(document_.layout(), event.nativeScanCode());
     if (!key) {
         return std::nullopt;
     }
@@ -124,9 +124,9 @@ bool TTryPad::KeyPress(const QKeyEvent& event) {
 void TTryPad::TypeWith(int keyIndex, Modifiers modifiers) {
     // Read back on every press, so the pad follows each edit at once and loses what the
     // saved file would lose.
-    const Typed typed = TypeKey(ReadBack(ProgramLayout()), keyIndex, modifiers);
+    const Typed typed = TypeKey(ReadBack(document_.layout()), keyIndex, modifiers);
     if (typed.byte) {
-        text_->insertPlainText(PadCharacter(codePage_.text(*typed.byte)));
+        text_->insertPlainText(PadCharacter(document_.codePage().text(*typed.byte)));
     }
     lastKey_->setText(Status(keyIndex, typed));
 }

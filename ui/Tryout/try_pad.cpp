@@ -17,8 +17,8 @@ constexpr int kTextPixels = 21; // 16 points
 
 } // namespace
 
-TTryPad::TTryPad(const toolkit::CodePage& codePage, QWidget* parent)
-    : QWidget(parent, Qt::Window), codePage_(codePage) {
+TTryPad::TTryPad(const LayoutDocument& document, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document) {
     setObjectName(QStringLiteral("TryPad"));
     setWindowTitle(QStringLiteral("Try layout"));
     resize(kStartSize);

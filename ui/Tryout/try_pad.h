@@ -4,7 +4,7 @@
 #pragma once
 
 #include "layout/typing.h"
-#include "ui/toolkit/code_page.h"
+#include "ui/Document/layout_document.h"
 
 #include <QWidget>
 #include <optional>
@@ -19,9 +19,9 @@ namespace kbd {
 class TTryPad : public QWidget {
     Q_OBJECT
 public:
-    // Shows the typed bytes through `codePage`, which must outlive the pad; a later change
-    // of code page reaches the presses that follow it.
-    explicit TTryPad(const toolkit::CodePage& codePage, QWidget* parent = nullptr);
+    // Types with the layout of `document`, which must outlive the pad, and shows the bytes
+    // in its code page; later edits and code pages reach the presses that follow them.
+    explicit TTryPad(const LayoutDocument& document, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,7 +34,7 @@ private:
     bool KeyPress(const QKeyEvent& event);
     void TypeWith(int keyIndex, Modifiers modifiers);
 
-    const toolkit::CodePage& codePage_;
+    const LayoutDocument& document_;
     QPlainTextEdit* text_ = nullptr;
     QCheckBox* capsLock_ = nullptr;
     QLabel* lastKey_ = nullptr;

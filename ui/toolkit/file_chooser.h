@@ -1,4 +1,4 @@
-// A file chooser that, like the choosers of the original desktop, starts each use from the
+// A file chooser that, like the choosers of Windows 95, starts each use from the
 // path it returned last. It is Qt's own dialog, so it looks the same on every desktop and a
 // test can drive it; the dialog is built on first use, because building one costs more
 // than the whole rest of the main window.

@@ -140,9 +140,9 @@ void FontForm::buildEffects() {
     }
     scriptBox_ = Named(new QComboBox(this), "ScriptBox");
     for (const Script& script : Scripts()) {
-        scriptBox_->addItem(QString::fromUtf8(script.name.data(),
-                                              static_cast<qsizetype>(script.name.size())),
-                            script.codePage);
+        scriptBox_->addItem(
+            QString::fromUtf8(script.name.data(), static_cast<qsizetype>(script.name.size())),
+            script.codePage);
     }
     sample_ = Named(new QLabel(this), "Sample");
     sample_->setAlignment(Qt::AlignCenter);

@@ -1,0 +1,94 @@
+#include "system_layout_commands.h"
+
+#include "layout/writer.h"
+#include "system_layouts/layout_from_xkb.h"
+#include "system_layouts/layout_list.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace cli {
+namespace {
+
+ExitStatus Refuse(const std::string& message) {
+    std::cerr << "kbdtool: " << message << "\n";
+    return ExitRefused;
+}
+
+std::optional<std::vector<kbd::SystemLayout>> Registry() {
+    auto layouts = kbd::ListSystemLayouts();
+    if (!layouts) {
+        Refuse("cannot read the system's list of keyboard layouts (xkeyboard-config)");
+    }
+    return layouts;
+}
+
+} // namespace
+
+ExitStatus ListLayouts(const std::string& filter) {
+    const auto layouts = Registry();
+    if (!layouts) {
+        return ExitRefused;
+    }
+    std::string text;
+    for (const kbd::SystemLayout& layout : *layouts) {
+        if (kbd::LayoutMatches(layout, filter)) {
+            text += kbd::LayoutId(layout) + "\t" + layout.description + "\n";
+        }
+    }
+    std::cout << text << std::flush;
+    return std::cout ? ExitOk : Refuse("cannot write to standard output");
+}
+
+ExitStatus FromXkb(const std::string& id, const std::string& out, int codePage) {
+    const auto page = kbd::CodePage::Load(codePage);
+    if (!page) {
+        return Refuse("code page " + std::to_string(codePage) + " is not known to iconv");
+    }
+    // Only what the registry lists: libxkbcommon also compiles helper files such as "pc",
+    // which are no layout and would give a keyboard of defaults.
+    const auto layouts = Registry();
+    if (!layouts) {
+        return ExitRefused;
+    }
+    const auto wanted = kbd::ParseLayoutId(id);
+    const bool listed =
+        wanted && std::any_of(layouts->begin(), layouts->end(), [&](const kbd::SystemLayout& l) {
+            return l.name == wanted->name && l.variant == wanted->variant;
+        });
+    if (!listed) {
+        return Refuse("no system layout is named \"" + id + "\" (kbdtool layouts lists them)");
+    }
+    const auto built = kbd::BuildSystemLayout(*wanted, *page);
+    if (!built) {
+        return Refuse("libxkbcommon cannot compile the system layout \"" + id + "\"");
+    }
+    const kbd::Status saved = kbd::SaveKbdFile(built->layout, out);
+    if (!saved.ok()) {
+        return Refuse(saved.error().message());
+    }
+    for (const kbd::NotCarried& item : built->notCarried) {
+        std::cerr << kbd::NotCarriedText(item, *page) << "\n";
+    }
+    return ExitOk;
+}
+
+SystemLayoutCommands::SystemLayoutCommands(CLI::App& app)
+    : layouts_(app.add_subcommand("layouts")), fromXkb_(app.add_subcommand("from-xkb")) {
+    layouts_->add_option("TEXT", filter_);
+    fromXkb_->add_option("LAYOUT", id_)->required();
+    fromXkb_->add_option("OUT.kbd", out_)->required();
+    fromXkb_->add_option("--codepage", codePage_);
+}
+
+std::optional<ExitStatus> SystemLayoutCommands::Run() const {
+    if (layouts_->parsed()) {
+        return ListLayouts(filter_);
+    }
+    if (fromXkb_->parsed()) {
+        return FromXkb(id_, out_, codePage_);
+    }
+    return std::nullopt;
+}
+
+} // namespace cli

@@ -1,0 +1,132 @@
+#include "layout_from_xkb.h"
+
+#include "keysym_character.h"
+#include "layout/fill_rules.h"
+#include "virtual_keys.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <memory>
+#include <string>
+#include <xkbcommon/xkbcommon.h>
+
+namespace kbd {
+namespace {
+
+constexpr int kDecimalKey = 48; // index of key 49, the numeric-pad decimal key
+constexpr std::uint8_t kNoAltGr = 0x20;
+// xkbcommon numbers keys as evdev scan codes + 8, the offset X11 always had.
+constexpr xkb_keycode_t kEvdevOffset = 8;
+
+// Compile errors are the caller's to report, in its own words.
+void Silent(xkb_context*, xkb_log_level, const char*, va_list) {}
+
+struct ContextUnref {
+    void operator()(xkb_context* context) const { xkb_context_unref(context); }
+};
+struct KeymapUnref {
+    void operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
+};
+using Keymap = std::unique_ptr<xkb_keymap, KeymapUnref>;
+
+Keymap Compile(const std::string& name, const std::string& variant) {
+    // The environment's XKB_DEFAULT_* must not stand in for what the caller asked for.
+    const std::unique_ptr<xkb_context, ContextUnref> context(
+        xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES));
+    if (!context) {
+        return nullptr;
+    }
+    xkb_context_set_log_fn(context.get(), Silent);
+    const xkb_rule_names names{"evdev", "pc105", name.c_str(), variant.c_str(), ""};
+    return Keymap(xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
+}
+
+class KeyReader {
+public:
+    KeyReader(xkb_keymap* keymap, const CodePage& codePage, BuiltLayout& built)
+        : keymap_(keymap), codePage_(codePage), built_(built) {}
+
+    void ReadKey(int index) {
+        KeyboardLayout& layout = built_.layout;
+        std::uint8_t& norm = layout.NormalChar[index];
+        std::uint8_t& shift = layout.ShiftChar[index];
+        layout.AltGrChar[index] = kNoAltGr;
+        if (index == kDecimalKey) {
+            // Its first level is a cursor key; the character is on the NumLock level.
+            if (const auto byte = Byte(index, 1, LayerNorm, norm)) {
+                norm = shift = *byte;
+            }
+            layout.AnsiChar[index] = norm;
+            layout.CapsAffected[index] = 0;
+            return;
+        }
+        norm = Byte(index, 0, LayerNorm, norm).value_or(norm);
+        shift = Byte(index, 1, LayerShift, shift).value_or(shift);
+        // A byte of 32 or less would not be written; the space stands for none.
+        layout.AltGrChar[index] =
+            std::max(Byte(index, 2, LayerAltGr, kNoAltGr).value_or(kNoAltGr), kNoAltGr);
+    }
+
+private:
+    // The byte of the level's character, or nothing (and a line for the list when the
+    // level has a keysym) when the layer must keep `kept`.
+    std::optional<std::uint8_t> Byte(int index, int level, int layer, std::uint8_t kept) {
+        const xkb_keycode_t keycode = DefaultLayout().ScanCode[index] + kEvdevOffset;
+        const xkb_keysym_t* syms = nullptr;
+        const int count = xkb_keymap_key_get_syms_by_level(
+            keymap_, keycode, 0, static_cast<xkb_level_index_t>(level), &syms);
+        if (count <= 0 || syms[0] == XKB_KEY_NoSymbol || syms[0] == XKB_KEY_VoidSymbol) {
+            return std::nullopt;
+        }
+        NotCarried lost{index + 1, layer, NotCarriedWhy::NoCharacter, 0, KeysymName(syms[0]), kept};
+        const std::optional<char32_t> character = KeysymCharacter(syms[0]);
+        if (!character) {
+            return Lose(std::move(lost));
+        }
+        lost.character = *character;
+        if (*character <= U' ') {
+            lost.why = NotCarriedWhy::SpaceOrControl;
+            return Lose(std::move(lost));
+        }
+        const std::optional<std::uint8_t> byte = codePage_.byteFor(*character);
+        if (!byte) {
+            lost.why = NotCarriedWhy::NotInCodePage;
+            return Lose(std::move(lost));
+        }
+        return byte;
+    }
+
+    std::optional<std::uint8_t> Lose(NotCarried lost) {
+        built_.notCarried.push_back(std::move(lost));
+        return std::nullopt;
+    }
+
+    xkb_keymap* keymap_;
+    const CodePage& codePage_;
+    BuiltLayout& built_;
+};
+
+} // namespace
+
+std::optional<BuiltLayout> BuildSystemLayout(std::string_view name, std::string_view variant,
+                                             const CodePage& codePage) {
+    // An empty name would compile the rules' default layout, "a,b" two groups.
+    if (!ParseLayoutId(LayoutId(name, variant))) {
+        return std::nullopt;
+    }
+    const Keymap keymap = Compile(std::string(name), std::string(variant));
+    if (!keymap) {
+        return std::nullopt;
+    }
+    BuiltLayout built{DefaultLayout(), {}};
+    KeyReader reader(keymap.get(), codePage, built);
+    for (int i = 0; i < kKeyCount; ++i) {
+        reader.ReadKey(i);
+    }
+    FillAnsiByRuleOfThumb(built.layout, codePage);
+    SetCapsOnCasePairs(built.layout, codePage);
+    AssignVirtualKeys(built.layout, codePage);
+    return built;
+}
+
+} // namespace kbd

@@ -1,0 +1,43 @@
+// A layout made from one of the system's layouts: the built-in layout with the system
+// layout's characters put on its keys, read in the code page the file is meant for.
+#pragma once
+
+#include "codepage/code_page.h"
+#include "layout/keyboard_layout.h"
+#include "layout_list.h"
+#include "not_carried.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace kbd {
+
+struct BuiltLayout {
+    KeyboardLayout layout;
+    std::vector<NotCarried> notCarried; // by key, then Norm, Shift, AltGr
+};
+
+// Compiles `name` with `variant` (empty for none) for the evdev rules and the pc105 model,
+// without options, and reads group 1 of each key at its default scan code + 8:
+//  - Norm, Shift and AltGr are levels 1, 2 and 3, the first keysym of each, dead accents
+//    as spacing accents;
+//  - a Norm or Shift character the code page lacks, or a space or control character,
+//    keeps the default byte; an AltGr one leaves the key without an AltGr character; a
+//    level without a keysym is none (AltGr 0x20; Norm and Shift keep the default) and is
+//    not listed, every other loss is;
+//  - the numeric-pad decimal key (49) types its NumLock level, the period or comma, in
+//    Norm, Shift and ANSI, with no AltGr character and no Caps Lock;
+//  - ANSI and Caps Lock follow FillAnsiByRuleOfThumb and SetCapsOnCasePairs, and the
+//    virtual-key codes AssignVirtualKeys; scan codes stay the defaults.
+// Nothing when libxkbcommon cannot compile the layout (an unknown name or variant) or the
+// name is not one xkeyboard-config could spell.
+std::optional<BuiltLayout> BuildSystemLayout(std::string_view name, std::string_view variant,
+                                             const CodePage& codePage);
+
+inline std::optional<BuiltLayout> BuildSystemLayout(const SystemLayout& which,
+                                                    const CodePage& codePage) {
+    return BuildSystemLayout(which.name, which.variant, codePage);
+}
+
+} // namespace kbd

@@ -1,0 +1,92 @@
+#include "layout_list.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdarg>
+#include <memory>
+#include <xkbcommon/xkbregistry.h>
+
+namespace kbd {
+namespace {
+
+// The registry's complaints about files we do not read would only clutter a terminal.
+void Silent(rxkb_context*, rxkb_log_level, const char*, va_list) {}
+
+struct ContextUnref {
+    void operator()(rxkb_context* context) const { rxkb_context_unref(context); }
+};
+
+bool IsNameCharacter(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return std::isalnum(u) != 0 || c == '_' || c == '-';
+}
+
+bool IsName(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsNameCharacter);
+}
+
+bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+    const auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    };
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
+}
+
+std::string Text(const char* text) {
+    return text != nullptr ? text : "";
+}
+
+} // namespace
+
+std::string LayoutId(std::string_view name, std::string_view variant) {
+    std::string id(name);
+    if (!variant.empty()) {
+        id.append("(").append(variant).append(")");
+    }
+    return id;
+}
+
+std::optional<SystemLayout> ParseLayoutId(std::string_view id) {
+    const auto open = id.find('(');
+    if (open == std::string_view::npos) {
+        return IsName(id) ? std::optional(SystemLayout{std::string(id), {}, {}}) : std::nullopt;
+    }
+    const std::string_view name = id.substr(0, open);
+    if (id.back() != ')' || open + 1 >= id.size()) {
+        return std::nullopt;
+    }
+    const std::string_view variant = id.substr(open + 1, id.size() - open - 2);
+    if (!IsName(name) || !IsName(variant)) {
+        return std::nullopt;
+    }
+    return SystemLayout{std::string(name), std::string(variant), {}};
+}
+
+std::optional<std::vector<SystemLayout>> ListSystemLayouts() {
+    const std::unique_ptr<rxkb_context, ContextUnref> context(
+        rxkb_context_new(RXKB_CONTEXT_NO_FLAGS));
+    if (!context) {
+        return std::nullopt;
+    }
+    rxkb_context_set_log_fn(context.get(), Silent);
+    // evdev: the rules every keymap here is compiled with.
+    if (!rxkb_context_parse(context.get(), "evdev")) {
+        return std::nullopt;
+    }
+    std::vector<SystemLayout> layouts;
+    for (rxkb_layout* layout = rxkb_layout_first(context.get()); layout != nullptr;
+         layout = rxkb_layout_next(layout)) {
+        layouts.push_back({Text(rxkb_layout_get_name(layout)),
+                           Text(rxkb_layout_get_variant(layout)),
+                           Text(rxkb_layout_get_description(layout))});
+    }
+    return layouts;
+}
+
+bool LayoutMatches(const SystemLayout& layout, std::string_view text) {
+    return ContainsIgnoringCase(LayoutId(layout), text) ||
+           ContainsIgnoringCase(layout.description, text);
+}
+
+} // namespace kbd

@@ -1,0 +1,35 @@
+// A character of a system layout that the built layout does not type, and the line that
+// tells someone so.
+#pragma once
+
+#include "codepage/code_page.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kbd {
+
+enum class NotCarriedWhy {
+    NotInCodePage,  // the code page has no byte for the character
+    SpaceOrControl, // a space or a control character: no key's character in a file
+    NoCharacter,    // the keysym stands for no character (a dead key without a spacing form)
+};
+
+struct NotCarried {
+    int key;   // key number, 1..49
+    int layer; // LayerNorm, LayerShift or LayerAltGr
+    NotCarriedWhy why;
+    char32_t character; // 0 for NoCharacter
+    std::string keysym; // the keysym's name ("Greek_omega", "dead_belowdot")
+    std::uint8_t kept;  // the byte the layer keeps: the default for Norm and Shift, 0x20 for AltGr
+};
+
+// One line, key and layer first, the outcome last:
+//   key 14 Norm: U+03C9 ω is not in code page 1250; kept q
+//   key 12 AltGr: U+00AF ¯ is not in code page 1251; left empty
+//   key 5 Shift: U+0009 is a space or a control character; kept $
+//   key 33 AltGr: dead_belowdot has no character; left empty
+// `codePage` names the code page and reads the kept byte.
+std::string NotCarriedText(const NotCarried& item, const CodePage& codePage);
+
+} // namespace kbd

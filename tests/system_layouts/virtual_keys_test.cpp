@@ -1,0 +1,64 @@
+// The code rules on the built-in layout with a few Norm characters moved, each row
+// reaching one way a key can end with its code.
+#include "system_layouts/virtual_keys.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace kbd {
+namespace {
+
+struct KeyByte {
+    int key; // 1..49
+    int byte;
+};
+
+struct Row {
+    const char* name;
+    std::vector<KeyByte> norm;  // Norm characters set before the codes are assigned
+    std::vector<KeyByte> codes; // virtual-key codes expected afterwards
+};
+
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class VirtualKeyRow : public testing::TestWithParam<Row> {};
+
+TEST_P(VirtualKeyRow, GivesEveryKeyADistinctCode) {
+    KeyboardLayout layout = DefaultLayout();
+    for (const KeyByte& edit : GetParam().norm) {
+        layout.NormalChar[edit.key - 1] = static_cast<std::uint8_t>(edit.byte);
+    }
+    layout.VirtualKey.fill(0); // the codes come from the default layout, not from these
+    AssignVirtualKeys(layout, CodePage::LoadOrLatin1(1250));
+    KeyBytes expected = DefaultLayout().VirtualKey;
+    for (const KeyByte& code : GetParam().codes) {
+        expected[code.key - 1] = static_cast<std::uint8_t>(code.byte);
+    }
+    EXPECT_EQ(layout.VirtualKey, expected);
+    EXPECT_EQ(std::set<int>(layout.VirtualKey.begin(), layout.VirtualKey.end()).size(), 49u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , VirtualKeyRow,
+    testing::Values(
+        Row{"DefaultLayoutKeepsItsCodes", {}, {}},
+        // Key 1 types q before key 14 does: key 14 loses Q and takes the first spare
+        // code no key holds, the one key 1 gave up.
+        Row{"FirstKeyOfALetterWins", {{1, 'q'}}, {{1, 0x51}, {14, 0xC0}}},
+        // Keys 1 and 12 take Y (an upper-case letter counts too) and Z; the Y place now
+        // types a grave accent and takes its code, which key 1 gave up, though key 12's
+        // 0xBD comes first among the spare codes; the Z place has no such character.
+        Row{"OemCodeOfTheNormCharacter",
+            {{1, 'Y'}, {12, 'z'}, {19, '`'}},
+            {{1, 0x59}, {12, 0x5A}, {19, 0xC0}, {38, 0xBD}}},
+        // Letters on digit keys give up digit codes, which are no spare codes: Q's place
+        // takes the last spare (0xDF), W's place the first free default code, 0x31.
+        Row{"SpareCodesRunOut",
+            {{2, 'q'}, {3, 'w'}},
+            {{2, 0x51}, {3, 0x57}, {14, 0xDF}, {15, 0x31}}}),
+    [](const testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kbd

@@ -1,0 +1,35 @@
+// The Edit menu's tools: each changes many keys at once as one undo step.
+#include "all_keys_form.h"
+#include "layout/fill_rules.h"
+#include "layout/keyboard_layout.h"
+
+namespace kbd {
+
+namespace {
+
+constexpr std::uint8_t kNoAltGr = 0x20;
+
+} // namespace
+
+void TAllKeysForm::FillAnsiClick() {
+    KeyboardLayout filled = document_.layout();
+    FillAnsiByRuleOfThumb(filled, codePage().page());
+    document_.change(QStringLiteral("filling of ANSI by the rule of thumb"), filled);
+    ShowLayer(LayerMode);
+}
+
+void TAllKeysForm::SetCapsClick() {
+    KeyboardLayout set = document_.layout();
+    SetCapsOnCasePairs(set, codePage().page());
+    document_.change(QStringLiteral("setting of Caps Lock on letter pairs"), set);
+    ShowLayer(LayerMode);
+}
+
+void TAllKeysForm::ClearAltGrClick() {
+    KeyboardLayout cleared = document_.layout();
+    cleared.AltGrChar.fill(kNoAltGr);
+    document_.change(QStringLiteral("clearing of the AltGr layer"), cleared);
+    ShowLayer(LayerMode);
+}
+
+} // namespace kbd

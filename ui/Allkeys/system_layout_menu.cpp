@@ -1,0 +1,44 @@
+// File, New from system layout: starts the layout over from one the desktop knows, in the
+// code page chosen with it, as one undo step.
+#include "all_keys_form.h"
+#include "system_layouts/not_carried.h"
+#include "ui/Systemlayout/not_carried_window.h"
+#include "ui/Systemlayout/system_layout_form.h"
+#include "ui/toolkit/font_chooser.h"
+#include "ui/toolkit/show_modeless.h"
+
+namespace kbd {
+
+void TAllKeysForm::NewFromSystemLayoutClick() {
+    if (SystemLayoutForm_ == nullptr) {
+        SystemLayoutForm_ = new TSystemLayoutForm(this);
+    }
+    const auto choice = SystemLayoutForm_->choose(codePage().number());
+    if (!choice) {
+        return;
+    }
+    const QString id = QString::fromStdString(LayoutId(choice->which));
+    document_.change(QStringLiteral("new layout from %1").arg(id), choice->built.layout);
+
+    // The display takes the chosen code page as the font command's script would give it.
+    toolkit::DisplayFont font = FontDialog1->font();
+    font.codePage = choice->codePage;
+    FontDialog1->setFont(font);
+    ApplyChooserFont();
+    ShowLayer(LayerMode);
+
+    if (!choice->built.notCarried.empty()) {
+        const CodePage page = CodePage::LoadOrLatin1(choice->codePage);
+        QStringList lines;
+        for (const NotCarried& item : choice->built.notCarried) {
+            lines << QString::fromStdString(NotCarriedText(item, page));
+        }
+        if (NotCarried_ == nullptr) {
+            NotCarried_ = new TNotCarriedWindow(this);
+        }
+        NotCarried_->list(id, lines);
+        toolkit::ShowModeless(NotCarried_);
+    }
+}
+
+} // namespace kbd
