@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "export_commands.h"
 #include "system_layout_commands.h"
+#include "version/version.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -50,6 +51,7 @@ constexpr const char* kUsage =
     "  kbdtool floppy FILE OUT.img [--name NAME]\n"
     "                                         a 1.44 MB install floppy for Windows 95 with\n"
     "                                         NAME.KBD (default: FILE's stem), README.TXT\n"
+    "  kbdtool --version                      the version, the same as the editor's\n"
     "Every FILE may also be a JSON layout, by its .json extension.\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
@@ -63,6 +65,7 @@ int UsageError(const std::string& why) {
 int main(int argc, char** argv) {
     CLI::App app("kbdtool");
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("kbdtool ") + kbd::kVersion);
     std::string in;
     std::string out;
     std::optional<std::string> jsonOut;
@@ -95,6 +98,9 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         std::cout << kUsage;
+        return cli::ExitOk;
+    } catch (const CLI::CallForVersion& version) {
+        std::cout << version.what() << "\n";
         return cli::ExitOk;
     } catch (const CLI::ParseError& error) {
         return UsageError(error.what());

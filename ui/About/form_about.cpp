@@ -5,6 +5,7 @@
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/info_window.h"
 #include "ui/toolkit/show_modeless.h"
+#include "version/version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,8 @@ constexpr QPoint kPosition{49, 18};
 constexpr QSize kClientSize{536, 316};
 constexpr QRect kImageRect{120, 88, 113, 121};
 constexpr QRect kButtonRect{219, 280, 97, 25};
+// Under the fixed version line, in the gap above the short description.
+constexpr QRect kVersionRect{248, 106, 217, 15};
 
 constexpr QRgb kPurple = 0x800080;
 constexpr QRgb kMaroon = 0x800000;
@@ -129,6 +132,12 @@ Tform_about::Tform_about(Tform_detalji& details, QWidget* parent)
     titlePalette.setColor(QPalette::Window, titlePalette.color(QPalette::Button));
     Label1->setPalette(titlePalette);
     Label1->setAutoFillBackground(true);
+
+    // The full version comes from the build, the same that kbdtool --version prints; the
+    // texts above stay as they are.
+    QLabel* version = NewLabel(this, {"LabelVersion", "", kVersionRect, "Arial", 12, false, kMaroon,
+                                      Qt::AlignLeft | Qt::AlignTop, false});
+    version->setText(QStringLiteral("kbdgen %1").arg(QString::fromLatin1(kVersion)));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -1,5 +1,6 @@
-// The about window: the program's title, a few short texts, its picture and a button that
-// first leads on to the details window and then closes this one. Modeless.
+// The about window: the program's title, a few short texts, the build's version, its
+// picture and a button that first leads on to the details window and then closes this one.
+// Modeless.
 #pragma once
 
 #include <QDialog>

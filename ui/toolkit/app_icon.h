@@ -10,7 +10,7 @@ namespace kbd::toolkit {
 
 // The icon for QApplication::setWindowIcon, at the sizes desktops ask for. Wayland
 // compositors take the icon from the installed .desktop file instead, found through
-// QGuiApplication::setDesktopFileName(QStringLiteral("kbdgen")).
+// QGuiApplication::setDesktopFileName(kbd::kAppId) in app/main.cpp.
 QIcon AppIcon();
 
 // The picture scaled to fit `box` with its proportions kept, at `devicePixelRatio`; the
