@@ -20,7 +20,6 @@ constexpr QSize kClientSize{536, 316};
 constexpr QRect kImageRect{120, 88, 113, 121};
 constexpr QRect kButtonRect{219, 280, 97, 25};
 // Under the fixed version line, in the gap above the short description.
-constexpr QRect kVersionRect{248, 106, 217, 15};
 
 constexpr QRgb kPurple = 0x800080;
 constexpr QRgb kMaroon = 0x800000;
@@ -69,7 +68,7 @@ const std::array<LabelPlace, 6> kLabels{{
      Qt::AlignLeft | Qt::AlignTop,
      false},
     {"Label6",
-     "Version 1.0 for Linux",
+     "Version for Linux", // the build puts its version in
      {248, 88, 217, 15},
      "Times New Roman",
      13,
@@ -133,11 +132,9 @@ Tform_about::Tform_about(Tform_detalji& details, QWidget* parent)
     Label1->setPalette(titlePalette);
     Label1->setAutoFillBackground(true);
 
-    // The full version comes from the build, the same that kbdtool --version prints; the
-    // texts above stay as they are.
-    QLabel* version = NewLabel(this, {"LabelVersion", "", kVersionRect, "Arial", 12, false, kMaroon,
-                                      Qt::AlignLeft | Qt::AlignTop, false});
-    version->setText(QStringLiteral("kbdgen %1").arg(QString::fromLatin1(kVersion)));
+    // The version comes from the build, the same that kbdtool --version prints.
+    findChild<QLabel*>(QStringLiteral("Label6"))
+        ->setText(QStringLiteral("Version %1 for Linux").arg(QString::fromLatin1(kVersion)));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
