@@ -7,6 +7,7 @@
 #include "exports/xkb_symbols.h"
 #include "layout/atomic_file.h"
 #include "layout/writer.h"
+#include "ratio_report.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -17,10 +18,13 @@
 
 namespace {
 
-std::string gFolder;
+const kbd::bench::ScratchFolder& Folder() {
+    static const kbd::bench::ScratchFolder folder;
+    return folder;
+}
 
 std::string FolderFile(const char* name) {
-    return gFolder + "/" + name;
+    return Folder().file(name);
 }
 
 const kbd::CodePage& Page() {
@@ -81,58 +85,16 @@ BENCHMARK(BM_XkbExport)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KlcExport)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FloppyExport)->Unit(benchmark::kMillisecond);
 
-// Keeps every run's time per iteration, so the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (!run.error_occurred) {
-                millis_[run.benchmark_name()] = run.GetAdjustedRealTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // The target of each ratio is its budget over the baseline of this run, so the line
-    // says at once how far the export is from the plain save and from its budget.
-    void PrintRatios() const {
-        std::printf("\nRatios against the baseline of the same run (budget in brackets):\n");
-        Ratio("BM_XkbExport", 50);
-        Ratio("BM_KlcExport", 50);
-        Ratio("BM_FloppyExport", 200);
-    }
-
-private:
-    void Ratio(const std::string& name, double budgetMillis) const {
-        const auto a = millis_.find(name), base = millis_.find("BM_Replace688");
-        if (a == millis_.end() || base == millis_.end() || base->second <= 0) {
-            std::printf("  %-18s not measured\n", name.c_str());
-            return;
-        }
-        std::printf("  %-18s %7.2f x BM_Replace688 (%7.3f ms) [%5.0f x = %3.0f ms] %s\n",
-                    name.c_str(), a->second / base->second, a->second, budgetMillis / base->second,
-                    budgetMillis, a->second <= budgetMillis ? "ok" : "OVER");
-    }
-
-    std::map<std::string, double> millis_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kbd-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    gFolder = pattern;
-
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
-    benchmark::Shutdown();
-
-    std::filesystem::remove_all(gFolder);
-    return 0;
+    // The target of each ratio is its budget over the plain save of this run.
+    return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
+        for (const auto& [name, budget] :
+             {std::pair{"BM_XkbExport", 50e6}, std::pair{"BM_KlcExport", 50e6},
+              std::pair{"BM_FloppyExport", 200e6}}) {
+            r.Ratio(name, "BM_Replace688");
+            r.Budget(name, budget);
+        }
+    });
 }

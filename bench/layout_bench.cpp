@@ -11,6 +11,7 @@
 #include "layout/reader.h"
 #include "layout/typing.h"
 #include "layout/writer.h"
+#include "ratio_report.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -24,10 +25,13 @@
 
 namespace {
 
-std::string gFolder;
+const kbd::bench::ScratchFolder& Folder() {
+    static const kbd::bench::ScratchFolder folder;
+    return folder;
+}
 
 std::string FolderFile(const char* name) {
-    return gFolder + "/" + name;
+    return Folder().file(name);
 }
 
 void BM_Memcpy688(benchmark::State& state) {
@@ -187,71 +191,18 @@ BENCHMARK(BM_CheckCleanLayout);
 BENCHMARK(BM_CheckFlawedLayout);
 BENCHMARK(BM_FormatFindings);
 
-// Keeps every run's time per iteration, so the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (!run.error_occurred) {
-                nanos_[run.benchmark_name()] = run.GetAdjustedRealTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void PrintRatios() const {
-        std::printf("\nRatios against the baseline of the same run (target in brackets):\n");
-        Ratio("BM_BuildKbdImage", "BM_Memcpy688", 20);
-        Ratio("BM_DecodeKbdImage", "BM_Memcpy688", 20);
-        Ratio("BM_SaveKbdFile/min_time:1.000", "BM_PosixWriteFsyncRename/min_time:1.000", 1.5);
-        Ratio("BM_LoadKbdFile", "BM_PosixOpenReadClose", 1.5);
-        Ratio("BM_PadPress", "BM_Memcpy688", 50);
-        Budget("BM_PadPress", 1e6);
-        Ratio("BM_CheckCleanLayout", "BM_BuildKbdImage", 3);
-        // A shared code's sentence takes up to three formats.
-        Ratio("BM_CheckFlawedLayout", "BM_FormatFindings", 2);
-    }
-
-private:
-    void Ratio(const std::string& name, const std::string& base, double target) const {
-        const auto a = nanos_.find(name), b = nanos_.find(base);
-        if (a == nanos_.end() || b == nanos_.end() || b->second <= 0) {
-            std::printf("  %-32s not measured\n", name.c_str());
-            return;
-        }
-        const double ratio = a->second / b->second;
-        std::printf("  %-32s %7.2f x %-26s [%4.1f x] %s\n", name.c_str(), ratio, base.c_str(),
-                    target, ratio <= target ? "ok" : "OVER");
-    }
-
-    void Budget(const std::string& name, double nanos) const {
-        const auto a = nanos_.find(name);
-        if (a == nanos_.end()) {
-            return;
-        }
-        std::printf("  %-32s %10.3f us of a budget of %.0f us %s\n", name.c_str(), a->second / 1e3,
-                    nanos / 1e3, a->second <= nanos ? "ok" : "OVER");
-    }
-
-    std::map<std::string, double> nanos_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kbd-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    gFolder = pattern;
-
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
-    benchmark::Shutdown();
-
-    std::filesystem::remove_all(gFolder);
-    return 0;
+    return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
+        r.Ratio("BM_BuildKbdImage", "BM_Memcpy688", 20);
+        r.Ratio("BM_DecodeKbdImage", "BM_Memcpy688", 20);
+        r.Ratio("BM_SaveKbdFile/min_time:1.000", "BM_PosixWriteFsyncRename/min_time:1.000", 1.5);
+        r.Ratio("BM_LoadKbdFile", "BM_PosixOpenReadClose", 1.5);
+        r.Ratio("BM_PadPress", "BM_Memcpy688", 50);
+        r.Budget("BM_PadPress", 1e6);
+        r.Ratio("BM_CheckCleanLayout", "BM_BuildKbdImage", 3);
+        // A shared code's sentence takes up to three formats.
+        r.Ratio("BM_CheckFlawedLayout", "BM_FormatFindings", 2);
+    });
 }

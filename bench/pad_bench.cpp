@@ -2,6 +2,7 @@
 // area and the status line, beside the bare insertion of one character into the same text
 // area, measured in the same run. The budget of a press is 1 ms.
 #include "layout/typing.h"
+#include "ratio_report.h"
 #include "ui/Tryout/try_pad.h"
 
 #include <QApplication>
@@ -55,31 +56,6 @@ void BM_PadWidgetPress(benchmark::State& state) {
 BENCHMARK(BM_InsertOneCharacter);
 BENCHMARK(BM_PadWidgetPress);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (!run.error_occurred) {
-                (run.benchmark_name() == "BM_PadWidgetPress" ? press_ : insert_) =
-                    run.GetAdjustedRealTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void PrintRatios() const {
-        if (press_ <= 0 || insert_ <= 0) {
-            return;
-        }
-        std::printf("\nBM_PadWidgetPress %.2f x BM_InsertOneCharacter; %.3f us of a budget of "
-                    "1000 us %s\n",
-                    press_ / insert_, press_ / 1e3, press_ <= 1e6 ? "ok" : "OVER");
-    }
-
-private:
-    double press_ = 0, insert_ = 0;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -88,10 +64,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
-    benchmark::Shutdown();
-    return 0;
+    return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
+        r.Ratio("BM_PadWidgetPress", "BM_InsertOneCharacter");
+        r.Budget("BM_PadWidgetPress", 1e6);
+    });
 }

@@ -5,6 +5,7 @@
 //   "us" with libxkbcommon alone, and against its budget of 50 ms;
 //   listing every layout and variant through libxkbregistry against reading the
 //   registry's XML file into memory, and against its budget of 100 ms.
+#include "ratio_report.h"
 #include "system_layouts/layout_from_xkb.h"
 #include "system_layouts/layout_list.h"
 
@@ -75,56 +76,13 @@ BENCHMARK(BM_BuildGermanLayout)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadRegistryXml)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListSystemLayouts)->Unit(benchmark::kMillisecond);
 
-// Keeps every run's time per iteration, so the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (!run.error_occurred) {
-                // Adjusted times are in the benchmark's unit; keep nanoseconds.
-                nanos_[run.benchmark_name()] = run.GetAdjustedRealTime() * 1e6;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void PrintRatios() const {
-        std::printf("\nRatios against the baseline of the same run, and budgets:\n");
-        Ratio("BM_BuildGermanLayout", "BM_CompileUsKeymap");
-        Budget("BM_BuildGermanLayout", 50e6);
-        Ratio("BM_ListSystemLayouts", "BM_ReadRegistryXml");
-        Budget("BM_ListSystemLayouts", 100e6);
-    }
-
-private:
-    void Ratio(const std::string& name, const std::string& base) const {
-        const auto a = nanos_.find(name), b = nanos_.find(base);
-        if (a == nanos_.end() || b == nanos_.end() || b->second <= 0) {
-            std::printf("  %-24s not measured\n", name.c_str());
-            return;
-        }
-        std::printf("  %-24s %7.2f x %s\n", name.c_str(), a->second / b->second, base.c_str());
-    }
-
-    void Budget(const std::string& name, double nanos) const {
-        const auto a = nanos_.find(name);
-        if (a == nanos_.end()) {
-            return;
-        }
-        std::printf("  %-24s %8.3f ms of a budget of %.0f ms %s\n", name.c_str(), a->second / 1e6,
-                    nanos / 1e6, a->second <= nanos ? "ok" : "OVER");
-    }
-
-    std::map<std::string, double> nanos_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
-    benchmark::Shutdown();
-    return 0;
+    return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
+        r.Ratio("BM_BuildGermanLayout", "BM_CompileUsKeymap");
+        r.Budget("BM_BuildGermanLayout", 50e6);
+        r.Ratio("BM_ListSystemLayouts", "BM_ReadRegistryXml");
+        r.Budget("BM_ListSystemLayouts", 100e6);
+    });
 }

@@ -2,6 +2,7 @@
 // the shown layer, beside that re-captioning alone (ShowLayer), measured in the same run.
 // The budget of an undo or a redo is 1 ms.
 #include "layout/keyboard_layout.h"
+#include "ratio_report.h"
 #include "ui/Allkeys/all_keys_form.h"
 
 #include <QApplication>
@@ -49,32 +50,6 @@ void BM_UndoThenRedo(benchmark::State& state) {
 BENCHMARK(BM_ShowLayer);
 BENCHMARK(BM_UndoThenRedo);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (!run.error_occurred) {
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void PrintRatios() const {
-        const auto show = times_.find("BM_ShowLayer");
-        const auto both = times_.find("BM_UndoThenRedo");
-        if (show == times_.end() || both == times_.end() || show->second <= 0) {
-            return;
-        }
-        const double step = both->second / 2;
-        std::printf("\none undo or redo %.2f x BM_ShowLayer; %.1f us of a budget of 1000 us %s\n",
-                    step / show->second, step / 1e3, step <= 1e6 ? "ok" : "OVER");
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -82,10 +57,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
-    benchmark::Shutdown();
-    return 0;
+    // Each iteration is one undo and one redo.
+    return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
+        r.Ratio("BM_UndoThenRedo", "BM_ShowLayer");
+        r.Budget("BM_UndoThenRedo", 1e6, 2);
+    });
 }
