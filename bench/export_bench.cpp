@@ -18,15 +18,6 @@
 
 namespace {
 
-const kbd::bench::ScratchFolder& Folder() {
-    static const kbd::bench::ScratchFolder folder;
-    return folder;
-}
-
-std::string FolderFile(const char* name) {
-    return Folder().file(name);
-}
-
 const kbd::CodePage& Page() {
     static const kbd::CodePage page = kbd::CodePage::LoadOrLatin1(1250);
     return page;
@@ -34,7 +25,7 @@ const kbd::CodePage& Page() {
 
 void BM_Replace688(benchmark::State& state) {
     const kbd::KbdImage image = kbd::BuildKbdImage(kbd::DefaultLayout());
-    const std::string target = FolderFile("plain.kbd");
+    const std::string target = kbd::bench::ScratchFile("plain.kbd");
     for (auto _ : state) {
         if (!kbd::ReplaceFileContents(target, image).ok()) {
             state.SkipWithError("the plain save failed");
@@ -44,7 +35,7 @@ void BM_Replace688(benchmark::State& state) {
 }
 
 template <class Export> void Run(benchmark::State& state, Export exportTo, const char* name) {
-    const std::string target = FolderFile(name);
+    const std::string target = kbd::bench::ScratchFile(name);
     for (auto _ : state) {
         if (const auto failed = exportTo(target)) {
             state.SkipWithError(failed->c_str());

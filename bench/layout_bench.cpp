@@ -25,15 +25,6 @@
 
 namespace {
 
-const kbd::bench::ScratchFolder& Folder() {
-    static const kbd::bench::ScratchFolder folder;
-    return folder;
-}
-
-std::string FolderFile(const char* name) {
-    return Folder().file(name);
-}
-
 void BM_Memcpy688(benchmark::State& state) {
     const kbd::KbdImage from = kbd::BuildKbdImage(kbd::DefaultLayout());
     kbd::KbdImage to{};
@@ -64,7 +55,8 @@ void BM_DecodeKbdImage(benchmark::State& state) {
 
 void BM_PosixWriteFsyncRename(benchmark::State& state) {
     const kbd::KbdImage image = kbd::BuildKbdImage(kbd::DefaultLayout());
-    const std::string temp = FolderFile(".posix.tmp"), target = FolderFile("posix.kbd");
+    const std::string temp = kbd::bench::ScratchFile(".posix.tmp"),
+                      target = kbd::bench::ScratchFile("posix.kbd");
     for (auto _ : state) {
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 || ::write(fd, image.data(), image.size()) != 688 || ::fsync(fd) != 0 ||
@@ -76,7 +68,7 @@ void BM_PosixWriteFsyncRename(benchmark::State& state) {
 }
 
 void BM_SaveKbdFile(benchmark::State& state) {
-    const std::string target = FolderFile("saved.kbd");
+    const std::string target = kbd::bench::ScratchFile("saved.kbd");
     for (auto _ : state) {
         if (!kbd::SaveKbdFile(kbd::DefaultLayout(), target).ok()) {
             state.SkipWithError("SaveKbdFile failed");
@@ -86,7 +78,7 @@ void BM_SaveKbdFile(benchmark::State& state) {
 }
 
 void BM_PosixOpenReadClose(benchmark::State& state) {
-    const std::string target = FolderFile("saved.kbd");
+    const std::string target = kbd::bench::ScratchFile("saved.kbd");
     (void)kbd::SaveKbdFile(kbd::DefaultLayout(), target);
     kbd::KbdImage image{};
     for (auto _ : state) {
@@ -100,7 +92,7 @@ void BM_PosixOpenReadClose(benchmark::State& state) {
 }
 
 void BM_LoadKbdFile(benchmark::State& state) {
-    const std::string target = FolderFile("saved.kbd");
+    const std::string target = kbd::bench::ScratchFile("saved.kbd");
     (void)kbd::SaveKbdFile(kbd::DefaultLayout(), target);
     kbd::KeyboardLayout layout = kbd::DefaultLayout();
     for (auto _ : state) {

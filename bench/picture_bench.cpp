@@ -19,17 +19,12 @@
 
 namespace {
 
-const kbd::bench::ScratchFolder& Folder() {
-    static const kbd::bench::ScratchFolder folder;
-    return folder;
-}
-
 QString FolderFile(const char* name) {
-    return QString::fromStdString(Folder().file(name));
+    return QString::fromStdString(kbd::bench::ScratchFile(name));
 }
 
 void BM_BlankPng(benchmark::State& state) {
-    const std::string target = Folder().file("blank.png");
+    const std::string target = kbd::bench::ScratchFile("blank.png");
     for (auto _ : state) {
         QImage image((kbd::render::PictureSize() * 2).toSize(), QImage::Format_RGB32);
         image.fill(Qt::white);

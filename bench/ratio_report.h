@@ -30,18 +30,7 @@ private:
 // Runs this program's benchmarks, then prints `ratios` under a heading.
 int RunWithRatios(int argc, char** argv, const std::function<void(const RatioReporter&)>& ratios);
 
-// A temporary folder for the files a benchmark writes, removed with the object.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
+// A file `name` in a temporary folder of this run, which goes when the program ends.
+std::string ScratchFile(const std::string& name);
 
 } // namespace kbd::bench
