@@ -1,22 +1,11 @@
 // The editor starts here. The layout already holds its defaults (static initialisation),
 // so the main window shows them from its creation on.
-#include "layout/keyboard_layout.h"
-#include "ui/program_windows.h"
-#include "ui/toolkit/app_icon.h"
-#include "ui/toolkit/fonts.h"
+#include "editor_start.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kbdgen"));
-    // The id of the installed .desktop entry, so a desktop groups the windows under its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kbdgen"));
-    QApplication::setWindowIcon(kbd::toolkit::AppIcon());
-    kbd::toolkit::InstallFontSubstitutes();
-
-    kbd::ProgramLayout();
-    kbd::ProgramWindows windows;
-    windows.AllKeysForm.show();
+    const auto windows = kbd::StartEditor();
     return QApplication::exec();
 }

@@ -1,0 +1,22 @@
+#include "editor_start.h"
+
+#include "ui/toolkit/app_icon.h"
+#include "ui/toolkit/fonts.h"
+
+#include <QApplication>
+
+namespace kbd {
+
+std::unique_ptr<ProgramWindows> StartEditor() {
+    QApplication::setApplicationName(QStringLiteral("kbdgen"));
+    // The id of the installed .desktop entry, so a desktop groups the windows under its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kbdgen"));
+    QApplication::setWindowIcon(toolkit::AppIcon());
+    toolkit::InstallFontSubstitutes();
+
+    auto windows = std::make_unique<ProgramWindows>();
+    windows->AllKeysForm.show();
+    return windows;
+}
+
+} // namespace kbd
