@@ -1,7 +1,7 @@
 #include "editor_start.h"
 
-#include "ui/toolkit/app_icon.h"
 #include "ui/toolkit/fonts.h"
+#include "window_icon.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ std::unique_ptr<ProgramWindows> StartEditor() {
     QApplication::setApplicationName(QStringLiteral("kbdgen"));
     // The id of the installed .desktop entry, so a desktop groups the windows under its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kbdgen"));
-    QApplication::setWindowIcon(toolkit::AppIcon());
+    QApplication::setWindowIcon(WindowIcon());
     toolkit::InstallFontSubstitutes();
 
     auto windows = std::make_unique<ProgramWindows>();
