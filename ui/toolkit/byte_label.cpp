@@ -38,12 +38,27 @@ void ByteLabel::setAlignment(Qt::Alignment alignment) {
     update();
 }
 
+void ByteLabel::setBackground(const QColor& color) {
+    background_ = color;
+    // Painted whole by paintEvent(), so nothing needs drawing beneath it first.
+    setAttribute(Qt::WA_OpaquePaintEvent, color.isValid() && color.alpha() == 255);
+    update();
+}
+
 void ByteLabel::paintEvent(QPaintEvent*) {
-    // As a plain-text label draws: tabs expanded, the character's own direction, "&" as it is.
+    QPainter painter(this);
+    if (background_.isValid()) {
+        painter.fillRect(rect(), background_);
+    }
     const QString& shown = text();
+    // A space draws nothing: the magnifier starts with one, and its large font need not
+    // load before the mouse first moves.
+    if (shown.isEmpty() || shown == QStringLiteral(" ")) {
+        return;
+    }
+    // As a plain-text label draws: tabs expanded, the character's own direction, "&" as it is.
     const int flags = int(alignment_) | Qt::TextExpandTabs |
                       (shown.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
-    QPainter painter(this);
     style()->drawItemText(&painter, rect(), flags, palette(), isEnabled(), shown, foregroundRole());
 }
 

@@ -3,6 +3,7 @@
 // paints itself, light enough to make 225 of them at start-up.
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <cstdint>
 
@@ -24,6 +25,10 @@ public:
     // Where in the widget the character stands; left and vertically centred until set.
     void setAlignment(Qt::Alignment alignment);
 
+    // Fills the widget with `color` under the character; without it the parent shows
+    // through. Cheaper than a palette of its own, which every widget would resolve anew.
+    void setBackground(const QColor& color);
+
 signals:
     // The mouse moved over the label, with or without a button held.
     void hovered();
@@ -38,6 +43,7 @@ private:
     const CodePage& codePage_;
     std::uint8_t code_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
+    QColor background_;
 };
 
 } // namespace kbd::toolkit
