@@ -134,6 +134,12 @@ void ByteButton::timerEvent(QTimerEvent* event) {
 void ByteButton::paintEvent(QPaintEvent*) {
     QStyleOptionButton option;
     option.initFrom(this);
+    // A widget that inherits its palette holds a copy of its own, and the style caches
+    // the drawn bevel per palette copy. Drawing with the parent's, of the same colours, lets
+    // all 49 keys share one cached bevel; a key given its own colours (a flash) keeps them.
+    if (!testAttribute(Qt::WA_SetPalette) && parentWidget() != nullptr) {
+        option.palette = parentWidget()->palette();
+    }
     option.features = QStyleOptionButton::None;
     option.state |= down_ ? QStyle::State_Sunken : QStyle::State_Raised;
     // Lit under the mouse only once the mouse has moved there: being entered by a drag,
