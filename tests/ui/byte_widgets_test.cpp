@@ -6,6 +6,7 @@
 #include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/fonts.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDrag>
 #include <QLabel>
@@ -165,6 +166,40 @@ private slots:
         Key(form(), 14)->setText(QStringLiteral("&q"));
         form()->ShowLayer(1);
         QCOMPARE(AltQ(), QString());
+    }
+
+    void screenReaderNamesKeysAndCells_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("key") << "Button14" << int(QAccessible::Button) << "Q";
+        QTest::newRow("ampersand key") << "Button8" << int(QAccessible::Button) << "&";
+        QTest::newRow("cell") << "Label34" << int(QAccessible::StaticText) << "A";
+        QTest::newRow("magnifier") << "LabelBigLet" << int(QAccessible::StaticText) << " ";
+    }
+
+    void screenReaderNamesKeysAndCells() {
+        QFETCH(QString, name);
+        QFETCH(int, role);
+        QFETCH(QString, said);
+        Radio(form(), "rb_shift")->setChecked(true); // key 8 shows "&" in Shift
+        QAccessibleInterface* described =
+            QAccessible::queryAccessibleInterface(form()->findChild<QWidget*>(name));
+        QVERIFY(described);
+        QCOMPARE(int(described->role()), role);
+        QCOMPARE(described->text(QAccessible::Name), said);
+    }
+
+    void screenReaderPressesAKey() {
+        QAccessibleInterface* key = QAccessible::queryAccessibleInterface(Key(form(), 14));
+        QVERIFY(key->actionInterface());
+        QCOMPARE(DialogOpenedBy(
+                     [key] {
+                         key->actionInterface()->doAction(
+                             QAccessibleActionInterface::pressAction());
+                     },
+                     kAccessClickMs),
+                 QStringLiteral("q"));
     }
 
     void pressOnACellDragsItsNumberAndCharacter_data() {
