@@ -4,6 +4,7 @@
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "ui/toolkit/cell_drag.h"
+#include "ui/toolkit/flash.h"
 #include "ui/toolkit/fonts.h"
 
 #include <QAccessible>
@@ -21,7 +22,7 @@ using namespace kbd::test;
 
 namespace {
 
-enum class State { Up, Pressed, Focused, Hovered };
+enum class State { Up, Pressed, Focused, Hovered, Flashed };
 
 // What the window shows at `widget` right now, from the window's own back buffer: only a
 // repaint that really happened changes it.
@@ -66,6 +67,7 @@ private slots:
         QTest::newRow("pressed") << 0 << State::Pressed;
         QTest::newRow("focused") << 0 << State::Focused;
         QTest::newRow("hovered") << 0 << State::Hovered;
+        QTest::newRow("flashed") << 0 << State::Flashed; // as a finding of the check points out
     }
 
     void keyLooksLikeAPushButton() {
@@ -81,6 +83,8 @@ private slots:
         const auto look = [this, state](QWidget* widget) {
             if (state == State::Hovered) {
                 Hover(form(), widget);
+            } else if (state == State::Flashed) {
+                toolkit::Flash(widget);
             } else if (state == State::Pressed) {
                 QTest::mousePress(widget, Qt::LeftButton);
             } else if (state == State::Focused) {
@@ -95,6 +99,39 @@ private slots:
         const QImage expected = look(button);
         button->hide();
         QCOMPARE(look(key), expected);
+    }
+
+    void cellLooksLikeAWhiteLabel_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("hovered"); // a cell whose character the magnifier then shows
+        QTest::newRow("letter") << "Label34" << 0;
+        QTest::newRow("ampersand as it is") << "Label7" << 0;
+        QTest::newRow("space") << "Label1" << 0;
+        QTest::newRow("undefined byte") << "Label98" << 0; // 0x81
+        QTest::newRow("magnifier, space") << "LabelBigLet" << 0;
+        QTest::newRow("magnifier, letter") << "LabelBigLet" << 34;
+    }
+
+    void cellLooksLikeAWhiteLabel() {
+        QFETCH(QString, name);
+        QFETCH(int, hovered);
+        if (hovered > 0) {
+            Hover(form(), Cell(form(), hovered));
+        }
+        auto* cell = form()->findChild<toolkit::ByteLabel*>(name);
+        auto* label = new QLabel(cell->text(), cell->parentWidget());
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(cell->geometry());
+        label->setAlignment(name == "LabelBigLet" ? Qt::AlignHCenter | Qt::AlignTop
+                                                  : Qt::AlignCenter);
+        if (cell->testAttribute(Qt::WA_SetFont)) {
+            label->setFont(cell->font());
+        }
+        QPalette white = label->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        label->setPalette(white);
+        label->setAutoFillBackground(true);
+        QCOMPARE(cell->grab().toImage(), label->grab().toImage());
     }
 
     void focusMovesThroughTheKeysOnly_data() {
