@@ -11,11 +11,11 @@ std::unique_ptr<ProgramWindows> StartEditor() {
     QApplication::setApplicationName(QStringLiteral("kbdgen"));
     // The id of the installed .desktop entry, so a desktop groups the windows under its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kbdgen"));
-    QApplication::setWindowIcon(WindowIcon());
     toolkit::InstallFontSubstitutes();
 
     auto windows = std::make_unique<ProgramWindows>();
     windows->AllKeysForm.show();
+    SetWindowIconAfterFirstFrame(windows->AllKeysForm);
     return windows;
 }
 

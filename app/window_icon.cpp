@@ -2,10 +2,14 @@
 
 #include "window_icon_pixels.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 namespace kbd {
 
@@ -56,10 +60,37 @@ private:
     }
 };
 
+// Waits for the first exposure of one window. The frame is painted while the exposure is
+// handled, so the icon, set from the event loop just after, comes after it.
+class FirstFrameWatch final : public QObject {
+public:
+    explicit FirstFrameWatch(QWindow* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(WindowIcon()); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 QIcon WindowIcon() {
     return QIcon(new WindowIconEngine);
+}
+
+void SetWindowIconAfterFirstFrame(QWidget& window) {
+    QWindow* handle = window.windowHandle();
+    if (handle == nullptr || handle->isExposed()) {
+        QApplication::setWindowIcon(WindowIcon());
+        return;
+    }
+    new FirstFrameWatch(handle);
 }
 
 } // namespace kbd

@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     const auto windows = kbd::StartEditor();
     bench::WaitExposed(windows->AllKeysForm);
     const auto shown = Clock::now();
+    bench::Settle(bench::kSettleMs);
     const std::string startFigures = bench::StartFigures(start, shown, launchedNs);
 
     kbd::TAllKeysForm& form = windows->AllKeysForm;

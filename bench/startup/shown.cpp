@@ -9,10 +9,18 @@
 namespace bench {
 
 void WaitExposed(QWidget& window) {
+    // Qt paints and flushes a window's first frame while it handles the exposure, so the
+    // frame is on screen when the window reports itself exposed.
     while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    QCoreApplication::processEvents();
+}
+
+void Settle(int ms) {
+    const auto until = Clock::now() + std::chrono::milliseconds(ms);
+    while (Clock::now() < until) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
 }
 
 long PeakKb() {

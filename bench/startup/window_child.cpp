@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
     window.show();
     bench::WaitExposed(window);
     const auto shown = bench::Clock::now();
+    bench::Settle(bench::kSettleMs);
     std::printf("%s\n", bench::StartFigures(start, shown, launchedNs).c_str());
     return 0;
 }
