@@ -1,7 +1,7 @@
 // A key of the keyboard picture: captioned with one layout byte through the shared code
 // page, it looks, takes focus and answers the mouse and the keyboard as a push button does.
-// It is a plain widget that paints itself, because 49 push buttons with their private
-// state, size hints and accessibility objects were a large part of the editor's start-up.
+// It is a plain widget that paints itself through the style, because a push button's
+// per-widget set-up and its size-hint bookkeeping on every caption weighed on the start.
 // It reports hovering and drags; whoever wires it decides what a click or a drop means.
 #pragma once
 

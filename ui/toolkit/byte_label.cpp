@@ -14,7 +14,7 @@ ByteLabel::ByteLabel(const CodePage& codePage, std::uint8_t code, QWidget* paren
     : QWidget(parent), codePage_(codePage), code_(code) {
     InstallByteAccessibility();
     setMouseTracking(true);
-    connect(&codePage_, &CodePage::changed, this, [this] { update(); });
+    connect(&codePage_, &CodePage::changed, this, &ByteLabel::textChanged);
 }
 
 const QString& ByteLabel::text() const {
@@ -22,10 +22,13 @@ const QString& ByteLabel::text() const {
 }
 
 void ByteLabel::setCode(std::uint8_t code) {
-    if (code == code_) {
-        return;
+    if (code != code_) {
+        code_ = code;
+        textChanged();
     }
-    code_ = code;
+}
+
+void ByteLabel::textChanged() {
     update();
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);

@@ -40,6 +40,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Redraws it, and tells a screen reader, once the byte or the code page changed.
+    void textChanged();
+
     const CodePage& codePage_;
     std::uint8_t code_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
