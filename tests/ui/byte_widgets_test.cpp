@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDrag>
 #include <QLabel>
 #include <QMimeData>
@@ -34,14 +35,18 @@ QImage OnScreen(QWidget* widget) {
 }
 
 // Runs `act` with a watch for the code-assignment dialog, which a click on a key opens,
-// for `waitMs` more; returns what its Norm list showed, or nothing when no dialog came up.
+// and waits up to `waitMs` more for it; returns what its Norm list showed, or nothing when
+// no dialog came up.
 QString DialogOpenedBy(const std::function<void()>& act, int waitMs = 0) {
     QString shown;
     const QPointer<QTimer> watch = CloseModalAfter([&shown](QWidget* modal) {
         shown = modal->findChild<QComboBox*>(QStringLiteral("comb_mala"))->currentText();
     });
     act();
-    QTest::qWait(waitMs);
+    QDeadlineTimer deadline(waitMs);
+    while (shown.isEmpty() && !deadline.hasExpired()) {
+        QTest::qWait(10);
+    }
     delete watch.data();
     return shown;
 }
@@ -287,7 +292,7 @@ private:
         return DialogOpenedBy([this] { QTest::keyClick(form(), Qt::Key_Q, Qt::AltModifier); },
                               kAccessClickMs);
     }
-    static constexpr int kAccessClickMs = 250;
+    static constexpr int kAccessClickMs = 600;
 
     std::unique_ptr<ProgramWindows> windows_;
 };
