@@ -173,7 +173,7 @@ void CodeAssignmentTest::escapeStoresLikeTheCloseBox() {
 void CodeAssignmentTest::recaptionsOnlyTheShownLayer() {
     TAllKeysForm& form = windows_->AllKeysForm;
     QTest::mouseClick(Radio(&form, "rb_shift"), Qt::LeftButton);
-    QPushButton* key = Key(&form, 17);
+    toolkit::ByteButton* key = Key(&form, 17);
     const QString shiftCaption = key->text();
     EditThroughClick(*windows_, 17, [this](QWidget*) {
         windows_->OneKeyForm.comb_mala->setCurrentIndex('x' - 33);

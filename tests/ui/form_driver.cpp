@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -55,16 +54,16 @@ QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act) {
     });
 }
 
-QPushButton* Key(QWidget* form, int number) {
-    return form->findChild<QPushButton*>(QStringLiteral("Button%1").arg(number));
+toolkit::ByteButton* Key(QWidget* form, int number) {
+    return form->findChild<toolkit::ByteButton*>(QStringLiteral("Button%1").arg(number));
 }
 
-QLabel* Cell(QWidget* form, int number) {
-    return form->findChild<QLabel*>(QStringLiteral("Label%1").arg(number));
+toolkit::ByteLabel* Cell(QWidget* form, int number) {
+    return form->findChild<toolkit::ByteLabel*>(QStringLiteral("Label%1").arg(number));
 }
 
-QLabel* Magnifier(QWidget* form) {
-    return form->findChild<QLabel*>(QStringLiteral("LabelBigLet"));
+toolkit::ByteLabel* Magnifier(QWidget* form) {
+    return form->findChild<toolkit::ByteLabel*>(QStringLiteral("LabelBigLet"));
 }
 
 QRadioButton* Radio(QWidget* form, const char* name) {

@@ -4,6 +4,8 @@
 
 #include "ui/Allkeys/all_keys_form.h"
 #include "ui/program_windows.h"
+#include "ui/toolkit/byte_button.h"
+#include "ui/toolkit/byte_label.h"
 
 #include <QPoint>
 #include <QPointer>
@@ -14,9 +16,7 @@
 #include <optional>
 
 class QMimeData;
-class QPushButton;
 class QRadioButton;
-class QLabel;
 class QWidget;
 
 namespace kbd::test {
@@ -31,9 +31,9 @@ std::unique_ptr<ProgramWindows> OpenProgram();
 // run on it.
 QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act = {});
 
-QPushButton* Key(QWidget* form, int number);
-QLabel* Cell(QWidget* form, int number);
-QLabel* Magnifier(QWidget* form);
+toolkit::ByteButton* Key(QWidget* form, int number);
+toolkit::ByteLabel* Cell(QWidget* form, int number);
+toolkit::ByteLabel* Magnifier(QWidget* form);
 QRadioButton* Radio(QWidget* form, const char* name);
 
 // The mouse moves, no button held, to the middle of `widget`.

@@ -1,10 +1,13 @@
-// The help, about and details windows, built on their own as the program builds them:
-// details first in memory, so the about window can hold on to it.
+// The help, about and details windows: made at their first use, all three at once, then
+// what each shows and how its buttons lead on.
+#include "form_driver.h"
 #include "ui/About/form_about.h"
 #include "ui/Detalji/form_detalji.h"
 #include "ui/Upomoc/pomoc.h"
 #include "ui/toolkit/show_modeless.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,16 +15,24 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
+#include <map>
 
 using namespace kbd;
 
 namespace {
 
-struct InfoWindows {
-    Tform_detalji details;
-    Tform_about about{details};
-    TPomoc help;
-};
+// The names of the program's top-level windows that exist now, hidden or shown.
+QStringList TopLevelNames() {
+    QStringList names;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        names << window->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+const QStringList kInfoNames{"Pomoc", "form_about", "form_detalji"};
 
 } // namespace
 
@@ -30,6 +41,64 @@ class InfoWindowsTest : public QObject {
 private slots:
     void init() { windows_ = std::make_unique<InfoWindows>(); }
     void cleanup() { windows_.reset(); }
+
+    void firstRequestMakesAllThree_data() {
+        QTest::addColumn<QString>("first");
+        QTest::newRow("help") << "Pomoc";
+        QTest::newRow("about") << "form_about";
+        QTest::newRow("details") << "form_detalji";
+    }
+
+    void firstRequestMakesAllThree() {
+        QFETCH(QString, first);
+        QVERIFY(!windows_->created());
+        const QStringList before = TopLevelNames();
+        for (const QString& name : kInfoNames) {
+            QVERIFY(!before.contains(name));
+        }
+        const std::map<QString, std::function<QWidget*()>> request{
+            {"Pomoc",
+             [this] {
+                 return &windows_->Pomoc();
+             }},
+            {"form_about",
+             [this] {
+                 return &windows_->form_about();
+             }},
+            {"form_detalji", [this] {
+                 return &windows_->form_detalji();
+             }}};
+        QWidget* made = request.at(first)();
+        QCOMPARE(made->objectName(), first);
+        QVERIFY(made->isHidden());
+        QStringList expected = before + kInfoNames;
+        expected.sort();
+        QCOMPARE(TopLevelNames(), expected);
+        for (const auto& [name, get] : request) {
+            QCOMPARE(get(), TopLevelWidget(name));
+        }
+    }
+
+    void helpMenuOpensThemOnItsFirstUse_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Topics") << "Kakokoristiti1"
+                                << "Pomoc";
+        QTest::newRow("About") << "Oprogramu1"
+                               << "form_about";
+    }
+
+    void helpMenuOpensThemOnItsFirstUse() {
+        QFETCH(QString, item);
+        QFETCH(QString, shown);
+        const auto program = test::OpenProgram();
+        QVERIFY(!program->Info.created());
+        program->AllKeysForm.findChild<QAction*>(item)->trigger();
+        QVERIFY(program->Info.created());
+        for (const QString& name : kInfoNames) {
+            QCOMPARE(TopLevelWidget(name)->isVisible(), name == shown);
+        }
+    }
 
     // The lines people notice: the first, the typos, a trailing blank and the last.
     void helpPagesKeepTheirLines_data() {
@@ -56,7 +125,8 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, line);
         QFETCH(QString, text);
-        const QStringList shown = windows_->help.TabbedNotebook1->widget(page)
+        const QStringList shown = windows_->Pomoc()
+                                      .TabbedNotebook1->widget(page)
                                       ->findChild<QPlainTextEdit*>()
                                       ->toPlainText()
                                       .split(QLatin1Char('\n'));
@@ -65,7 +135,7 @@ private slots:
     }
 
     void helpKeepsItsPageAcrossOk() {
-        TPomoc& help = windows_->help;
+        TPomoc& help = windows_->Pomoc();
         toolkit::ShowModeless(&help);
         QVERIFY(QTest::qWaitForWindowExposed(&help));
         help.TabbedNotebook1->setCurrentIndex(1);
@@ -86,7 +156,7 @@ private slots:
     void onlyTheAdsPageTakesTyping() {
         QFETCH(int, page);
         QFETCH(bool, editable);
-        TPomoc& help = windows_->help;
+        TPomoc& help = windows_->Pomoc();
         toolkit::ShowModeless(&help);
         QVERIFY(QTest::qWaitForWindowExposed(&help));
         help.TabbedNotebook1->setCurrentIndex(page);
@@ -105,8 +175,8 @@ private slots:
 
     void aboutLeadsToDetailsThenCloses() {
         QFETCH(bool, detailsUp);
-        Tform_detalji& details = windows_->details;
-        Tform_about& about = windows_->about;
+        Tform_detalji& details = windows_->form_detalji();
+        Tform_about& about = windows_->form_about();
         if (detailsUp) {
             toolkit::ShowModeless(&details);
         }
@@ -125,7 +195,7 @@ private slots:
     }
 
     void showingAShownAboutOnlyRaisesIt() {
-        Tform_about& about = windows_->about;
+        Tform_about& about = windows_->form_about();
         toolkit::ShowModeless(&about);
         QTest::mouseClick(about.Button2, Qt::LeftButton);
         toolkit::ShowModeless(&about);
@@ -145,12 +215,26 @@ private slots:
             QRegularExpression(QStringLiteral("<release version=\"([^\"]*)\""))
                 .match(QString::fromUtf8(notes.readAll()));
         QVERIFY(release.hasMatch());
-        const auto* line = windows_->about.findChild<QLabel*>(QStringLiteral("Label6"));
+        const auto* line = windows_->form_about().findChild<QLabel*>(QStringLiteral("Label6"));
         QCOMPARE(line->text(), QStringLiteral("Version %1 for Linux").arg(release.captured(1)));
         QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->width());
     }
 
 private:
+    // The one top-level widget of that name, or null when there is none or more than one.
+    static QWidget* TopLevelWidget(const QString& name) {
+        QWidget* found = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == name) {
+                if (found != nullptr) {
+                    return nullptr;
+                }
+                found = window;
+            }
+        }
+        return found;
+    }
+
     std::unique_ptr<InfoWindows> windows_;
 };
 

@@ -81,10 +81,11 @@ void TAllKeysForm::FormCreate() {
     BigFont = toolkit::DisplayFont{};
 }
 
-void TAllKeysForm::ConnectWindows(TOneKeyForm* oneKeyForm, QWidget* pomoc, QWidget* formAbout) {
+void TAllKeysForm::ConnectWindows(TOneKeyForm* oneKeyForm, std::function<QWidget*()> pomoc,
+                                  std::function<QWidget*()> formAbout) {
     OneKeyForm_ = oneKeyForm;
-    Pomoc_ = pomoc;
-    form_about_ = formAbout;
+    Pomoc_ = std::move(pomoc);
+    form_about_ = std::move(formAbout);
 }
 
 } // namespace kbd

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class QDragMoveEvent;
 class QDropEvent;
@@ -34,8 +35,10 @@ public:
     explicit TAllKeysForm(QWidget* parent = nullptr);
 
     // The windows created after this one, which its commands open. The main window is
-    // created first and must not reach them before this call.
-    void ConnectWindows(TOneKeyForm* oneKeyForm, QWidget* pomoc, QWidget* formAbout);
+    // created first and must not reach them before this call. The help and about windows
+    // come through functions, called when a command needs them, so they can be made then.
+    void ConnectWindows(TOneKeyForm* oneKeyForm, std::function<QWidget*()> pomoc,
+                        std::function<QWidget*()> formAbout);
 
     // The layer the keys show and the palette edits: 1 Shift, 2 Norm, 3 AltGr, 4 ANSI.
     int layerMode() const { return LayerMode; }
@@ -117,8 +120,8 @@ private:
     toolkit::DisplayFont KeysFont;
     toolkit::DisplayFont BigFont;
     TOneKeyForm* OneKeyForm_ = nullptr;
-    QWidget* Pomoc_ = nullptr;
-    QWidget* form_about_ = nullptr;
+    std::function<QWidget*()> Pomoc_;
+    std::function<QWidget*()> form_about_;
     TTryPad* TryPad_ = nullptr;
     TCheckForm* CheckForm_ = nullptr;
     toolkit::FileChooser* PictureDialog_ = nullptr;

@@ -26,7 +26,7 @@ void TAllKeysForm::CreateKeys(QWidget* client) {
                 [this, key](QDragMoveEvent* event) { ButtonNNDragOver(key, event); });
         connect(key, &toolkit::ByteButton::dropped, this,
                 [this, key](QDropEvent* event) { ButtonNNDragDrop(key, event); });
-        connect(key, &QPushButton::clicked, this, [this, key] { ButtonNNClick(key); });
+        connect(key, &toolkit::ByteButton::clicked, this, [this, key] { ButtonNNClick(key); });
         keys_[n - 1] = key;
     }
 }

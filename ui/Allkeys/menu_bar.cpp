@@ -86,11 +86,11 @@ void TAllKeysForm::CreateEditMenu(QMenuBar* bar) {
 }
 
 void TAllKeysForm::Kakokoristiti1Click() {
-    toolkit::ShowModeless(Pomoc_);
+    toolkit::ShowModeless(Pomoc_ ? Pomoc_() : nullptr);
 }
 
 void TAllKeysForm::Oprogramu1Click() {
-    toolkit::ShowModeless(form_about_);
+    toolkit::ShowModeless(form_about_ ? form_about_() : nullptr);
 }
 
 } // namespace kbd

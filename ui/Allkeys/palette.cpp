@@ -9,20 +9,12 @@
 #include "widget_number.h"
 
 #include <QDropEvent>
-#include <QPalette>
 
 namespace kbd {
 
 using namespace allkeys;
 
 namespace {
-
-void PaintWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // The cell a drag carries, when it is one of the 224.
 std::optional<int> DraggedCell(const QDropEvent* event) {
@@ -41,7 +33,7 @@ void TAllKeysForm::CreatePalette(QWidget* client) {
         cell->setObjectName(QStringLiteral("Label%1").arg(n));
         cell->setGeometry(CellRect(n));
         cell->setAlignment(Qt::AlignCenter);
-        PaintWhite(cell);
+        cell->setBackground(Qt::white);
         connect(cell, &toolkit::ByteLabel::hovered, this, [this, cell] { LablNNMMove(cell); });
         connect(cell, &toolkit::ByteLabel::leftPressed, this,
                 [this, cell] { LablNNMouseDown(cell); });
@@ -54,7 +46,7 @@ void TAllKeysForm::CreateMagnifier(QWidget* client) {
     LabelBigLet->setGeometry(kMagnifierRect);
     LabelBigLet->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LabelBigLet->setFont(toolkit::PixelFont(QStringLiteral("Arial"), kBigFontPixels, true));
-    PaintWhite(LabelBigLet);
+    LabelBigLet->setBackground(Qt::white);
 }
 
 void TAllKeysForm::LablNNMMove(toolkit::ByteLabel* sender) {

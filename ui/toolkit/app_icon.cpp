@@ -22,14 +22,4 @@ QPixmap AppPicture(QSize box, qreal devicePixelRatio) {
     return picture;
 }
 
-QIcon AppIcon() {
-    // Rendered here rather than left to the SVG icon engine plugin, which a desktop may
-    // lack; these are the sizes frames, task bars and switchers ask for.
-    QIcon icon;
-    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(AppPicture(QSize(side, side), 1.0));
-    }
-    return icon;
-}
-
 } // namespace kbd::toolkit
