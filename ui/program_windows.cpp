@@ -18,6 +18,9 @@ InfoWindows::~InfoWindows() = default;
 
 InfoWindows::Windows& InfoWindows::windows() {
     if (!windows_) {
+        if (before_) {
+            before_();
+        }
         windows_ = std::make_unique<Windows>();
     }
     return *windows_;
@@ -36,9 +39,19 @@ Tform_detalji& InfoWindows::form_detalji() {
 }
 
 ProgramWindows::ProgramWindows() {
-    AllKeysForm.ConnectWindows(
-        &OneKeyForm, [this]() -> QWidget* { return &Info.Pomoc(); },
-        [this]() -> QWidget* { return &Info.form_about(); });
+    // The dialog always comes right after the main window, whichever is asked for first.
+    Info.setBeforeCreation([this] { OneKeyForm(); });
+    AllKeysForm.ConnectWindows([this]() -> TOneKeyForm& { return OneKeyForm(); },
+                               [this]() -> QWidget* { return &Info.Pomoc(); },
+                               [this]() -> QWidget* { return &Info.form_about(); });
+}
+
+TOneKeyForm& ProgramWindows::OneKeyForm() {
+    if (!oneKeyForm_) {
+        oneKeyForm_ = std::make_unique<TOneKeyForm>();
+        AllKeysForm.AdoptKeyDialog(*oneKeyForm_);
+    }
+    return *oneKeyForm_;
 }
 
 } // namespace kbd

@@ -1,12 +1,14 @@
 // The editor's windows in the order the program has always created them: the main window
 // first (it becomes the application's main window, and its creation handler runs before
 // the others exist), then the code-assignment dialog, the help, the about and the details
-// windows. The last three only show texts, so they wait for their first use.
+// windows. All but the main window wait for their first use, and the order holds whatever
+// is used first.
 #pragma once
 
 #include "ui/Allkeys/all_keys_form.h"
 #include "ui/Onekey/one_key_form.h"
 
+#include <functional>
 #include <memory>
 
 namespace kbd {
@@ -32,7 +34,11 @@ public:
     // Whether a request has created them yet.
     bool created() const { return windows_ != nullptr; }
 
+    // Runs before the three are made, so that windows meant to come first are made first.
+    void setBeforeCreation(std::function<void()> before) { before_ = std::move(before); }
+
 private:
+    std::function<void()> before_;
     struct Windows;
     Windows& windows();
 
@@ -45,8 +51,12 @@ struct ProgramWindows {
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     TAllKeysForm AllKeysForm;
-    TOneKeyForm OneKeyForm;
+    // Made on first use: the first click of a key, or before the first of the info windows.
+    TOneKeyForm& OneKeyForm();
     InfoWindows Info;
+
+private:
+    std::unique_ptr<TOneKeyForm> oneKeyForm_;
 };
 
 } // namespace kbd

@@ -50,7 +50,7 @@ private:
 };
 
 void CodeAssignmentTest::opensModalOnTheMainWindowsKey() {
-    TOneKeyForm& dialog = windows_->OneKeyForm;
+    TOneKeyForm& dialog = windows_->OneKeyForm();
     QVERIFY(dialog.isHidden());
     bool modal = false;
     QWidget* focus = nullptr;
@@ -108,7 +108,7 @@ void CodeAssignmentTest::presetsAndStoresCodesAtTheListEnds() {
     const KeyboardLayout before = ProgramLayout();
     int selected = -2;
     EditThroughClick(*windows_, 21, [&](QWidget*) {
-        selected = List(windows_->OneKeyForm, qPrintable(list))->currentIndex();
+        selected = List(windows_->OneKeyForm(), qPrintable(list))->currentIndex();
     });
     QCOMPARE(selected, shown);
     // A list left with no selection keeps the code it could not show.
@@ -148,7 +148,7 @@ void CodeAssignmentTest::storesNewPicksOfEveryWidget() {
     expected.CapsAffected[i] = caps ? 1 : 0;
 
     EditThroughClick(*windows_, key, [&](QWidget*) {
-        TOneKeyForm& d = windows_->OneKeyForm;
+        TOneKeyForm& d = windows_->OneKeyForm();
         d.Comb_virt->setCurrentIndex(virtualKey);
         d.comb_shift->setCurrentIndex(shift - 33);
         d.comb_mala->setCurrentIndex(norm - 33);
@@ -161,7 +161,7 @@ void CodeAssignmentTest::storesNewPicksOfEveryWidget() {
 
 void CodeAssignmentTest::escapeStoresLikeTheCloseBox() {
     WhenModalShows([this](QWidget* modal) {
-        windows_->OneKeyForm.comb_mala->setCurrentIndex('z' - 33);
+        windows_->OneKeyForm().comb_mala->setCurrentIndex('z' - 33);
         QTest::keyClick(modal, Qt::Key_Escape);
         return true;
     });
@@ -176,7 +176,7 @@ void CodeAssignmentTest::recaptionsOnlyTheShownLayer() {
     toolkit::ByteButton* key = Key(&form, 17);
     const QString shiftCaption = key->text();
     EditThroughClick(*windows_, 17, [this](QWidget*) {
-        windows_->OneKeyForm.comb_mala->setCurrentIndex('x' - 33);
+        windows_->OneKeyForm().comb_mala->setCurrentIndex('x' - 33);
     });
     QCOMPARE(key->text(), shiftCaption);
     QVERIFY(Radio(&form, "rb_shift")->isChecked());

@@ -80,7 +80,7 @@ void FontCommandTest::cancellingRightAfterStartUpOnlyThinsTheLists() {
     QCOMPARE(LookOf(Key(&form, 1), QPalette::ButtonText), Expected(arial, 13, true, Qt::black));
     QCOMPARE(LookOf(Cell(&form, 1), QPalette::WindowText), Expected(arial, 13, true, Qt::black));
     QCOMPARE(LookOf(Magnifier(&form), QPalette::WindowText), Expected(arial, 75, true, Qt::black));
-    QCOMPARE(LookOf(windows_->OneKeyForm.comb_mala, QPalette::ButtonText),
+    QCOMPARE(LookOf(windows_->OneKeyForm().comb_mala, QPalette::ButtonText),
              Expected(arial, 29, false, Qt::black));
 }
 
@@ -99,7 +99,7 @@ void FontCommandTest::confirmedFaceTakesEachGroupsSizeAndStyle() {
     QCOMPARE(LookOf(Key(&form, 30), QPalette::ButtonText), Expected(face, 13, true, pick.color));
     QCOMPARE(LookOf(Cell(&form, 100), QPalette::WindowText), Expected(face, 13, true, pick.color));
     QCOMPARE(LookOf(Magnifier(&form), QPalette::WindowText), Expected(face, 75, true, pick.color));
-    TOneKeyForm& dialog = windows_->OneKeyForm;
+    TOneKeyForm& dialog = windows_->OneKeyForm();
     for (QComboBox* list :
          {dialog.comb_shift, dialog.comb_mala, dialog.comb_altgr, dialog.comb_ansi}) {
         QCOMPARE(LookOf(list, QPalette::ButtonText), Expected(face, 29, false, pick.color));
@@ -114,7 +114,7 @@ void FontCommandTest::confirmedFaceTakesEachGroupsSizeAndStyle() {
 
 void FontCommandTest::codePageReRendersWithoutChangingABytes() {
     TAllKeysForm& form = windows_->AllKeysForm;
-    TOneKeyForm& dialog = windows_->OneKeyForm;
+    TOneKeyForm& dialog = windows_->OneKeyForm();
     dialog.comb_mala->setCurrentIndex(0xC0 - 33);
     QCOMPARE(Cell(&form, kCellC0)->text(), QString(QChar(0x0154)));
 
@@ -135,7 +135,7 @@ void FontCommandTest::codePageReRendersWithoutChangingABytes() {
 
 void FontCommandTest::leavesRadiosAndDialogControlsAlone() {
     TAllKeysForm& form = windows_->AllKeysForm;
-    TOneKeyForm& dialog = windows_->OneKeyForm;
+    TOneKeyForm& dialog = windows_->OneKeyForm();
     QRadioButton* radio = Radio(&form, "rb_altgr");
     const Look radioBefore = LookOf(radio, QPalette::WindowText);
     const Look virtBefore = LookOf(dialog.Comb_virt, QPalette::ButtonText);

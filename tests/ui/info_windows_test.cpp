@@ -93,8 +93,11 @@ private slots:
         QFETCH(QString, shown);
         const auto program = test::OpenProgram();
         QVERIFY(!program->Info.created());
+        QVERIFY(TopLevelWidget(QStringLiteral("OneKeyForm")) == nullptr);
         program->AllKeysForm.findChild<QAction*>(item)->trigger();
         QVERIFY(program->Info.created());
+        // The code-assignment dialog still comes before them.
+        QVERIFY(TopLevelWidget(QStringLiteral("OneKeyForm")) != nullptr);
         for (const QString& name : kInfoNames) {
             QCOMPARE(TopLevelWidget(name)->isVisible(), name == shown);
         }

@@ -81,11 +81,19 @@ void TAllKeysForm::FormCreate() {
     BigFont = toolkit::DisplayFont{};
 }
 
-void TAllKeysForm::ConnectWindows(TOneKeyForm* oneKeyForm, std::function<QWidget*()> pomoc,
+void TAllKeysForm::ConnectWindows(std::function<TOneKeyForm&()> oneKeyForm,
+                                  std::function<QWidget*()> pomoc,
                                   std::function<QWidget*()> formAbout) {
-    OneKeyForm_ = oneKeyForm;
+    makeOneKeyForm_ = std::move(oneKeyForm);
     Pomoc_ = std::move(pomoc);
     form_about_ = std::move(formAbout);
+}
+
+void TAllKeysForm::AdoptKeyDialog(TOneKeyForm& dialog) {
+    OneKeyForm_ = &dialog;
+    if (keysFontChosen_) {
+        ApplyKeysFont();
+    }
 }
 
 } // namespace kbd

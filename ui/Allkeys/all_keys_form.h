@@ -35,10 +35,14 @@ public:
     explicit TAllKeysForm(QWidget* parent = nullptr);
 
     // The windows created after this one, which its commands open. The main window is
-    // created first and must not reach them before this call. The help and about windows
-    // come through functions, called when a command needs them, so they can be made then.
-    void ConnectWindows(TOneKeyForm* oneKeyForm, std::function<QWidget*()> pomoc,
+    // created first and must not reach them before this call. They come through functions,
+    // called when a command needs them, so they can be made then.
+    void ConnectWindows(std::function<TOneKeyForm&()> oneKeyForm, std::function<QWidget*()> pomoc,
                         std::function<QWidget*()> formAbout);
+
+    // The code-assignment dialog has just been made: it takes the character-list font that
+    // Options, Font gave before it existed.
+    void AdoptKeyDialog(TOneKeyForm& dialog);
 
     // The layer the keys show and the palette edits: 1 Shift, 2 Norm, 3 AltGr, 4 ANSI.
     int layerMode() const { return LayerMode; }
@@ -93,6 +97,8 @@ private:
     void CreateFontDialog();
     void FormCreate();
     void ApplyKeysFont();
+    // The code-assignment dialog, made now if it was not yet; null before ConnectWindows.
+    TOneKeyForm* KeyDialog();
     void CreateEditMenu(class QMenuBar* bar);
     // Keeps an open check window in step with the layout and the code page.
     void RefreshCheck();
@@ -119,7 +125,9 @@ private:
     // Given every attribute by Options, Font before they are first applied.
     toolkit::DisplayFont KeysFont;
     toolkit::DisplayFont BigFont;
-    TOneKeyForm* OneKeyForm_ = nullptr;
+    TOneKeyForm* OneKeyForm_ = nullptr; // once made
+    std::function<TOneKeyForm&()> makeOneKeyForm_;
+    bool keysFontChosen_ = false;
     std::function<QWidget*()> Pomoc_;
     std::function<QWidget*()> form_about_;
     TTryPad* TryPad_ = nullptr;

@@ -26,12 +26,19 @@ std::uint8_t Picked(const QComboBox* list, int first, std::uint8_t previous) {
 
 } // namespace
 
+TOneKeyForm* TAllKeysForm::KeyDialog() {
+    if (OneKeyForm_ == nullptr && makeOneKeyForm_) {
+        makeOneKeyForm_(); // made on first use; it announces itself through AdoptKeyDialog
+    }
+    return OneKeyForm_;
+}
+
 void TAllKeysForm::ButtonNNClick(toolkit::ByteButton* sender) {
     EditKey(allkeys::WidgetNumber(sender->objectName(), allkeys::kButtonPrefix));
 }
 
 void TAllKeysForm::EditKey(int number) {
-    if (OneKeyForm_ == nullptr || number < 1 || number > kKeyCount) {
+    if (KeyDialog() == nullptr || number < 1 || number > kKeyCount) {
         return;
     }
     PresetKeyDialog(number - 1);
@@ -43,6 +50,9 @@ void TAllKeysForm::EditKey(int number) {
 void TAllKeysForm::PresetKeyDialog(int index) {
     const KeyboardLayout& layout = document_.layout();
     const auto i = static_cast<std::size_t>(index);
+    if (KeyDialog() == nullptr) {
+        return;
+    }
     TOneKeyForm& dialog = *OneKeyForm_;
     Preselect(dialog.Comb_virt, layout.VirtualKey[i] - TOneKeyForm::kFirstVirtual);
     Preselect(dialog.comb_shift, layout.ShiftChar[i] - TOneKeyForm::kFirstChar);
@@ -55,6 +65,9 @@ void TAllKeysForm::PresetKeyDialog(int index) {
 void TAllKeysForm::StoreKeyDialog(int index) {
     KeyboardLayout layout = document_.layout();
     const auto i = static_cast<std::size_t>(index);
+    if (KeyDialog() == nullptr) {
+        return;
+    }
     const TOneKeyForm& dialog = *OneKeyForm_;
     // The virtual-key list holds every byte, so it always has a selection.
     layout.VirtualKey[i] = static_cast<std::uint8_t>(dialog.Comb_virt->currentIndex());

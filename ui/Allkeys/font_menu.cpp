@@ -65,6 +65,7 @@ void TAllKeysForm::ApplyChooserFont() {
 }
 
 void TAllKeysForm::ApplyKeysFont() {
+    keysFontChosen_ = true;
     KeysFont.setPoints(kListPoints);
     if (OneKeyForm_ != nullptr) {
         OneKeyForm_->SetCharListFont(KeysFont);
