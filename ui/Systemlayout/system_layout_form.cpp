@@ -117,6 +117,7 @@ void TSystemLayoutForm::fillList() {
 void TSystemLayoutForm::applyFilter() {
     const std::string text = filter_->text().trimmed().toStdString();
     QTreeWidgetItem* firstShown = nullptr;
+    QTreeWidgetItem* named = nullptr; // the layout whose name is the text typed, if any
     for (int row = 0; row < list_->topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = list_->topLevelItem(row);
         const auto index =
@@ -126,10 +127,18 @@ void TSystemLayoutForm::applyFilter() {
         if (shown && firstShown == nullptr) {
             firstShown = item;
         }
+        if (named == nullptr && LayoutId(layouts_[index]) == text) {
+            named = item;
+        }
     }
     QTreeWidgetItem* current = list_->currentItem();
-    if (current == nullptr || current->isHidden()) {
+    if (named != nullptr) {
+        list_->setCurrentItem(named);
+    } else if (current == nullptr || current->isHidden()) {
         list_->setCurrentItem(firstShown);
+    }
+    if (list_->currentItem() != nullptr) {
+        list_->scrollToItem(list_->currentItem());
     }
 }
 
