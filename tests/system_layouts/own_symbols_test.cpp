@@ -4,6 +4,7 @@
 // than one folder, so the test keeps to one folder rather than adding $XDG_CONFIG_HOME/xkb
 // to the system's.
 #include "../layout/temp_folder.h"
+#include "key_text.h"
 #include "system_layouts/layout_from_xkb.h"
 
 #include <cstdlib>
@@ -21,6 +22,7 @@ default xkb_symbols "basic" {
     key <AE02> { type[Group1] = "FOUR_LEVEL", [ exclam, 0x1000009, U0021, 0x1000009 ] }; // 3
     key <AE03> { [ { dollar, EuroSign }, { EuroSign, dollar } ] };                       // 4
     key <AE04> { type[Group1] = "FOUR_LEVEL", [ 4, dollar, Greek_omega, NoSymbol ] };    // 5
+    key <AE05> { [ U1F600, VoidSymbol ] };                                               // 6
     key <AD01> { [ Greek_omega, Greek_OMEGA ] };                                         // 14
     key <KPDL> { type[Group1] = "KEYPAD", [ KP_Delete, U066B ] };                        // 49
 };
@@ -69,11 +71,13 @@ protected:
     ScopedEnv extra_{"XKB_CONFIG_EXTRA_PATH", folder_.file("extra")};
 };
 
+// The first character above the space, and the first keysym of a level, is carried on
+// any layer; VoidSymbol is a level left empty on purpose, with nothing to report; kept
+// defaults still give key 14 its letter pair and code.
 TEST_F(OwnSymbols, SpacesControlsAndOtherScriptsKeepTheDefaults) {
     const CodePage page = CodePage::LoadOrLatin1(1250);
     const auto built = BuildSystemLayout("kbdtest", "", page);
     ASSERT_TRUE(built);
-    const KeyboardLayout& layout = built->layout;
     std::vector<std::string> lines;
     for (const NotCarried& item : built->notCarried) {
         lines.push_back(NotCarriedText(item, page));
@@ -83,25 +87,28 @@ TEST_F(OwnSymbols, SpacesControlsAndOtherScriptsKeepTheDefaults) {
                          "key 2 AltGr: U+0020 is a space or a control character; left empty",
                          "key 3 Shift: U+0009 is a space or a control character; kept @",
                          "key 5 AltGr: U+03C9 \u03C9 is not in code page 1250; left empty",
+                         "key 6 Norm: U+1F600 \U0001F600 is not in code page 1250; kept 5",
                          "key 14 Norm: U+03C9 \u03C9 is not in code page 1250; kept q",
                          "key 14 Shift: U+03A9 \u03A9 is not in code page 1250; kept Q",
                          "key 49 Norm: U+066B \u066B is not in code page 1250; kept ,",
                      }));
-    // The first character above the space is carried, on any layer.
-    EXPECT_EQ(layout.NormalChar[2], '!');
-    EXPECT_EQ(layout.AltGrChar[2], '!');
-    // The first keysym of a level counts.
-    EXPECT_EQ(layout.NormalChar[3], '$');
-    EXPECT_EQ(layout.ShiftChar[3], 0x80); // the euro sign in 1250
-    // Kept defaults: the rules still see a letter pair on key 14 and its code.
-    EXPECT_EQ(layout.NormalChar[13], 'q');
-    EXPECT_EQ(layout.AnsiChar[13], 'Q');
-    EXPECT_EQ(layout.CapsAffected[13], 1);
-    EXPECT_EQ(layout.VirtualKey[13], 'Q');
-    EXPECT_EQ(layout.NormalChar[48], ',');
-    EXPECT_EQ(layout.ShiftChar[48], ',');
-    EXPECT_EQ(layout.AnsiChar[48], ',');
-    EXPECT_EQ(layout.AltGrChar[48], 0x20);
+    std::string keys;
+    for (int key : {2, 3, 4, 6, 14, 49}) {
+        keys += KeyText(built->layout, key) + "\n";
+    }
+    EXPECT_EQ(keys, "2: 31 31 21 20 31 0\n"
+                    "3: 32 21 40 21 21 0\n"
+                    "4: 33 24 80 20 24 0\n"
+                    "6: 35 35 25 20 35 0\n"
+                    "14: 51 71 51 20 51 1\n"
+                    "49: 6E 2C 2C 20 2C 0\n");
+}
+
+// The kept byte reads in the code page: 0xB8 is ё in 1251.
+TEST(NotCarriedText, ShowsTheKeptByteInTheCodePage) {
+    const NotCarried item{1, LayerShift, NotCarriedWhy::NotInCodePage, U'\u20AC', "EuroSign", 0xB8};
+    EXPECT_EQ(NotCarriedText(item, CodePage::LoadOrLatin1(1251)),
+              "key 1 Shift: U+20AC \u20AC is not in code page 1251; kept \u0451");
 }
 
 } // namespace
