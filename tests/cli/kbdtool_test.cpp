@@ -33,16 +33,19 @@ TEST_F(ToolTest, ExportThenImportGivesTheSameFile) {
     }
 }
 
+// A file keeps the scan codes import is given, but they are not read back: export shows
+// those of the built-in layout.
 TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
     auto json = DefaultJson();
-    const std::pair<const char*, int> values[] = {{"VirtualKey", 0}, {"NormalChar", 97},
-                                                  {"ShiftChar", 65}, {"AltGrChar", 0},
-                                                  {"AnsiChar", 66},  {"CapsAffected", 0}};
+    const std::pair<const char*, int> values[] = {
+        {"ScanCode", 7},  {"VirtualKey", 0}, {"NormalChar", 97}, {"ShiftChar", 65},
+        {"AltGrChar", 0}, {"AnsiChar", 66},  {"CapsAffected", 0}};
     for (const auto& [field, value] : values) {
         json[field] = std::vector<int>(49, value);
     }
     Write("a.json", json.dump());
     ASSERT_EQ(Run("import " + Path("a.json") + " " + Path("a.kbd")).status, 0);
+    EXPECT_EQ(Read("a.kbd").substr(128 + 136, 49), std::string(49, '\x07'));
     auto row = [](const char* value) {
         std::string text = "[";
         for (int i = 0; i < 49; ++i) {
@@ -50,7 +53,6 @@ TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
         }
         return text + "]";
     };
-    // Scan codes are not read from a file: those of the built-in layout.
     EXPECT_EQ(Run("export " + Path("a.kbd")).out,
               "{\n  \"ScanCode\": [41,2,3,4,5,6,7,8,9,10,11,12,13,16,17,18,19,20,21,22,23,24,25,"
               "26,27,43,30,31,32,33,34,35,36,37,38,39,40,44,45,46,47,48,49,50,51,52,53,86,83],\n"
@@ -61,133 +63,136 @@ TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
                   "\n}\n");
 }
 
-TEST_F(ToolTest, DefaultAndImportWriteTheScanCodesOfTheirLayout) {
-    Write("d.kbd", "an older file");
-    auto json = DefaultJson();
-    json["ScanCode"] = std::vector<int>(49, 7);
-    Write("scan.json", json.dump());
-    json.erase("ScanCode");
-    Write("none.json", json.dump());
-    ASSERT_EQ(Run("import " + Path("scan.json") + " " + Path("s.kbd")).status, 0);
-    ASSERT_EQ(Run("import " + Path("none.json") + " " + Path("n.kbd")).status, 0);
-    ASSERT_EQ(Run("default " + Path("d.kbd")).status, 0);
-    EXPECT_EQ(Read("s.kbd").substr(128 + 136, 49), std::string(49, '\x07'));
-    EXPECT_EQ(Read("n.kbd"), Read("d.kbd"));
-}
-
+// Show reads the bytes in code page 1250 unless told another: 0xFF is ˙ there, ÿ in 1252.
 TEST_F(ToolTest, CheckPassesAndShowListsEveryKeyOfAFileTheEditorOpens) {
     ASSERT_EQ(Run("default " + Path("d.kbd")).status, 0);
     const ToolRun check = Run("check " + Path("d.kbd"));
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.out, Path("d.kbd") + ": the editor would open this file\n");
+    Write("d.json", DefaultJson().dump());
+    EXPECT_EQ(Run("check " + Path("d.json")).out,
+              Path("d.json") + ": kbdtool import would take this file\n");
     const ToolRun run = Run("show " + Path("d.kbd"));
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with("Key  Scan  VK  Norm    Shift   AltGr   ANSI    Caps\n"));
+    EXPECT_EQ(ShowLine(run.out, 9), "  9  09    38  38 8    2A *    FF \u02D9    38 8    no\n");
     EXPECT_EQ(ShowLine(run.out, 14), " 14  10    51  71 q    51 Q    5C \\    51 Q    yes\n");
+    // Byte 0 shows as a space, so that the columns stay.
     EXPECT_TRUE(run.out.ends_with(" 49  53    6E  2C ,    2C ,    00      2C ,    no\n"));
+    EXPECT_EQ(ShowLine(Run("show " + Path("d.kbd") + " --codepage 1252").out, 9),
+              "  9  09    38  38 8    2A *    FF \u00FF    38 8    no\n");
 }
 
-struct Glyph {
+struct Refusal {
     const char* name;
-    int codePage; // 0: no --codepage
-    int code;
-    const char* shown;
+    std::string args;
+    std::string err; // all of standard error
 };
 
-class ShowGlyph : public ToolTest, public testing::WithParamInterface<Glyph> {};
+class Refused : public ToolTest, public testing::WithParamInterface<Refusal> {};
 
-TEST_P(ShowGlyph, ReadsTheByteInTheChosenCodePage) {
-    auto json = DefaultJson();
-    json["NormalChar"][0] = GetParam().code;
-    Write("l.json", json.dump());
-    ASSERT_EQ(Run("import " + Path("l.json") + " " + Path("l.kbd")).status, 0);
-    const int page = GetParam().codePage;
-    const std::string option = page == 0 ? "" : " --codepage " + std::to_string(page);
-    char norm[8];
-    std::snprintf(norm, sizeof norm, "%02X ", GetParam().code);
-    EXPECT_EQ(ShowLine(Run("show " + Path("l.kbd") + option).out, 1),
-              "  1  29    C0  " + (norm + std::string(GetParam().shown)) +
-                  "    7E ~    00      60 `    no\n");
-}
-
-// 0xB3 is ł in 1250 and ³ in 1252, so the first row shows the default code page; the
-// code page's own tests hold the rules for what each byte shows.
-INSTANTIATE_TEST_SUITE_P(Cells, ShowGlyph,
-                         testing::Values(Glyph{"Default", 0, 0xB3, "ł"},
-                                         Glyph{"Western", 1252, 0xB3, "³"},
-                                         Glyph{"CombiningMark", 1258, 0xCC, "\u25CC\u0300"},
-                                         Glyph{"NoBreakSpace", 1250, 0xA0, "\u00A0"},
-                                         Glyph{"Zero", 1250, 0x00, " "}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct Refused {
-    const char* file;
-    const char* message; // before ": FILE"
-    const char* reason;  // after it
-};
-
-class RefusedFile : public ToolTest, public testing::WithParamInterface<Refused> {};
-
-TEST_P(RefusedFile, IsReportedWithTheEditorsReasonAndNoOutput) {
-    ASSERT_EQ(Run("default " + Path("good.kbd")).status, 0);
-    const std::string good = Read("good.kbd");
-    Write("short.kbd", good.substr(0, 687));
+// Every command that reads a layout meets one kind of refused input, every command that
+// writes one a place it cannot write: status 1, the reason, and no file made or changed.
+TEST_P(Refused, WithTheReasonAndNothingWritten) {
+    ASSERT_EQ(Run("default good.kbd").status, 0);
+    Write("short.kbd", Read("good.kbd").substr(0, 687));
     Write("zeros.kbd", std::string(688, '\0'));
     std::filesystem::create_directory(Path("folder.kbd"));
+    auto json = DefaultJson();
+    json.erase("AltGrChar");
+    Write("bad.json", json.dump());
+    Write("kept.out", "an older file");
+    const auto names = Names();
 
-    const std::string file = Path(GetParam().file);
-    const std::string why =
-        "kbdtool: " + std::string(GetParam().message) + ": " + file + GetParam().reason + "\n";
-    // Where a command writes a file, it is given one that must not appear.
-    const std::pair<const char*, const char*> commands[] = {
-        {"check", ""},  {"show", ""},           {"lint", ""},
-        {"export", ""}, {"export", "out.json"}, {"picture", "out.svg"}};
-    for (const auto& [command, out] : commands) {
-        const ToolRun run =
-            Run(std::string(command) + " " + file + (*out != '\0' ? " " + Path(out) : ""));
-        EXPECT_EQ(run.status, 1) << command;
-        EXPECT_EQ(run.err, why) << command;
-        EXPECT_EQ(run.out, "");
-    }
-    EXPECT_EQ(Files(), 4);
+    const ToolRun run = Run(GetParam().args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, GetParam().err);
+    EXPECT_EQ(Names(), names);
+    EXPECT_EQ(Read("kept.out"), "an older file");
 }
+
+const std::string kNoSuchFile = " (No such file or directory)\n";
+const std::string kShort = "kbdtool: The file is shorter than 688 bytes: short.kbd\n";
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, RefusedFile,
-    testing::Values(Refused{"short.kbd", "The file is shorter than 688 bytes", ""},
-                    Refused{"zeros.kbd", "The file has no signature of this program", ""},
-                    Refused{"folder.kbd", "Not a regular file", ""},
-                    Refused{"missing.kbd", "Cannot open the file", " (No such file or directory)"}),
-    [](const auto& info) {
-        const std::string file = info.param.file;
-        return file.substr(0, file.find('.'));
-    });
+    , Refused,
+    testing::Values(
+        Refusal{"CheckShort", "check short.kbd", kShort},
+        Refusal{"ShowWithoutSignature", "show zeros.kbd",
+                "kbdtool: The file has no signature of this program: zeros.kbd\n"},
+        Refusal{"LintFolder", "lint folder.kbd", "kbdtool: Not a regular file: folder.kbd\n"},
+        Refusal{"ExportMissing", "export missing.kbd kept.out",
+                "kbdtool: Cannot open the file: missing.kbd" + kNoSuchFile},
+        Refusal{"PictureShort", "picture short.kbd p.svg", kShort},
+        Refusal{"ToXkbBadJson", "to-xkb bad.json kept.out",
+                "kbdtool: bad.json: AltGrChar: missing\n"},
+        Refusal{"ToKlcShort", "to-klc short.kbd kept.out", kShort},
+        Refusal{"FloppyShort", "floppy short.kbd kept.out", kShort},
+        Refusal{"ImportMissing", "import no.json kept.out",
+                "kbdtool: Cannot open the file: no.json" + kNoSuchFile},
+        Refusal{"DefaultIntoNoFolder", "default no/d.kbd",
+                "kbdtool: Cannot create the file: no/d.kbd" + kNoSuchFile},
+        Refusal{"ExportIntoNoFolder", "export good.kbd no/e.json",
+                "kbdtool: Cannot create the file: no/e.json" + kNoSuchFile},
+        Refusal{"ExportToAFullDisk", "export good.kbd >/dev/full",
+                "kbdtool: cannot write to standard output\n"},
+        Refusal{"PictureFormat", "picture good.kbd p.gif",
+                "kbdtool: p.gif: not a picture format kbdtool writes (use .svg, .pdf or .png)\n"},
+        Refusal{"KlcLacksACharacter", "to-klc good.kbd kept.out --codepage 1253",
+                "kbdtool: kept.out: the layout cannot become a .klc file: key 9 AltGr 0xFF is "
+                "not a character of code page 1253 (Greek)\n"},
+        Refusal{"FloppyIntoNoFolder", "floppy good.kbd no/f.img",
+                "kbdtool: no/f.img: cannot make a scratch folder beside it (No such file or "
+                "directory)\n"},
+        Refusal{"UnknownSystemLayout", "from-xkb zz kept.out",
+                "kbdtool: no system layout is named \"zz\" (kbdtool layouts lists them)\n"},
+        // libxkbcommon would compile this helper file as a layout of nothing.
+        Refusal{"HelperFileNotALayout", "from-xkb pc kept.out",
+                "kbdtool: no system layout is named \"pc\" (kbdtool layouts lists them)\n"},
+        // Listed, but xkeyboard-config has no file for it.
+        Refusal{"ListedWithoutAFile", "from-xkb custom kept.out",
+                "kbdtool: libxkbcommon cannot compile the system layout \"custom\"\n"},
+        Refusal{"FromXkbCodePage", "from-xkb de kept.out --codepage 999",
+                "kbdtool: code page 999 is not known to iconv\n"},
+        // Nothing is listed as left out of a file that was never written.
+        Refusal{"FromXkbIntoNoFolder", "from-xkb rs no/x.kbd --codepage 1251",
+                "kbdtool: Cannot create the file: no/x.kbd" + kNoSuchFile}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ToolTest, FailedOutputIsReportedAndLeavesNoFile) {
-    ASSERT_EQ(Run("default " + Path("d.kbd")).status, 0);
-    const ToolRun full = Run("export " + Path("d.kbd") + " >/dev/full");
-    EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.err, "kbdtool: cannot write to standard output\n");
-    EXPECT_EQ(Run("default " + Path("no/folder.kbd")).status, 1);
-    EXPECT_EQ(Run("export " + Path("d.kbd") + " " + Path("no/folder.json")).status, 1);
-    EXPECT_EQ(Run("import " + Path("no.json") + " " + Path("o.kbd")).status, 1);
-    EXPECT_EQ(Files(), 1);
-}
+struct Usage {
+    const char* name;
+    const char* args;
+    const char* says; // what follows "kbdtool: ", or nullptr for the parser's own words
+};
 
-// The parser's own wording is its business; what follows it, and the status, are ours.
-TEST_F(ToolTest, WrongUsageExitsWithTwoAndTheUsageText) {
+class WrongUsage : public ToolTest, public testing::WithParamInterface<Usage> {};
+
+TEST_P(WrongUsage, ExitsWithTwoAndTheUsageText) {
     const ToolRun help = Run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.starts_with("Usage:\n  kbdtool ")) << help.out;
-
-    const ToolRun none = Run("");
-    EXPECT_EQ(none.status, 2);
-    EXPECT_TRUE(none.err.starts_with("kbdtool: ") && none.err.ends_with("\n" + help.out));
-    for (const char* command : {"show f.kbd", "lint f.kbd", "picture f.kbd o.svg"}) {
-        const ToolRun page = Run(std::string(command) + " --codepage 99");
-        EXPECT_EQ(page.status, 2) << command;
-        EXPECT_EQ(page.err, "kbdtool: code page 99 is not known to iconv\n" + help.out) << command;
-    }
+    const ToolRun run = Run(GetParam().args);
+    EXPECT_EQ(run.status, 2);
+    const std::string says = GetParam().says ? GetParam().says + std::string("\n") : "";
+    EXPECT_TRUE(run.err.starts_with("kbdtool: " + says)) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\n" + help.out)) << run.err;
+    EXPECT_EQ(Names(), std::vector<std::string>{});
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    , WrongUsage,
+    testing::Values(Usage{"NoCommand", "", nullptr},
+                    Usage{"LintCodePage", "lint f.kbd --codepage 99",
+                          "code page 99 is not known to iconv"},
+                    Usage{"ToKlcCodePage", "to-klc f.kbd o.klc --codepage 99",
+                          "code page 99 is not known to iconv"},
+                    Usage{"ToXkbWithoutOut", "to-xkb f.kbd", nullptr},
+                    Usage{"ToXkbExtraArgument", "to-xkb f.kbd o c", nullptr},
+                    Usage{"NameWithoutText", "to-klc f.kbd o --name", nullptr},
+                    Usage{"FloppyHasNoCodePage", "floppy f.kbd o.img --codepage 1250", nullptr},
+                    Usage{"FromXkbCodePageNotANumber", "from-xkb de x.kbd --codepage x", nullptr},
+                    Usage{"FromXkbWithoutOut", "from-xkb de --codepage 1250", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "layout/keyboard_layout.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -12,7 +11,9 @@ ToolRun ToolTest::Run(const std::string& args) const {
     // The captures live beside the folder, so Files() counts only what kbdtool made.
     const std::string out = folder_.path().string() + ".out",
                       err = folder_.path().string() + ".err";
-    const int wait = std::system((KBDTOOL_PATH " >" + out + " 2>" + err + " " + args).c_str());
+    const int wait = std::system(("cd " + folder_.path().string() + " && " KBDTOOL_PATH " >" + out +
+                                  " 2>" + err + " " + args)
+                                     .c_str());
     ToolRun run{WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, Read(out), Read(err)};
     std::filesystem::remove(out);
     std::filesystem::remove(err);
