@@ -64,135 +64,206 @@ TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
 }
 
 // Show reads the bytes in code page 1250 unless told another: 0xFF is ˙ there, ÿ in 1252.
-TEST_F(ToolTest, CheckPassesAndShowListsEveryKeyOfAFileTheEditorOpens) {
-    ASSERT_EQ(Run("default " + Path("d.kbd")).status, 0);
-    const ToolRun check = Run("check " + Path("d.kbd"));
-    EXPECT_EQ(check.status, 0);
-    EXPECT_EQ(check.out, Path("d.kbd") + ": the editor would open this file\n");
-    Write("d.json", DefaultJson().dump());
-    EXPECT_EQ(Run("check " + Path("d.json")).out,
-              Path("d.json") + ": kbdtool import would take this file\n");
-    const ToolRun run = Run("show " + Path("d.kbd"));
+TEST_F(ToolTest, ShowListsEveryKey) {
+    ASSERT_EQ(Run("default d.kbd").status, 0);
+    const ToolRun run = Run("show d.kbd");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with("Key  Scan  VK  Norm    Shift   AltGr   ANSI    Caps\n"));
     EXPECT_EQ(ShowLine(run.out, 9), "  9  09    38  38 8    2A *    FF \u02D9    38 8    no\n");
     EXPECT_EQ(ShowLine(run.out, 14), " 14  10    51  71 q    51 Q    5C \\    51 Q    yes\n");
     // Byte 0 shows as a space, so that the columns stay.
     EXPECT_TRUE(run.out.ends_with(" 49  53    6E  2C ,    2C ,    00      2C ,    no\n"));
-    EXPECT_EQ(ShowLine(Run("show " + Path("d.kbd") + " --codepage 1252").out, 9),
+    EXPECT_EQ(ShowLine(Run("show d.kbd --codepage 1252").out, 9),
               "  9  09    38  38 8    2A *    FF \u00FF    38 8    no\n");
 }
 
-struct Refusal {
+// A command line run in a folder that holds good.kbd (the built-in layout), short.kbd,
+// zeros.kbd, a folder folder.kbd, bad.json (no AltGrChar), shared.JSON and its file
+// shared.kbd (Caps Lock on the digit 1, F taking Q's code), byte83.json (AltGr 0x83 on
+// key 9: ƒ in 1252, undefined in 1250), kept.out and the row's in.json. No command may
+// make or change a file there.
+struct Line {
     const char* name;
     std::string args;
-    std::string err; // all of standard error
+    int status;
+    std::string out;
+    std::string err;       // all of standard error, or its start when it ends no line
+    std::string json = ""; // in.json
 };
 
-class Refused : public ToolTest, public testing::WithParamInterface<Refusal> {};
+class Command : public ToolTest, public testing::WithParamInterface<Line> {};
 
-// Every command that reads a layout meets one kind of refused input, every command that
-// writes one a place it cannot write: status 1, the reason, and no file made or changed.
-TEST_P(Refused, WithTheReasonAndNothingWritten) {
+TEST_P(Command, PrintsAndExitsAsItShould) {
     ASSERT_EQ(Run("default good.kbd").status, 0);
     Write("short.kbd", Read("good.kbd").substr(0, 687));
     Write("zeros.kbd", std::string(688, '\0'));
     std::filesystem::create_directory(Path("folder.kbd"));
     auto json = DefaultJson();
+    json["AltGrChar"][8] = 0x83;
+    Write("byte83.json", json.dump());
+    json = DefaultJson();
+    json["CapsAffected"][1] = 1;
+    json["VirtualKey"][29] = 0x51;
+    Write("shared.JSON", json.dump());
+    ASSERT_EQ(Run("import shared.JSON shared.kbd").status, 0);
     json.erase("AltGrChar");
     Write("bad.json", json.dump());
     Write("kept.out", "an older file");
+    if (!GetParam().json.empty()) {
+        Write("in.json", GetParam().json);
+    }
     const auto names = Names();
 
     const ToolRun run = Run(GetParam().args);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, GetParam().err);
+    EXPECT_EQ(run.status, GetParam().status);
+    EXPECT_EQ(run.out, GetParam().out);
+    const std::string& err = GetParam().err;
+    EXPECT_EQ(err.empty() || err.back() == '\n' ? run.err : run.err.substr(0, err.size()), err);
     EXPECT_EQ(Names(), names);
     EXPECT_EQ(Read("kept.out"), "an older file");
+    if (GetParam().status == 2) { // the usage text follows the reason
+        const ToolRun help = Run("--help");
+        EXPECT_TRUE(help.status == 0 && help.out.starts_with("Usage:\n  kbdtool ")) << help.out;
+        EXPECT_TRUE(run.err.ends_with("\n" + help.out)) << run.err;
+    }
 }
 
 const std::string kNoSuchFile = " (No such file or directory)\n";
 const std::string kShort = "kbdtool: The file is shorter than 688 bytes: short.kbd\n";
+const std::string kCapsOnDigit =
+    "key 2: warning: Caps Lock is set, but Norm 0x31 and Shift 0x21 are not a lower/upper-case "
+    "pair: with Caps Lock on the key types its Shift character\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    , Refused,
-    testing::Values(
-        Refusal{"CheckShort", "check short.kbd", kShort},
-        Refusal{"ShowWithoutSignature", "show zeros.kbd",
-                "kbdtool: The file has no signature of this program: zeros.kbd\n"},
-        Refusal{"LintFolder", "lint folder.kbd", "kbdtool: Not a regular file: folder.kbd\n"},
-        Refusal{"ExportMissing", "export missing.kbd kept.out",
-                "kbdtool: Cannot open the file: missing.kbd" + kNoSuchFile},
-        Refusal{"PictureShort", "picture short.kbd p.svg", kShort},
-        Refusal{"ToXkbBadJson", "to-xkb bad.json kept.out",
-                "kbdtool: bad.json: AltGrChar: missing\n"},
-        Refusal{"ToKlcShort", "to-klc short.kbd kept.out", kShort},
-        Refusal{"FloppyShort", "floppy short.kbd kept.out", kShort},
-        Refusal{"ImportMissing", "import no.json kept.out",
-                "kbdtool: Cannot open the file: no.json" + kNoSuchFile},
-        Refusal{"DefaultIntoNoFolder", "default no/d.kbd",
-                "kbdtool: Cannot create the file: no/d.kbd" + kNoSuchFile},
-        Refusal{"ExportIntoNoFolder", "export good.kbd no/e.json",
-                "kbdtool: Cannot create the file: no/e.json" + kNoSuchFile},
-        Refusal{"ExportToAFullDisk", "export good.kbd >/dev/full",
-                "kbdtool: cannot write to standard output\n"},
-        Refusal{"PictureFormat", "picture good.kbd p.gif",
-                "kbdtool: p.gif: not a picture format kbdtool writes (use .svg, .pdf or .png)\n"},
-        Refusal{"KlcLacksACharacter", "to-klc good.kbd kept.out --codepage 1253",
-                "kbdtool: kept.out: the layout cannot become a .klc file: key 9 AltGr 0xFF is "
-                "not a character of code page 1253 (Greek)\n"},
-        Refusal{"FloppyIntoNoFolder", "floppy good.kbd no/f.img",
-                "kbdtool: no/f.img: cannot make a scratch folder beside it (No such file or "
-                "directory)\n"},
-        Refusal{"UnknownSystemLayout", "from-xkb zz kept.out",
-                "kbdtool: no system layout is named \"zz\" (kbdtool layouts lists them)\n"},
-        // libxkbcommon would compile this helper file as a layout of nothing.
-        Refusal{"HelperFileNotALayout", "from-xkb pc kept.out",
-                "kbdtool: no system layout is named \"pc\" (kbdtool layouts lists them)\n"},
-        // Listed, but xkeyboard-config has no file for it.
-        Refusal{"ListedWithoutAFile", "from-xkb custom kept.out",
-                "kbdtool: libxkbcommon cannot compile the system layout \"custom\"\n"},
-        Refusal{"FromXkbCodePage", "from-xkb de kept.out --codepage 999",
-                "kbdtool: code page 999 is not known to iconv\n"},
-        // Nothing is listed as left out of a file that was never written.
-        Refusal{"FromXkbIntoNoFolder", "from-xkb rs no/x.kbd --codepage 1251",
-                "kbdtool: Cannot create the file: no/x.kbd" + kNoSuchFile}),
-    [](const auto& info) { return std::string(info.param.name); });
+Line Refused(const char* name, const std::string& args, const std::string& err) {
+    return {name, args, 1, "", err};
+}
 
-struct Usage {
-    const char* name;
-    const char* args;
-    const char* says; // what follows "kbdtool: ", or nullptr for the parser's own words
-};
+// Wrong usage: status 2 and the reason, in the parser's own words when `says` is empty.
+Line Usage(const char* name, const std::string& args, const std::string& says = "") {
+    return {name, args, 2, "", "kbdtool: " + says};
+}
 
-class WrongUsage : public ToolTest, public testing::WithParamInterface<Usage> {};
+// Import of in.json, refused. The parser's own wording follows "not valid JSON: "; every
+// other message is ours, whole.
+Line Import(const char* name, const std::string& json, const std::string& says) {
+    return {name, "import in.json kept.out", 1, "", "kbdtool: in.json: " + says, json};
+}
 
-TEST_P(WrongUsage, ExitsWithTwoAndTheUsageText) {
-    const ToolRun help = Run("--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.starts_with("Usage:\n  kbdtool ")) << help.out;
-    const ToolRun run = Run(GetParam().args);
-    EXPECT_EQ(run.status, 2);
-    const std::string says = GetParam().says ? GetParam().says + std::string("\n") : "";
-    EXPECT_TRUE(run.err.starts_with("kbdtool: " + says)) << run.err;
-    EXPECT_TRUE(run.err.ends_with("\n" + help.out)) << run.err;
-    EXPECT_EQ(Names(), std::vector<std::string>{});
+using Json = nlohmann::ordered_json;
+const std::string kGood = DefaultJson().dump();
+
+// The built-in layout's JSON with the value at `pointer` replaced, or the field removed.
+std::string With(const char* pointer, const Json& value) {
+    Json json = DefaultJson();
+    json[Json::json_pointer(pointer)] = value;
+    return json.dump();
+}
+std::string Without(const char* field) {
+    Json json = DefaultJson();
+    json.erase(field);
+    return json.dump();
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    , WrongUsage,
-    testing::Values(Usage{"NoCommand", "", nullptr},
-                    Usage{"LintCodePage", "lint f.kbd --codepage 99",
-                          "code page 99 is not known to iconv"},
-                    Usage{"ToKlcCodePage", "to-klc f.kbd o.klc --codepage 99",
-                          "code page 99 is not known to iconv"},
-                    Usage{"ToXkbWithoutOut", "to-xkb f.kbd", nullptr},
-                    Usage{"ToXkbExtraArgument", "to-xkb f.kbd o c", nullptr},
-                    Usage{"NameWithoutText", "to-klc f.kbd o --name", nullptr},
-                    Usage{"FloppyHasNoCodePage", "floppy f.kbd o.img --codepage 1250", nullptr},
-                    Usage{"FromXkbCodePageNotANumber", "from-xkb de x.kbd --codepage x", nullptr},
-                    Usage{"FromXkbWithoutOut", "from-xkb de --codepage 1250", nullptr}),
+    , Command,
+    testing::Values(
+        Line{"CheckFile", "check good.kbd", 0, "good.kbd: the editor would open this file\n", ""},
+        Line{"CheckJson", "check byte83.json", 0,
+             "byte83.json: kbdtool import would take this file\n", ""},
+        Line{"LintNoFindings", "lint good.kbd", 0, "no findings\n", ""},
+        // One line a finding; only a loss fails.
+        Line{"LintLossInAFile", "lint shared.kbd", 1,
+             kCapsOnDigit +
+                 "key 30: loses data: shares virtual-key code 0x51 with key 14, so it cannot "
+                 "keep an AltGr character or Caps-Lock flag: a file gives both to key 14\n"
+                 "key 30: warning: Caps Lock is clear, but Norm 0x66 and Shift 0x46 are a "
+                 "lower/upper-case pair: with Caps Lock on the key still types 0x66\n",
+             ""},
+        // Before a save, the loss is still to come and lint can name what goes.
+        Line{"LintLossToComeInJson", "lint shared.JSON", 1,
+             kCapsOnDigit +
+                 "key 30: loses data: shares virtual-key code 0x51 with key 14: on reload its "
+                 "AltGr character 0x5B is read into key 14, over that key's own and its "
+                 "Caps-Lock flag is cleared\n",
+             ""},
+        Line{"LintInCodePage1250", "lint byte83.json", 0,
+             "key 9 AltGr: warning: AltGr character 0x83 is not defined in the current code "
+             "page\n",
+             ""},
+        Line{"LintInTheChosenCodePage", "lint byte83.json --codepage 1252", 0, "no findings\n", ""},
+        // Every command that reads a layout meets one kind of refused input, every one that
+        // writes a file a place it cannot write.
+        Refused("CheckShort", "check short.kbd", kShort),
+        Refused("ShowWithoutSignature", "show zeros.kbd",
+                "kbdtool: The file has no signature of this program: zeros.kbd\n"),
+        Refused("LintFolder", "lint folder.kbd", "kbdtool: Not a regular file: folder.kbd\n"),
+        Refused("ExportMissing", "export missing.kbd kept.out",
+                "kbdtool: Cannot open the file: missing.kbd" + kNoSuchFile),
+        Refused("PictureShort", "picture short.kbd p.svg", kShort),
+        Refused("ToXkbBadJson", "to-xkb bad.json kept.out",
+                "kbdtool: bad.json: AltGrChar: missing\n"),
+        Refused("ToKlcShort", "to-klc short.kbd kept.out", kShort),
+        Refused("FloppyShort", "floppy short.kbd kept.out", kShort),
+        Refused("ImportMissing", "import no.json kept.out",
+                "kbdtool: Cannot open the file: no.json" + kNoSuchFile),
+        Refused("DefaultIntoNoFolder", "default no/d.kbd",
+                "kbdtool: Cannot create the file: no/d.kbd" + kNoSuchFile),
+        Refused("ExportIntoNoFolder", "export good.kbd no/e.json",
+                "kbdtool: Cannot create the file: no/e.json" + kNoSuchFile),
+        Refused("ExportToAFullDisk", "export good.kbd >/dev/full",
+                "kbdtool: cannot write to standard output\n"),
+        Refused("PictureFormat", "picture good.kbd p.gif",
+                "kbdtool: p.gif: not a picture format kbdtool writes (use .svg, .pdf or .png)\n"),
+        Refused("KlcLacksACharacter", "to-klc good.kbd kept.out --codepage 1253",
+                "kbdtool: kept.out: the layout cannot become a .klc file: key 9 AltGr 0xFF is "
+                "not a character of code page 1253 (Greek)\n"),
+        Refused("FloppyIntoNoFolder", "floppy good.kbd no/f.img",
+                "kbdtool: no/f.img: cannot make a scratch folder beside it (No such file or "
+                "directory)\n"),
+        Refused("UnknownSystemLayout", "from-xkb zz kept.out",
+                "kbdtool: no system layout is named \"zz\" (kbdtool layouts lists them)\n"),
+        // libxkbcommon would compile this helper file as a layout of nothing.
+        Refused("HelperFileNotALayout", "from-xkb pc kept.out",
+                "kbdtool: no system layout is named \"pc\" (kbdtool layouts lists them)\n"),
+        // Listed, but xkeyboard-config has no file for it.
+        Refused("ListedWithoutAFile", "from-xkb custom kept.out",
+                "kbdtool: libxkbcommon cannot compile the system layout \"custom\"\n"),
+        Refused("FromXkbCodePage", "from-xkb de kept.out --codepage 999",
+                "kbdtool: code page 999 is not known to iconv\n"),
+        // Nothing is listed as left out of a file that was never written.
+        Refused("FromXkbIntoNoFolder", "from-xkb rs no/x.kbd --codepage 1251",
+                "kbdtool: Cannot create the file: no/x.kbd" + kNoSuchFile),
+        Usage("NoCommand", ""),
+        Usage("LintCodePage", "lint good.kbd --codepage 99",
+              "code page 99 is not known to iconv\nUsage:"),
+        Usage("ToKlcCodePage", "to-klc good.kbd o.klc --codepage 99",
+              "code page 99 is not known to iconv\nUsage:"),
+        Usage("ToXkbWithoutOut", "to-xkb good.kbd"),
+        Usage("ToXkbExtraArgument", "to-xkb good.kbd o c"),
+        Usage("NameWithoutText", "to-klc good.kbd o --name"),
+        Usage("FloppyHasNoCodePage", "floppy good.kbd o.img --codepage 1250"),
+        Usage("FromXkbCodePageNotANumber", "from-xkb de x.kbd --codepage x"),
+        Usage("FromXkbWithoutOut", "from-xkb de --codepage 1250"),
+        Import("TrailingText", kGood + " x", "not valid JSON: "),
+        Import("NotAnObject", "[" + kGood + "]",
+               "the layout must be one JSON object with the seven fields\n"),
+        Import("MissingField", Without("AltGrChar"), "AltGrChar: missing\n"),
+        Import("UnknownField", With("/Shift", 0), "Shift: not a field of a layout\n"),
+        Import("RepeatedField", "{\"CapsAffected\":[]," + kGood.substr(1),
+               "CapsAffected: named more than once\n"),
+        Import("NotAnArray", With("/NormalChar", "qwerty"),
+               "NormalChar: must be an array of 49 integers 0..255\n"),
+        Import("TooShort", With("/VirtualKey", std::vector<int>(48)),
+               "VirtualKey: has 48 values, a layout has 49 keys\n"),
+        Import("TooLong", With("/VirtualKey", std::vector<int>(50)),
+               "VirtualKey: has 50 values, a layout has 49 keys\n"),
+        Import("Above255", With("/AnsiChar/7", 256), "AnsiChar[7]: 256 is outside 0..255\n"),
+        Import("Negative", With("/CapsAffected/0", -1), "CapsAffected[0]: -1 is outside 0..255\n"),
+        Import("WholeFloat", With("/NormalChar/4", 65.0),
+               "NormalChar[4]: 65.0 is not an integer\n"),
+        Import("Text", With("/ShiftChar/48", "A"), "ShiftChar[48]: \"A\" is not an integer\n"),
+        Import("ScanCodeChecked", With("/ScanCode/48", 300),
+               "ScanCode[48]: 300 is outside 0..255\n")),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <sys/wait.h>
 
 ToolRun ToolTest::Run(const std::string& args) const {
-    // The captures live beside the folder, so Files() counts only what kbdtool made.
+    // The captures live beside the folder, so Names() lists only what kbdtool made.
     const std::string out = folder_.path().string() + ".out",
                       err = folder_.path().string() + ".err";
     const int wait = std::system(("cd " + folder_.path().string() + " && " KBDTOOL_PATH " >" + out +
@@ -18,14 +18,6 @@ ToolRun ToolTest::Run(const std::string& args) const {
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
-}
-
-ToolRun ToolTest::Run(const std::vector<std::string>& args) const {
-    std::string line;
-    for (const auto& arg : args) {
-        line += (line.empty() ? "" : " ") + arg;
-    }
-    return Run(line);
 }
 
 std::string ToolTest::Read(const std::string& name) const {

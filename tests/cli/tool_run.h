@@ -21,8 +21,6 @@ protected:
     // `args` goes through the shell after the captures, so a test may add its own
     // redirection of standard output.
     ToolRun Run(const std::string& args) const;
-    // The same with one argument a word; no argument here needs quoting.
-    ToolRun Run(const std::vector<std::string>& args) const;
 
     std::string Path(const std::string& name) const { return folder_.file(name); }
     std::string Read(const std::string& name) const;

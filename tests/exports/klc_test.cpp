@@ -28,24 +28,10 @@ std::u16string FirstLine(std::string_view name) {
     return text.substr(0, text.find(u"\r\n"));
 }
 
-// Field `n` of every LAYOUT row, in their order, a space between.
-std::u16string Column(const std::u16string& text, int n) {
-    const auto end = text.find(u"\r\n\r\nDESCRIPTIONS");
-    std::u16string column;
-    for (auto row = text.find(u"\r\n\r\n02\t") + 4; row < end; row = text.find(u"\r\n", row) + 2) {
-        auto at = row;
-        for (int i = 0; i < n; ++i) {
-            at = text.find(u'\t', at) + 1;
-        }
-        column +=
-            (column.empty() ? u"" : u" ") + text.substr(at, text.find_first_of(u"\t\r", at) - at);
-    }
-    return column;
-}
-
 // The built-in layout, written out by hand, with the edges of the character columns on
-// the keys of scan codes 10 to 13: a space is no AltGr character, 0x21 is one; Norm 0
-// is none, 0x01 is one; any non-zero Caps-Lock flag is set.
+// the keys of scan codes 10 to 14: a space is no AltGr character, 0x21 is one; Norm 0 is
+// none, 0x01 is one; any non-zero Caps-Lock flag is set. AltGr bytes read in code page
+// 1250: 0xA1 is a caron, 0xB3 ł; Ctrl has the KBD file's constant control characters.
 TEST(KlcText, OfTheDefaultLayout) {
     KeyboardLayout layout = kbd::DefaultLayout();
     layout.AltGrChar[13] = 0x20;
@@ -56,61 +42,42 @@ TEST(KlcText, OfTheDefaultLayout) {
     layout.CapsAffected[17] = 0;
     const std::string bytes = kbd::exports::KlcBytes(layout, *CodePage::Load(1250), "qz");
     EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFEK\0", 4)); // UTF-16LE with its mark
-    const std::u16string text = Utf16Text(bytes);
-    EXPECT_EQ(text.substr(0, text.find(u"02\t")),
-              u"KBD\tQZ\t\"qz\"\r\n\r\n"
-              u"COPYRIGHT\t\"(c) the author of this layout\"\r\n\r\n"
-              u"COMPANY\t\"Made with Tavik's Keyboard Generator for Windows 95\"\r\n\r\n"
-              u"LOCALENAME\t\"sr-Latn-CS\"\r\n\r\n"
-              u"LOCALEID\t\"0000081a\"\r\n\r\n"
-              u"VERSION\t1.0\r\n\r\n"
-              u"SHIFTSTATE\r\n\r\n"
-              u"0\t// Norm\r\n"
-              u"1\t// Shift\r\n"
-              u"2\t// Ctrl\r\n"
-              u"6\t// AltGr (Ctrl Alt)\r\n"
-              u"7\t// Shift AltGr\r\n\r\n"
-              u"LAYOUT\r\n\r\n"
-              u"//SC\tVK_\tCap\t0\t1\t2\t6\t7\r\n"
-              u"//--\t----\t----\t----\t----\t----\t----\t----\r\n\r\n");
-    // The rows by scan code, the space bar among them.
-    EXPECT_EQ(Column(text, 0), u"02 03 04 05 06 07 08 09 0a 0b 0c 0d 10 11 12 13 14 15 16 17 18 "
-                               u"19 1a 1b 1e 1f 20 21 22 23 24 25 26 27 28 29 2b 2c 2d 2e 2f 30 "
-                               u"31 32 33 34 35 39 53 56");
-    EXPECT_EQ(Column(text, 1), u"1 2 3 4 5 6 7 8 9 0 OEM_MINUS OEM_PLUS Q W E R T Y U I O P OEM_4 "
-                               u"OEM_6 A S D F G H J K L OEM_1 OEM_7 OEM_3 OEM_5 Z X C V B N M "
-                               u"OEM_COMMA OEM_PERIOD OEM_2 SPACE DECIMAL OEM_102");
-    EXPECT_EQ(Column(text, 2), u"0 0 0 0 0 0 0 0 0 0 0 0 1 1 1 1 0 1 1 1 1 1 0 0 1 1 1 1 1 1 1 1 "
-                               u"1 0 0 0 0 1 1 1 1 1 1 1 0 0 0 0 0 0");
-    EXPECT_EQ(Column(text, 3),
-              u"0031 0032 0033 0034 0035 0036 0037 0038 0039 0030 002d 003d 0071 0077 -1 0072 "
-              u"0074 0079 0075 0069 006f 0070 005b 005d 0061 0073 0064 0066 0067 0068 006a 006b "
-              u"006c 003b 0027 0060 005c 007a 0078 0063 0076 0062 006e 006d 002c 002e 002f 0020 "
-              u"002c 003c");
-    EXPECT_EQ(Column(text, 4),
-              u"0021 0040 0023 0024 0025 005e 0026 002a 0028 0029 005f 002b 0051 0057 0001 0052 "
-              u"0054 0059 0055 0049 004f 0050 007b 007d 0041 0053 0044 0046 0047 0048 004a 004b "
-              u"004c 003a 0022 007e 007c 005a 0058 0043 0056 0042 004e 004d 003c 003e 003f 0020 "
-              u"002c 003e");
-    // Ctrl: the control characters of the KBD file's constant list.
-    EXPECT_EQ(Column(text, 5), u"-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 "
-                               u"-1 001b 001d -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 001c -1 -1 -1 "
-                               u"-1 -1 -1 -1 -1 -1 -1 0020 -1 001c");
-    // AltGr, read in code page 1250: 0xA1 is a caron, 0xB3 ł.
-    EXPECT_EQ(Column(text, 6),
-              u"007e 02c7 005e 02d8 00b0 02db 0060 02d9 00b4 02dd 00a8 00b8 -1 0021 -1 -1 -1 -1 "
-              u"-1 -1 -1 -1 00f7 0027 -1 -1 -1 005b 005d -1 -1 0142 0141 -1 0022 -1 00a4 -1 -1 "
-              u"-1 0040 007b 007d 00a7 003c 003e -1 -1 -1 -1");
-    EXPECT_EQ(Column(text, 7),
-              u"-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 "
-              u"-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1");
-    EXPECT_EQ(text.substr(text.find(u"\r\n56\t") + 2),
-              u"56\tOEM_102\t0\t003c\t003e\t001c\t-1\t-1\r\n\r\n"
-              u"DESCRIPTIONS\r\n\r\n"
-              u"0409\tqz\r\n\r\n"
-              u"LANGUAGENAMES\r\n\r\n"
-              u"0409\tSerbian (Latin)\r\n\r\n"
-              u"ENDKBD\r\n");
+    EXPECT_EQ(
+        Utf16Text(bytes),
+        u"KBD\tQZ\t\"qz\"\r\n\r\nCOPYRIGHT\t\"(c) the author of this layout\"\r\n\r\n"
+        u"COMPANY\t\"Made with Tavik's Keyboard Generator for Windows 95\"\r\n\r\n"
+        u"LOCALENAME\t\"sr-Latn-CS\"\r\n\r\nLOCALEID\t\"0000081a\"\r\n\r\nVERSION\t1.0\r\n\r\n"
+        u"SHIFTSTATE\r\n\r\n0\t// Norm\r\n1\t// Shift\r\n2\t// Ctrl\r\n"
+        u"6\t// AltGr (Ctrl Alt)\r\n7\t// Shift AltGr\r\n\r\nLAYOUT\r\n\r\n"
+        u"//SC\tVK_\tCap\t0\t1\t2\t6\t7\r\n//--\t----\t----\t----\t----\t----\t----\t----\r\n"
+        u"\r\n02\t1\t0\t0031\t0021\t-1\t007e\t-1\r\n03\t2\t0\t0032\t0040\t-1\t02c7\t-1\r\n"
+        u"04\t3\t0\t0033\t0023\t-1\t005e\t-1\r\n05\t4\t0\t0034\t0024\t-1\t02d8\t-1\r\n"
+        u"06\t5\t0\t0035\t0025\t-1\t00b0\t-1\r\n07\t6\t0\t0036\t005e\t-1\t02db\t-1\r\n"
+        u"08\t7\t0\t0037\t0026\t-1\t0060\t-1\r\n09\t8\t0\t0038\t002a\t-1\t02d9\t-1\r\n"
+        u"0a\t9\t0\t0039\t0028\t-1\t00b4\t-1\r\n0b\t0\t0\t0030\t0029\t-1\t02dd\t-1\r\n"
+        u"0c\tOEM_MINUS\t0\t002d\t005f\t-1\t00a8\t-1\r\n"
+        u"0d\tOEM_PLUS\t0\t003d\t002b\t-1\t00b8\t-1\r\n10\tQ\t1\t0071\t0051\t-1\t-1\t-1\r\n"
+        u"11\tW\t1\t0077\t0057\t-1\t0021\t-1\r\n12\tE\t1\t-1\t0001\t-1\t-1\t-1\r\n"
+        u"13\tR\t1\t0072\t0052\t-1\t-1\t-1\r\n14\tT\t0\t0074\t0054\t-1\t-1\t-1\r\n"
+        u"15\tY\t1\t0079\t0059\t-1\t-1\t-1\r\n16\tU\t1\t0075\t0055\t-1\t-1\t-1\r\n"
+        u"17\tI\t1\t0069\t0049\t-1\t-1\t-1\r\n18\tO\t1\t006f\t004f\t-1\t-1\t-1\r\n"
+        u"19\tP\t1\t0070\t0050\t-1\t-1\t-1\r\n1a\tOEM_4\t0\t005b\t007b\t001b\t00f7\t-1\r\n"
+        u"1b\tOEM_6\t0\t005d\t007d\t001d\t0027\t-1\r\n1e\tA\t1\t0061\t0041\t-1\t-1\t-1\r\n"
+        u"1f\tS\t1\t0073\t0053\t-1\t-1\t-1\r\n20\tD\t1\t0064\t0044\t-1\t-1\t-1\r\n"
+        u"21\tF\t1\t0066\t0046\t-1\t005b\t-1\r\n22\tG\t1\t0067\t0047\t-1\t005d\t-1\r\n"
+        u"23\tH\t1\t0068\t0048\t-1\t-1\t-1\r\n24\tJ\t1\t006a\t004a\t-1\t-1\t-1\r\n"
+        u"25\tK\t1\t006b\t004b\t-1\t0142\t-1\r\n26\tL\t1\t006c\t004c\t-1\t0141\t-1\r\n"
+        u"27\tOEM_1\t0\t003b\t003a\t-1\t-1\t-1\r\n28\tOEM_7\t0\t0027\t0022\t-1\t0022\t-1\r\n"
+        u"29\tOEM_3\t0\t0060\t007e\t-1\t-1\t-1\r\n2b\tOEM_5\t0\t005c\t007c\t001c\t00a4\t-1\r\n"
+        u"2c\tZ\t1\t007a\t005a\t-1\t-1\t-1\r\n2d\tX\t1\t0078\t0058\t-1\t-1\t-1\r\n"
+        u"2e\tC\t1\t0063\t0043\t-1\t-1\t-1\r\n2f\tV\t1\t0076\t0056\t-1\t0040\t-1\r\n"
+        u"30\tB\t1\t0062\t0042\t-1\t007b\t-1\r\n31\tN\t1\t006e\t004e\t-1\t007d\t-1\r\n"
+        u"32\tM\t1\t006d\t004d\t-1\t00a7\t-1\r\n33\tOEM_COMMA\t0\t002c\t003c\t-1\t003c\t-1\r\n"
+        u"34\tOEM_PERIOD\t0\t002e\t003e\t-1\t003e\t-1\r\n"
+        u"35\tOEM_2\t0\t002f\t003f\t-1\t-1\t-1\r\n39\tSPACE\t0\t0020\t0020\t0020\t-1\t-1\r\n"
+        u"53\tDECIMAL\t0\t002c\t002c\t-1\t-1\t-1\r\n"
+        u"56\tOEM_102\t0\t003c\t003e\t001c\t-1\t-1\r\n\r\nDESCRIPTIONS\r\n\r\n0409\tqz\r\n\r\n"
+        u"LANGUAGENAMES\r\n\r\n0409\tSerbian (Latin)\r\n\r\nENDKBD\r\n");
 }
 
 // The KBD name is the first eight letters and digits, upper case; the description keeps
