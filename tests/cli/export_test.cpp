@@ -63,9 +63,12 @@ TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
     const std::string readme = Output("mtype" + image + "::README.TXT");
     EXPECT_TRUE(readme.starts_with("KBD_QZ.KBD - a keyboard layout for Windows 95\r\n"
                                    "=============================================\r\n"));
-    for (const char* line : {"\r\nWARNING: KEEP THE ORIGINAL FILE.",
-                             "\r\n       REN C:\\WINDOWS\\SYSTEM\\KBDXX.KBD KBDXX.OLD\r\n",
-                             "\r\n       COPY A:\\KBD_QZ.KBD C:\\WINDOWS\\SYSTEM\\KBDXX.KBD\r\n"}) {
+    for (const char* line :
+         {"\r\nWARNING: KEEP THE ORIGINAL FILE. Rename it as shown below; do "
+          "not\r\ndelete it and do not copy over it. Without it there is no "
+          "way back\r\nto the layout Windows had.\r\n",
+          "\r\n4. Restart Windows.", "\r\n       REN C:\\WINDOWS\\SYSTEM\\KBDXX.KBD KBDXX.OLD\r\n",
+          "\r\n       COPY A:\\KBD_QZ.KBD C:\\WINDOWS\\SYSTEM\\KBDXX.KBD\r\n"}) {
         EXPECT_NE(readme.find(line), std::string::npos) << line;
     }
     for (std::size_t at = 0; at < readme.size(); ++at) {

@@ -262,6 +262,7 @@ INSTANTIATE_TEST_SUITE_P(
         Import("WholeFloat", With("/NormalChar/4", 65.0),
                "NormalChar[4]: 65.0 is not an integer\n"),
         Import("Text", With("/ShiftChar/48", "A"), "ShiftChar[48]: \"A\" is not an integer\n"),
+        Import("Boolean", With("/AltGrChar/9", true), "AltGrChar[9]: true is not an integer\n"),
         Import("ScanCodeChecked", With("/ScanCode/48", 300),
                "ScanCode[48]: 300 is outside 0..255\n")),
     [](const auto& info) { return std::string(info.param.name); });

@@ -112,7 +112,7 @@ struct Case {
 std::vector<Case> Cases() {
     // The name must reach the desktop as written, quotes, backslash, tab and all.
     std::vector<Case> cases{
-        {"DefaultIn1250", 1250, kbd::DefaultLayout(), "Srpska \"latinica\" \\ \u0107irilica\t2"},
+        {"DefaultIn1250", 1250, kbd::DefaultLayout(), "Srpska \"latinica\" \\ \u0107irilica\t2\n"},
         {"CyrillicIn1251", 1251, Cyrillic(*CodePage::Load(1251))}};
     for (unsigned seed = 1; seed <= 6; ++seed) {
         std::mt19937 random(seed);

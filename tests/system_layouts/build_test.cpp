@@ -16,7 +16,7 @@ namespace {
 
 // "13: BB B4 60 B8 B4 0" for key 13 (1..49): its virtual-key code, Norm, Shift, AltGr and
 // ANSI characters and its Caps-Lock flag.
-inline std::string KeyText(const KeyboardLayout& layout, int key) {
+std::string KeyText(const KeyboardLayout& layout, int key) {
     const int i = key - 1;
     char text[32];
     std::snprintf(text, sizeof text, "%d: %02X %02X %02X %02X %02X %d", key, layout.VirtualKey[i],
