@@ -2,22 +2,9 @@
 // kbdtool_test's table. The floppy is read back with mtools.
 #include "tool_run.h"
 
-#include <cstdio>
+#include <cstdlib>
 
 namespace {
-
-// What a shell command line prints on standard output, bytes as they come.
-std::string Output(const std::string& line) {
-    std::string out;
-    if (FILE* pipe = ::popen(line.c_str(), "r")) {
-        char chunk[4096];
-        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) {
-            out.append(chunk, got);
-        }
-        ::pclose(pipe);
-    }
-    return out;
-}
 
 // The name comes from OUT's file name, or --name; characters are read in code page 1250,
 // where 0xA1 is a caron, or in the one named, where it is Ў.
@@ -57,10 +44,14 @@ TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
     EXPECT_EQ(Read("qz.img").size(), 1'474'560u);
     EXPECT_EQ(Names(), (std::vector<std::string>{"kbd_qz.json", "kbd_qz.kbd", "qz.img"}));
 
-    const std::string image = " -i " + Path("qz.img") + " ";
-    EXPECT_EQ(Output("mdir -b" + image + "::"), "::/KBD_QZ.KBD\n::/README.TXT\n");
-    EXPECT_EQ(Output("mtype" + image + "::KBD_QZ.KBD"), Read("kbd_qz.kbd"));
-    const std::string readme = Output("mtype" + image + "::README.TXT");
+    // What an mtools command prints about the image, bytes as they come.
+    const auto mtools = [this](const std::string& command) {
+        EXPECT_EQ(std::system(("cd " + Path("") + " && " + command + " >listing").c_str()), 0);
+        return Read("listing");
+    };
+    EXPECT_EQ(mtools("mdir -b -i qz.img ::"), "::/KBD_QZ.KBD\n::/README.TXT\n");
+    EXPECT_EQ(mtools("mtype -i qz.img ::KBD_QZ.KBD"), Read("kbd_qz.kbd"));
+    const std::string readme = mtools("mtype -i qz.img ::README.TXT");
     EXPECT_TRUE(readme.starts_with("KBD_QZ.KBD - a keyboard layout for Windows 95\r\n"
                                    "=============================================\r\n"));
     for (const char* line :
@@ -77,7 +68,7 @@ TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
     }
 
     ASSERT_EQ(Run("floppy kbd_qz.kbd n.img --name 'my layout'").status, 0);
-    EXPECT_EQ(Output("mdir -b -i " + Path("n.img") + " ::"), "::/MYLAYOUT.KBD\n::/README.TXT\n");
+    EXPECT_EQ(mtools("mdir -b -i n.img ::"), "::/MYLAYOUT.KBD\n::/README.TXT\n");
 }
 
 // The picture itself is the render tests' business; kbdtool's part is what it passes on.

@@ -22,14 +22,13 @@ TEST_F(ToolTest, ExportThenImportGivesTheSameFile) {
     // Two whole read chunks of 4096 bytes, the closing brace at the very end.
     std::string text = varied.dump();
     Write("a.json", text.insert(text.size() - 1, 8192 - text.size(), ' '));
-    ASSERT_EQ(Run("import " + Path("a.json") + " " + Path("a.kbd")).status, 0);
-    ASSERT_EQ(Run("default " + Path("d.kbd")).status, 0);
+    ASSERT_EQ(Run("import a.json a.kbd").status, 0);
+    ASSERT_EQ(Run("default d.kbd").status, 0);
     for (const std::string name : {"a", "d"}) {
-        const std::string kbd = Path(name + ".kbd"), json = Path(name + "2.json");
-        ASSERT_EQ(Run("export " + kbd + " " + json).status, 0);
-        ASSERT_EQ(Run("import " + json + " " + Path(name + "2.kbd")).status, 0);
+        ASSERT_EQ(Run("export " + name + ".kbd " + name + "2.json").status, 0);
+        ASSERT_EQ(Run("import " + name + "2.json " + name + "2.kbd").status, 0);
         EXPECT_EQ(Read(name + "2.kbd"), Read(name + ".kbd")) << name;
-        EXPECT_EQ(Run("export " + kbd).out, Read(name + "2.json"));
+        EXPECT_EQ(Run("export " + name + ".kbd").out, Read(name + "2.json"));
     }
 }
 
@@ -44,7 +43,7 @@ TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
         json[field] = std::vector<int>(49, value);
     }
     Write("a.json", json.dump());
-    ASSERT_EQ(Run("import " + Path("a.json") + " " + Path("a.kbd")).status, 0);
+    ASSERT_EQ(Run("import a.json a.kbd").status, 0);
     EXPECT_EQ(Read("a.kbd").substr(128 + 136, 49), std::string(49, '\x07'));
     auto row = [](const char* value) {
         std::string text = "[";
@@ -53,7 +52,7 @@ TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
         }
         return text + "]";
     };
-    EXPECT_EQ(Run("export " + Path("a.kbd")).out,
+    EXPECT_EQ(Run("export a.kbd").out,
               "{\n  \"ScanCode\": [41,2,3,4,5,6,7,8,9,10,11,12,13,16,17,18,19,20,21,22,23,24,25,"
               "26,27,43,30,31,32,33,34,35,36,37,38,39,40,44,45,46,47,48,49,50,51,52,53,86,83],\n"
               "  \"VirtualKey\": " +

@@ -63,6 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "mformat failed (exit status 3): mformat: disk full"},
         ToolFault{"McopySilentFailure", kRealMformat, "exit 1", "mcopy failed (exit status 1)"},
         ToolFault{"McopyKilled", kRealMformat, "kill -9 $$", "mcopy failed (killed by a signal)"},
+        ToolFault{"NoMcopy", kRealMformat, "",
+                  "cannot run mcopy (No such file or directory); the floppy needs mtools "
+                  "installed"},
         ToolFault{"ShortImage", "printf 0123456789 > \"$5\"", "exit 0",
                   "mformat made an image of 10 bytes instead of 1474560"}),
     [](const auto& info) { return info.param.test; });
