@@ -22,27 +22,29 @@ TEST_F(ToolTest, ExportThenImportGivesTheSameFile) {
     // Two whole read chunks of 4096 bytes, the closing brace at the very end.
     std::string text = varied.dump();
     Write("a.json", text.insert(text.size() - 1, 8192 - text.size(), ' '));
-    ASSERT_EQ(Run("import " + Path("a.json") + " " + Path("a.kbd")).status, 0);
-    ASSERT_EQ(Run("default " + Path("d.kbd")).status, 0);
+    ASSERT_EQ(Run("import a.json a.kbd").status, 0);
+    ASSERT_EQ(Run("default d.kbd").status, 0);
     for (const std::string name : {"a", "d"}) {
-        const std::string kbd = Path(name + ".kbd"), json = Path(name + "2.json");
-        ASSERT_EQ(Run("export " + kbd + " " + json).status, 0);
-        ASSERT_EQ(Run("import " + json + " " + Path(name + "2.kbd")).status, 0);
+        ASSERT_EQ(Run("export " + name + ".kbd " + name + "2.json").status, 0);
+        ASSERT_EQ(Run("import " + name + "2.json " + name + "2.kbd").status, 0);
         EXPECT_EQ(Read(name + "2.kbd"), Read(name + ".kbd")) << name;
-        EXPECT_EQ(Run("export " + kbd).out, Read(name + "2.json"));
+        EXPECT_EQ(Run("export " + name + ".kbd").out, Read(name + "2.json"));
     }
 }
 
+// A file keeps the scan codes import is given, but they are not read back: export shows
+// those of the built-in layout.
 TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
     auto json = DefaultJson();
-    const std::pair<const char*, int> values[] = {{"VirtualKey", 0}, {"NormalChar", 97},
-                                                  {"ShiftChar", 65}, {"AltGrChar", 0},
-                                                  {"AnsiChar", 66},  {"CapsAffected", 0}};
+    const std::pair<const char*, int> values[] = {
+        {"ScanCode", 7},  {"VirtualKey", 0}, {"NormalChar", 97}, {"ShiftChar", 65},
+        {"AltGrChar", 0}, {"AnsiChar", 66},  {"CapsAffected", 0}};
     for (const auto& [field, value] : values) {
         json[field] = std::vector<int>(49, value);
     }
     Write("a.json", json.dump());
-    ASSERT_EQ(Run("import " + Path("a.json") + " " + Path("a.kbd")).status, 0);
+    ASSERT_EQ(Run("import a.json a.kbd").status, 0);
+    EXPECT_EQ(Read("a.kbd").substr(128 + 136, 49), std::string(49, '\x07'));
     auto row = [](const char* value) {
         std::string text = "[";
         for (int i = 0; i < 49; ++i) {
@@ -50,8 +52,7 @@ TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
         }
         return text + "]";
     };
-    // Scan codes are not read from a file: those of the built-in layout.
-    EXPECT_EQ(Run("export " + Path("a.kbd")).out,
+    EXPECT_EQ(Run("export a.kbd").out,
               "{\n  \"ScanCode\": [41,2,3,4,5,6,7,8,9,10,11,12,13,16,17,18,19,20,21,22,23,24,25,"
               "26,27,43,30,31,32,33,34,35,36,37,38,39,40,44,45,46,47,48,49,50,51,52,53,86,83],\n"
               "  \"VirtualKey\": " +
@@ -61,133 +62,197 @@ TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
                   "\n}\n");
 }
 
-TEST_F(ToolTest, DefaultAndImportWriteTheScanCodesOfTheirLayout) {
-    Write("d.kbd", "an older file");
-    auto json = DefaultJson();
-    json["ScanCode"] = std::vector<int>(49, 7);
-    Write("scan.json", json.dump());
-    json.erase("ScanCode");
-    Write("none.json", json.dump());
-    ASSERT_EQ(Run("import " + Path("scan.json") + " " + Path("s.kbd")).status, 0);
-    ASSERT_EQ(Run("import " + Path("none.json") + " " + Path("n.kbd")).status, 0);
-    ASSERT_EQ(Run("default " + Path("d.kbd")).status, 0);
-    EXPECT_EQ(Read("s.kbd").substr(128 + 136, 49), std::string(49, '\x07'));
-    EXPECT_EQ(Read("n.kbd"), Read("d.kbd"));
-}
-
-TEST_F(ToolTest, CheckPassesAndShowListsEveryKeyOfAFileTheEditorOpens) {
-    ASSERT_EQ(Run("default " + Path("d.kbd")).status, 0);
-    const ToolRun check = Run("check " + Path("d.kbd"));
-    EXPECT_EQ(check.status, 0);
-    EXPECT_EQ(check.out, Path("d.kbd") + ": the editor would open this file\n");
-    const ToolRun run = Run("show " + Path("d.kbd"));
+// Show reads the bytes in code page 1250 unless told another: 0xFF is ˙ there, ÿ in 1252.
+TEST_F(ToolTest, ShowListsEveryKey) {
+    ASSERT_EQ(Run("default d.kbd").status, 0);
+    const ToolRun run = Run("show d.kbd");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with("Key  Scan  VK  Norm    Shift   AltGr   ANSI    Caps\n"));
+    EXPECT_EQ(ShowLine(run.out, 9), "  9  09    38  38 8    2A *    FF \u02D9    38 8    no\n");
     EXPECT_EQ(ShowLine(run.out, 14), " 14  10    51  71 q    51 Q    5C \\    51 Q    yes\n");
+    // Byte 0 shows as a space, so that the columns stay.
     EXPECT_TRUE(run.out.ends_with(" 49  53    6E  2C ,    2C ,    00      2C ,    no\n"));
+    EXPECT_EQ(ShowLine(Run("show d.kbd --codepage 1252").out, 9),
+              "  9  09    38  38 8    2A *    FF \u00FF    38 8    no\n");
 }
 
-struct Glyph {
+// A command line run in a folder that holds good.kbd (the built-in layout), short.kbd,
+// zeros.kbd, a folder folder.kbd, bad.json (no AltGrChar), shared.JSON (Caps Lock on the
+// digit 1, F taking Q's code), byte83.json (AltGr 0x83 on key 9: ƒ in 1252, undefined in
+// 1250), kept.out and the row's in.json. No command may make or change a file there.
+struct Line {
     const char* name;
-    int codePage; // 0: no --codepage
-    int code;
-    const char* shown;
+    std::string args;
+    int status;
+    std::string out;
+    std::string err;       // all of standard error, or its start when it ends no line
+    std::string json = ""; // in.json
 };
 
-class ShowGlyph : public ToolTest, public testing::WithParamInterface<Glyph> {};
+class Command : public ToolTest, public testing::WithParamInterface<Line> {};
 
-TEST_P(ShowGlyph, ReadsTheByteInTheChosenCodePage) {
-    auto json = DefaultJson();
-    json["NormalChar"][0] = GetParam().code;
-    Write("l.json", json.dump());
-    ASSERT_EQ(Run("import " + Path("l.json") + " " + Path("l.kbd")).status, 0);
-    const int page = GetParam().codePage;
-    const std::string option = page == 0 ? "" : " --codepage " + std::to_string(page);
-    char norm[8];
-    std::snprintf(norm, sizeof norm, "%02X ", GetParam().code);
-    EXPECT_EQ(ShowLine(Run("show " + Path("l.kbd") + option).out, 1),
-              "  1  29    C0  " + (norm + std::string(GetParam().shown)) +
-                  "    7E ~    00      60 `    no\n");
-}
-
-// 0xB3 is ł in 1250 and ³ in 1252, so the first row shows the default code page; the
-// code page's own tests hold the rules for what each byte shows.
-INSTANTIATE_TEST_SUITE_P(Cells, ShowGlyph,
-                         testing::Values(Glyph{"Default", 0, 0xB3, "ł"},
-                                         Glyph{"Western", 1252, 0xB3, "³"},
-                                         Glyph{"CombiningMark", 1258, 0xCC, "\u25CC\u0300"},
-                                         Glyph{"NoBreakSpace", 1250, 0xA0, "\u00A0"},
-                                         Glyph{"Zero", 1250, 0x00, " "}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct Refused {
-    const char* file;
-    const char* message; // before ": FILE"
-    const char* reason;  // after it
-};
-
-class RefusedFile : public ToolTest, public testing::WithParamInterface<Refused> {};
-
-TEST_P(RefusedFile, IsReportedWithTheEditorsReasonAndNoOutput) {
-    ASSERT_EQ(Run("default " + Path("good.kbd")).status, 0);
-    const std::string good = Read("good.kbd");
-    Write("short.kbd", good.substr(0, 687));
+TEST_P(Command, PrintsAndExitsAsItShould) {
+    ASSERT_EQ(Run("default good.kbd").status, 0);
+    Write("short.kbd", Read("good.kbd").substr(0, 687));
     Write("zeros.kbd", std::string(688, '\0'));
     std::filesystem::create_directory(Path("folder.kbd"));
-
-    const std::string file = Path(GetParam().file);
-    const std::string why =
-        "kbdtool: " + std::string(GetParam().message) + ": " + file + GetParam().reason + "\n";
-    // Where a command writes a file, it is given one that must not appear.
-    const std::pair<const char*, const char*> commands[] = {
-        {"check", ""},  {"show", ""},           {"lint", ""},
-        {"export", ""}, {"export", "out.json"}, {"picture", "out.svg"}};
-    for (const auto& [command, out] : commands) {
-        const ToolRun run =
-            Run(std::string(command) + " " + file + (*out != '\0' ? " " + Path(out) : ""));
-        EXPECT_EQ(run.status, 1) << command;
-        EXPECT_EQ(run.err, why) << command;
-        EXPECT_EQ(run.out, "");
+    auto json = DefaultJson();
+    json["AltGrChar"][8] = 0x83;
+    Write("byte83.json", json.dump());
+    json = DefaultJson();
+    json["CapsAffected"][1] = 1;
+    json["VirtualKey"][29] = 0x51;
+    Write("shared.JSON", json.dump());
+    json.erase("AltGrChar");
+    Write("bad.json", json.dump());
+    Write("kept.out", "an older file");
+    if (!GetParam().json.empty()) {
+        Write("in.json", GetParam().json);
     }
-    EXPECT_EQ(Files(), 4);
+    const auto names = Names();
+
+    const ToolRun run = Run(GetParam().args);
+    EXPECT_EQ(run.status, GetParam().status);
+    EXPECT_EQ(run.out, GetParam().out);
+    const std::string& err = GetParam().err;
+    EXPECT_EQ(err.empty() || err.back() == '\n' ? run.err : run.err.substr(0, err.size()), err);
+    EXPECT_EQ(Names(), names);
+    EXPECT_EQ(Read("kept.out"), "an older file");
+    if (GetParam().status == 2) { // the usage text follows the reason
+        const ToolRun help = Run("--help");
+        EXPECT_TRUE(help.status == 0 && help.out.starts_with("Usage:\n  kbdtool ")) << help.out;
+        EXPECT_TRUE(run.err.ends_with("\n" + help.out)) << run.err;
+    }
+}
+
+const std::string kNoSuchFile = " (No such file or directory)\n";
+const std::string kShort = "kbdtool: The file is shorter than 688 bytes: short.kbd\n";
+
+Line Refused(const char* name, const std::string& args, const std::string& err) {
+    return {name, args, 1, "", err};
+}
+
+// Wrong usage: status 2 and the reason, in the parser's own words when `says` is empty.
+Line Usage(const char* name, const std::string& args, const std::string& says = "") {
+    return {name, args, 2, "", "kbdtool: " + says};
+}
+
+// Import of in.json, refused. The parser's own wording follows "not valid JSON: "; every
+// other message is ours, whole.
+Line Import(const char* name, const std::string& json, const std::string& says) {
+    return {name, "import in.json kept.out", 1, "", "kbdtool: in.json: " + says, json};
+}
+
+using Json = nlohmann::ordered_json;
+const std::string kGood = DefaultJson().dump();
+
+// The built-in layout's JSON with the value at `pointer` replaced, or the field removed.
+std::string With(const char* pointer, const Json& value) {
+    Json json = DefaultJson();
+    json[Json::json_pointer(pointer)] = value;
+    return json.dump();
+}
+std::string Without(const char* field) {
+    Json json = DefaultJson();
+    json.erase(field);
+    return json.dump();
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, RefusedFile,
-    testing::Values(Refused{"short.kbd", "The file is shorter than 688 bytes", ""},
-                    Refused{"zeros.kbd", "The file has no signature of this program", ""},
-                    Refused{"folder.kbd", "Not a regular file", ""},
-                    Refused{"missing.kbd", "Cannot open the file", " (No such file or directory)"}),
-    [](const auto& info) {
-        const std::string file = info.param.file;
-        return file.substr(0, file.find('.'));
-    });
-
-TEST_F(ToolTest, FailedOutputIsReportedAndLeavesNoFile) {
-    ASSERT_EQ(Run("default " + Path("d.kbd")).status, 0);
-    const ToolRun full = Run("export " + Path("d.kbd") + " >/dev/full");
-    EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.err, "kbdtool: cannot write to standard output\n");
-    EXPECT_EQ(Run("default " + Path("no/folder.kbd")).status, 1);
-    EXPECT_EQ(Run("export " + Path("d.kbd") + " " + Path("no/folder.json")).status, 1);
-    EXPECT_EQ(Run("import " + Path("no.json") + " " + Path("o.kbd")).status, 1);
-    EXPECT_EQ(Files(), 1);
-}
-
-// The parser's own wording is its business; what follows it, and the status, are ours.
-TEST_F(ToolTest, WrongUsageExitsWithTwoAndTheUsageText) {
-    const ToolRun help = Run("--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.starts_with("Usage:\n  kbdtool ")) << help.out;
-
-    const ToolRun none = Run("");
-    EXPECT_EQ(none.status, 2);
-    EXPECT_TRUE(none.err.starts_with("kbdtool: ") && none.err.ends_with("\n" + help.out));
-    for (const char* command : {"show f.kbd", "lint f.kbd", "picture f.kbd o.svg"}) {
-        const ToolRun page = Run(std::string(command) + " --codepage 99");
-        EXPECT_EQ(page.status, 2) << command;
-        EXPECT_EQ(page.err, "kbdtool: code page 99 is not known to iconv\n" + help.out) << command;
-    }
-}
+    , Command,
+    testing::Values(
+        Line{"CheckFile", "check good.kbd", 0, "good.kbd: the editor would open this file\n", ""},
+        Line{"CheckJson", "check byte83.json", 0,
+             "byte83.json: kbdtool import would take this file\n", ""},
+        Line{"LintNoFindings", "lint good.kbd", 0, "no findings\n", ""},
+        // One line a finding; only a loss fails. Before a save, the loss is still to come
+        // and lint can name what goes.
+        Line{"LintLossToComeInJson", "lint shared.JSON", 1,
+             "key 2: warning: Caps Lock is set, but Norm 0x31 and Shift 0x21 are not a "
+             "lower/upper-case pair: with Caps Lock on the key types its Shift character\n"
+             "key 30: loses data: shares virtual-key code 0x51 with key 14: on reload its "
+             "AltGr character 0x5B is read into key 14, over that key's own and its "
+             "Caps-Lock flag is cleared\n",
+             ""},
+        Line{"LintInCodePage1250", "lint byte83.json", 0,
+             "key 9 AltGr: warning: AltGr character 0x83 is not defined in the current code "
+             "page\n",
+             ""},
+        Line{"LintInTheChosenCodePage", "lint byte83.json --codepage 1252", 0, "no findings\n", ""},
+        // Every command that reads a layout meets one kind of refused input, every one that
+        // writes a file a place it cannot write.
+        Refused("CheckShort", "check short.kbd", kShort),
+        Refused("ShowWithoutSignature", "show zeros.kbd",
+                "kbdtool: The file has no signature of this program: zeros.kbd\n"),
+        Refused("LintFolder", "lint folder.kbd", "kbdtool: Not a regular file: folder.kbd\n"),
+        Refused("ExportMissing", "export missing.kbd kept.out",
+                "kbdtool: Cannot open the file: missing.kbd" + kNoSuchFile),
+        Refused("PictureShort", "picture short.kbd p.svg", kShort),
+        Refused("ToXkbBadJson", "to-xkb bad.json kept.out",
+                "kbdtool: bad.json: AltGrChar: missing\n"),
+        Refused("ToKlcShort", "to-klc short.kbd kept.out", kShort),
+        Refused("FloppyShort", "floppy short.kbd kept.out", kShort),
+        Refused("ImportMissing", "import no.json kept.out",
+                "kbdtool: Cannot open the file: no.json" + kNoSuchFile),
+        Refused("DefaultIntoNoFolder", "default no/d.kbd",
+                "kbdtool: Cannot create the file: no/d.kbd" + kNoSuchFile),
+        Refused("ExportIntoNoFolder", "export good.kbd no/e.json",
+                "kbdtool: Cannot create the file: no/e.json" + kNoSuchFile),
+        Refused("ExportToAFullDisk", "export good.kbd >/dev/full",
+                "kbdtool: cannot write to standard output\n"),
+        Refused("PictureFormat", "picture good.kbd p.gif",
+                "kbdtool: p.gif: not a picture format kbdtool writes (use .svg, .pdf or .png)\n"),
+        Refused("KlcLacksACharacter", "to-klc good.kbd kept.out --codepage 1253",
+                "kbdtool: kept.out: the layout cannot become a .klc file: key 9 AltGr 0xFF is "
+                "not a character of code page 1253 (Greek)\n"),
+        Refused("FloppyIntoNoFolder", "floppy good.kbd no/f.img",
+                "kbdtool: no/f.img: cannot make a scratch folder beside it (No such file or "
+                "directory)\n"),
+        Refused("UnknownSystemLayout", "from-xkb zz kept.out",
+                "kbdtool: no system layout is named \"zz\" (kbdtool layouts lists them)\n"),
+        // libxkbcommon would compile this helper file as a layout of nothing.
+        Refused("HelperFileNotALayout", "from-xkb pc kept.out",
+                "kbdtool: no system layout is named \"pc\" (kbdtool layouts lists them)\n"),
+        // Listed, but xkeyboard-config has no file for it.
+        Refused("ListedWithoutAFile", "from-xkb custom kept.out",
+                "kbdtool: libxkbcommon cannot compile the system layout \"custom\"\n"),
+        Refused("FromXkbCodePage", "from-xkb de kept.out --codepage 999",
+                "kbdtool: code page 999 is not known to iconv\n"),
+        // Nothing is listed as left out of a file that was never written.
+        Refused("FromXkbIntoNoFolder", "from-xkb rs no/x.kbd --codepage 1251",
+                "kbdtool: Cannot create the file: no/x.kbd" + kNoSuchFile),
+        Usage("NoCommand", ""),
+        Usage("LintCodePage", "lint good.kbd --codepage 99",
+              "code page 99 is not known to iconv\nUsage:"),
+        Usage("ToKlcCodePage", "to-klc good.kbd o.klc --codepage 99",
+              "code page 99 is not known to iconv\nUsage:"),
+        Usage("ToXkbWithoutOut", "to-xkb good.kbd"),
+        Usage("ToXkbExtraArgument", "to-xkb good.kbd o c"),
+        Usage("NameWithoutText", "to-klc good.kbd o --name"),
+        Usage("FloppyHasNoCodePage", "floppy good.kbd o.img --codepage 1250"),
+        Usage("FromXkbCodePageNotANumber", "from-xkb de x.kbd --codepage x"),
+        Usage("FromXkbWithoutOut", "from-xkb de --codepage 1250"),
+        Import("TrailingText", kGood + " x", "not valid JSON: "),
+        Import("NotAnObject", "[" + kGood + "]",
+               "the layout must be one JSON object with the seven fields\n"),
+        Import("MissingField", Without("AltGrChar"), "AltGrChar: missing\n"),
+        Import("UnknownField", With("/Shift", 0), "Shift: not a field of a layout\n"),
+        Import("RepeatedField", "{\"CapsAffected\":[]," + kGood.substr(1),
+               "CapsAffected: named more than once\n"),
+        Import("NotAnArray", With("/NormalChar", "qwerty"),
+               "NormalChar: must be an array of 49 integers 0..255\n"),
+        Import("TooShort", With("/VirtualKey", std::vector<int>(48)),
+               "VirtualKey: has 48 values, a layout has 49 keys\n"),
+        Import("TooLong", With("/VirtualKey", std::vector<int>(50)),
+               "VirtualKey: has 50 values, a layout has 49 keys\n"),
+        Import("Above255", With("/AnsiChar/7", 256), "AnsiChar[7]: 256 is outside 0..255\n"),
+        Import("Negative", With("/CapsAffected/0", -1), "CapsAffected[0]: -1 is outside 0..255\n"),
+        Import("WholeFloat", With("/NormalChar/4", 65.0),
+               "NormalChar[4]: 65.0 is not an integer\n"),
+        Import("Text", With("/ShiftChar/48", "A"), "ShiftChar[48]: \"A\" is not an integer\n"),
+        Import("Boolean", With("/AltGrChar/9", true), "AltGrChar[9]: true is not an integer\n"),
+        Import("ScanCodeChecked", With("/ScanCode/48", 300),
+               "ScanCode[48]: 300 is outside 0..255\n")),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

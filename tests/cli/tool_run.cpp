@@ -2,29 +2,22 @@
 
 #include "layout/keyboard_layout.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sys/wait.h>
 
 ToolRun ToolTest::Run(const std::string& args) const {
-    // The captures live beside the folder, so Files() counts only what kbdtool made.
+    // The captures live beside the folder, so Names() lists only what kbdtool made.
     const std::string out = folder_.path().string() + ".out",
                       err = folder_.path().string() + ".err";
-    const int wait = std::system((KBDTOOL_PATH " >" + out + " 2>" + err + " " + args).c_str());
+    const int wait = std::system(("cd " + folder_.path().string() + " && " KBDTOOL_PATH " >" + out +
+                                  " 2>" + err + " " + args)
+                                     .c_str());
     ToolRun run{WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, Read(out), Read(err)};
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
-}
-
-ToolRun ToolTest::Run(const std::vector<std::string>& args) const {
-    std::string line;
-    for (const auto& arg : args) {
-        line += (line.empty() ? "" : " ") + arg;
-    }
-    return Run(line);
 }
 
 std::string ToolTest::Read(const std::string& name) const {

@@ -1,4 +1,5 @@
-// Runs the built kbdtool as a child process inside a temporary folder of its own.
+// Runs the built kbdtool as a child process inside a temporary folder of its own, which is
+// also its working folder: a file named without a folder is made there.
 #pragma once
 
 #include "../layout/temp_folder.h"
@@ -20,14 +21,11 @@ protected:
     // `args` goes through the shell after the captures, so a test may add its own
     // redirection of standard output.
     ToolRun Run(const std::string& args) const;
-    // The same with one argument a word; no argument here needs quoting.
-    ToolRun Run(const std::vector<std::string>& args) const;
 
     std::string Path(const std::string& name) const { return folder_.file(name); }
     std::string Read(const std::string& name) const;
     void Write(const std::string& name, const std::string& bytes) const;
     // Lets a test see that no file, partial or temporary, was left behind.
-    long Files() const { return static_cast<long>(Names().size()); }
     std::vector<std::string> Names() const { return folder_.entries(); } // sorted
 
 private:

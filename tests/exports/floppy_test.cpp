@@ -1,6 +1,7 @@
 // The install floppy when mtools is missing or fails: the failure names the file, the tool
 // and what it said, and neither an image nor the scratch folder is left behind. A made
-// image is read back with mtools in the kbdtool tests.
+// image is read back with mtools, and a folder that cannot hold one refused, in the
+// kbdtool tests.
 #include "../layout/temp_folder.h"
 #include "exports/floppy.h"
 
@@ -12,43 +13,20 @@
 
 namespace {
 
-// Runs the export with PATH naming only `bin`, into which a row puts its own tools.
-class WithTools {
-public:
-    explicit WithTools(const std::string& bin) : saved_(std::getenv("PATH")) {
-        ::setenv("PATH", bin.c_str(), 1);
-    }
-    ~WithTools() { ::setenv("PATH", saved_.c_str(), 1); }
-    WithTools(const WithTools&) = delete;
-    WithTools& operator=(const WithTools&) = delete;
-
-private:
-    std::string saved_;
-};
-
-void Script(const std::filesystem::path& path, const std::string& body) {
-    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
-    ::chmod(path.c_str(), 0755);
-}
-
 struct ToolFault {
     const char* test;
-    const char* mformat; // the script body, or nullptr for the real one, or "" for none
+    const char* mformat; // the script that stands for the tool, or "" for none
     const char* mcopy;
     const char* failure; // after "<path>: "
 };
 
-void PrintTo(const ToolFault& fault, std::ostream* os) {
-    *os << fault.test;
-}
-
 class FloppyFault : public testing::TestWithParam<ToolFault> {};
 
-void Install(const std::filesystem::path& bin, const char* tool, const char* body) {
-    if (body == nullptr) {
-        std::filesystem::create_symlink("/usr/bin/" + std::string(tool), bin / tool);
-    } else if (*body != '\0') {
-        Script(bin / tool, body);
+// A tool as a shell script in `bin`; the real one is `exec /usr/bin/TOOL "$@"`.
+void Install(const std::filesystem::path& bin, const char* tool, const std::string& body) {
+    if (!body.empty()) {
+        std::ofstream(bin / tool) << "#!/bin/sh\n" << body << "\n";
+        ::chmod((bin / tool).c_str(), 0755);
     }
 }
 
@@ -60,15 +38,20 @@ TEST_P(FloppyFault, IsNamedAndLeavesNothing) {
     Install(bin, "mcopy", GetParam().mcopy);
     const std::string kept = folder.file("kept.img"), fresh = folder.file("new.img");
     std::ofstream(kept) << "the previous image";
-    const WithTools tools(bin.string());
-    for (const std::string& path : {fresh, kept}) {
-        EXPECT_EQ(kbd::exports::MakeInstallFloppy(kbd::DefaultLayout(), "qz", path),
-                  path + ": " + GetParam().failure);
+    // PATH names only `bin` while the floppy is made.
+    const std::string path = std::getenv("PATH");
+    ::setenv("PATH", bin.c_str(), 1);
+    for (const std::string& image : {fresh, kept}) {
+        EXPECT_EQ(kbd::exports::MakeInstallFloppy(kbd::DefaultLayout(), "qz", image),
+                  image + ": " + GetParam().failure);
     }
+    ::setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"bin", "kept.img"}));
     std::ifstream in(kept);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the previous image");
 }
+
+constexpr const char* kRealMformat = "exec /usr/bin/mformat \"$@\"";
 
 INSTANTIATE_TEST_SUITE_P(
     Tools, FloppyFault,
@@ -78,21 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "installed"},
         ToolFault{"MformatFails", "echo 'mformat: disk full' >&2; echo more >&2; exit 3", "",
                   "mformat failed (exit status 3): mformat: disk full"},
-        ToolFault{"McopySilentFailure", nullptr, "exit 1", "mcopy failed (exit status 1)"},
-        ToolFault{"McopyKilled", nullptr, "kill -9 $$", "mcopy failed (killed by a signal)"},
-        ToolFault{"NoMcopy", nullptr, "",
+        ToolFault{"McopySilentFailure", kRealMformat, "exit 1", "mcopy failed (exit status 1)"},
+        ToolFault{"McopyKilled", kRealMformat, "kill -9 $$", "mcopy failed (killed by a signal)"},
+        ToolFault{"NoMcopy", kRealMformat, "",
                   "cannot run mcopy (No such file or directory); the floppy needs mtools "
                   "installed"},
         ToolFault{"ShortImage", "printf 0123456789 > \"$5\"", "exit 0",
                   "mformat made an image of 10 bytes instead of 1474560"}),
     [](const auto& info) { return info.param.test; });
-
-TEST(Floppy, IntoAMissingFolderIsNamed) {
-    const kbd::testing::TempFolder folder;
-    const std::string path = folder.file("none/qz.img");
-    EXPECT_EQ(kbd::exports::MakeInstallFloppy(kbd::DefaultLayout(), "qz", path),
-              path + ": cannot make a scratch folder beside it (No such file or directory)");
-    EXPECT_TRUE(folder.entries().empty());
-}
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "system_layouts/virtual_keys.h"
 
 #include <gtest/gtest.h>
-#include <set>
 
 namespace kbd {
 namespace {
@@ -16,12 +15,8 @@ struct KeyByte {
 struct Row {
     const char* name;
     std::vector<KeyByte> norm;  // Norm characters set before the codes are assigned
-    std::vector<KeyByte> codes; // virtual-key codes expected afterwards
+    std::vector<KeyByte> codes; // virtual-key codes that differ from the default ones after
 };
-
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class VirtualKeyRow : public testing::TestWithParam<Row> {};
 
@@ -37,13 +32,11 @@ TEST_P(VirtualKeyRow, GivesEveryKeyADistinctCode) {
         expected[code.key - 1] = static_cast<std::uint8_t>(code.byte);
     }
     EXPECT_EQ(layout.VirtualKey, expected);
-    EXPECT_EQ(std::set<int>(layout.VirtualKey.begin(), layout.VirtualKey.end()).size(), 49u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     , VirtualKeyRow,
     testing::Values(
-        Row{"DefaultLayoutKeepsItsCodes", {}, {}},
         // Key 1 types q before key 14 does: key 14 loses Q and takes the first spare
         // code no key holds, the one key 1 gave up.
         Row{"FirstKeyOfALetterWins", {{1, 'q'}}, {{1, 0x51}, {14, 0xC0}}},
@@ -58,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"SpareCodesRunOut",
             {{2, 'q'}, {3, 'w'}},
             {{2, 0x51}, {3, 0x57}, {14, 0xDF}, {15, 0x31}}}),
-    [](const testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kbd
