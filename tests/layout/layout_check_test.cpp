@@ -70,29 +70,21 @@ TEST(CheckLayout, FindsEachBrokenRuleOnItsKey) {
 
 // Whatever a save and a reload change, the check calls a loss, and nothing else but a
 // shared code, which may have lost its key's data in an earlier save: one key of the
-// default layout changed at random, codes drawn from a narrow range so that keys often
-// share one.
+// default layout changed at random.
 TEST(CheckLayout, LosesDataExactlyWhenAReloadChangesTheLayout) {
     std::mt19937 random(4711);
     std::uniform_int_distribution<int> key(0, kKeyCount - 1), byte(0, 255), code(0, 0x60);
     int losing = 0;
     for (int round = 0; round < 500; ++round) {
         KeyboardLayout layout = DefaultLayout();
-        const int i = key(random);
-        switch (byte(random) % 4) {
-        case 0:
-            layout.VirtualKey[i] = static_cast<std::uint8_t>(code(random));
-            break;
-        case 1:
-            layout.AltGrChar[i] = static_cast<std::uint8_t>(byte(random));
-            break;
-        case 2:
-            layout.CapsAffected[i] = static_cast<std::uint8_t>(byte(random) % 3);
-            break;
-        default:
-            layout.VirtualKey[i] = 0;
-            break;
-        }
+        // A code from a narrow range, so that keys often share one; an AltGr character; a
+        // Caps-Lock flag of 0, 1 or 2; no code.
+        const std::pair<KeyBytes*, int> changes[] = {{&layout.VirtualKey, code(random)},
+                                                     {&layout.AltGrChar, byte(random)},
+                                                     {&layout.CapsAffected, byte(random) % 3},
+                                                     {&layout.VirtualKey, 0}};
+        const auto [field, value] = changes[byte(random) % 4];
+        (*field)[key(random)] = static_cast<std::uint8_t>(value);
         const KeyboardLayout reloaded = ReadBack(layout);
         KeyboardLayout same = layout; // what a lossless reload gives
         for (int i = 0; i < kKeyCount; ++i) {

@@ -5,7 +5,7 @@
 namespace kbd {
 namespace {
 
-TEST(LayerChar, EachModeReadsAndWritesItsOwnFieldOnly) {
+TEST(LayerChar, EachModeNamesItsOwnFieldAndNothingOutsideTheModesAndKeys) {
     const std::pair<int, KeyBytes KeyboardLayout::*> fields[] = {
         {LayerShift, &KeyboardLayout::ShiftChar},
         {LayerNorm, &KeyboardLayout::NormalChar},
@@ -18,9 +18,6 @@ TEST(LayerChar, EachModeReadsAndWritesItsOwnFieldOnly) {
         EXPECT_EQ(layout, expected) << "mode " << mode;
         EXPECT_EQ(LayerChar(layout, mode, 13), 0xE8) << "mode " << mode;
     }
-}
-
-TEST(LayerChar, NamesNothingOutsideTheModesAndKeys) {
     KeyboardLayout layout = DefaultLayout();
     for (const auto& [mode, index] :
          {std::pair{0, 0}, {5, 0}, {-1, 0}, {LayerNorm, -1}, {LayerNorm, kKeyCount}}) {

@@ -11,20 +11,13 @@ TEST(KeyForNativeScanCode, FindsTheKeysOfTheLayoutAndNoOther) {
     KeyboardLayout layout = DefaultLayout();
     layout.ScanCode[0] = KEY_F12;     // 0x58, the last code evdev shares with set 1
     layout.ScanCode[1] = KEY_KPENTER; // evdev 96 is set-1 E0 1C, no plain code
-    const std::pair<std::uint32_t, std::optional<int>> natives[] = {{KEY_F12 + 8, 0},
-                                                                    {KEY_Q + 8, 13},
-                                                                    {KEY_102ND + 8, 47},
-                                                                    {KEY_KPDOT + 8, 48},
-                                                                    {KEY_GRAVE + 8, {}},
-                                                                    {KEY_KPENTER + 8, {}},
-                                                                    {KEY_SPACE + 8, {}},
-                                                                    {KEY_CAPSLOCK + 8, {}},
-                                                                    {KEY_Q + 8 + 256, {}},
-                                                                    {0, {}},
-                                                                    {8, {}},
-                                                                    {0xFFFFFFFF, {}}};
-    for (const auto& [native, key] : natives) {
-        EXPECT_EQ(KeyForNativeScanCode(layout, native), key) << "native " << native;
+    for (const auto& [evdev, key] :
+         {std::pair{KEY_F12, 0}, {KEY_Q, 13}, {KEY_102ND, 47}, {KEY_KPDOT, 48}}) {
+        EXPECT_EQ(KeyForNativeScanCode(layout, evdev + 8), key) << "evdev " << evdev;
+    }
+    for (std::uint32_t native : {KEY_GRAVE + 8u, KEY_KPENTER + 8u, KEY_SPACE + 8u,
+                                 KEY_CAPSLOCK + 8u, KEY_Q + 8u + 256u, 0u, 8u, 0xFFFFFFFFu}) {
+        EXPECT_EQ(KeyForNativeScanCode(layout, native), std::nullopt) << "native " << native;
     }
     EXPECT_EQ(kNativeCapsLock, KEY_CAPSLOCK + 8u);
     EXPECT_EQ(kNativeRightAlt, KEY_RIGHTALT + 8u);
