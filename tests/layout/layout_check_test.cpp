@@ -8,14 +8,9 @@
 namespace kbd {
 namespace {
 
-// Windows-1252 leaves 0x81 undefined.
-CodePage AsciiLetterFacts() {
-    return CodePage::LoadOrLatin1(1252);
-}
-
 // One rule or two broken on each of a dozen keys (index = key number - 1), every finding
 // with its key, layer and sentence, in key and then layer order; the other keys of the
-// default layout have none.
+// default layout have none. Windows-1252 leaves 0x81 undefined.
 TEST(CheckLayout, FindsEachBrokenRuleOnItsKey) {
     KeyboardLayout l = DefaultLayout();
     l.AltGrChar[0] = 0x1B;
@@ -32,7 +27,7 @@ TEST(CheckLayout, FindsEachBrokenRuleOnItsKey) {
     l.VirtualKey[29] = l.VirtualKey[13]; // F takes the code of Q
     l.VirtualKey[35] = l.VirtualKey[0];  // the semicolon key takes the code of the grave key
     std::vector<std::string> found;
-    for (const Finding& f : CheckLayout(l, AsciiLetterFacts())) {
+    for (const Finding& f : CheckLayout(l, CodePage::LoadOrLatin1(1252))) {
         found.push_back(std::to_string(f.key) + "/" + std::to_string(f.layer) + " " +
                         std::string(SeverityName(f.severity)) + ": " + f.text);
     }
@@ -91,7 +86,7 @@ TEST(CheckLayout, LosesDataExactlyWhenAReloadChangesTheLayout) {
             same.AltGrChar[i] = same.AltGrChar[i] == 32 ? 0 : same.AltGrChar[i];
             same.CapsAffected[i] = same.CapsAffected[i] != 0;
         }
-        const std::vector<Finding> found = CheckLayout(layout, AsciiLetterFacts());
+        const std::vector<Finding> found = CheckLayout(layout, CodePage::LoadOrLatin1(1252));
         const bool shared = std::any_of(found.begin(), found.end(), [](const Finding& f) {
             return f.text.starts_with("shares");
         });
