@@ -117,6 +117,10 @@ struct Refusal {
     const char* message; // PATH stands for the path
 };
 
+void PrintTo(const Refusal& refusal, std::ostream* os) {
+    *os << refusal.name;
+}
+
 class RefusedFile : public ::testing::TestWithParam<Refusal> {
 protected:
     void TearDown() override { FileSystemCalls() = real_; }
