@@ -5,6 +5,7 @@
 #include "layout/writer.h"
 #include "predict.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <span>
 
@@ -14,28 +15,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const KeyboardLayout before = DefaultLayout();
     KeyboardLayout layout = before;
 
-    const Status status = DecodeKbdImage(bytes, layout);
-    const bool acceptable = size >= kImageSize && HasKbdSignature(bytes.first(kHeaderSize));
-    if (status.ok() != acceptable) {
+    const bool accepted = DecodeKbdImage(bytes, layout).ok();
+    if (accepted != (size >= kImageSize && HasKbdSignature(bytes.first(kHeaderSize))) ||
+        (!accepted && !(layout == before))) {
         std::abort();
     }
-    if (!status.ok()) {
-        if (!(layout == before)) {
-            std::abort();
-        }
+    if (!accepted) {
         return 0;
     }
-    if (layout.ScanCode != before.ScanCode) {
-        std::abort();
-    }
-    for (std::size_t i = 0; i < kKeyCount; ++i) {
-        if (layout.CapsAffected[i] > 1) {
-            std::abort();
-        }
-    }
-
     KeyboardLayout again = before;
-    if (!DecodeKbdImage(BuildKbdImage(layout), again).ok() ||
+    if (layout.ScanCode != before.ScanCode ||
+        std::any_of(layout.CapsAffected.begin(), layout.CapsAffected.end(),
+                    [](std::uint8_t flag) { return flag > 1; }) ||
+        !DecodeKbdImage(BuildKbdImage(layout), again).ok() ||
         !(again == fuzz::PredictReload(layout, before.ScanCode))) {
         std::abort();
     }

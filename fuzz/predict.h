@@ -25,13 +25,12 @@ inline KeyboardLayout PredictReload(const KeyboardLayout& written, const KeyByte
     read.AltGrChar.fill(0);
     read.CapsAffected.fill(0);
     for (int i = 0; i < kKeyCount; ++i) {
+        const int key = LandingKey(written, written.VirtualKey[i]);
         if (written.AltGrChar[i] > 32 && written.VirtualKey[i] != 0) {
-            read.AltGrChar[LandingKey(written, written.VirtualKey[i])] = written.AltGrChar[i];
+            read.AltGrChar[key] = written.AltGrChar[i];
         }
-    }
-    for (int i = 0; i < kKeyCount; ++i) {
         if (written.CapsAffected[i] != 0) {
-            read.CapsAffected[LandingKey(written, written.VirtualKey[i])] = 1;
+            read.CapsAffected[key] = 1;
         }
     }
     return read;

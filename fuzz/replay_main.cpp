@@ -1,5 +1,5 @@
-// Runs a fuzz target over files without libFuzzer, so the seed corpus and every past
-// crasher replay as an ordinary test. Arguments are files or folders of files.
+// Runs a fuzz target over files without libFuzzer, so the seed corpus and every past crasher
+// replay as an ordinary test. Arguments are files or folders of files.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -9,30 +9,20 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-namespace {
-
-void RunFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-    int count = 0;
+    std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
-        const std::filesystem::path path = argv[i];
-        if (std::filesystem::is_directory(path)) {
-            for (const auto& entry : std::filesystem::directory_iterator(path)) {
-                RunFile(entry.path());
-                ++count;
-            }
+        if (std::filesystem::is_directory(argv[i])) {
+            files.insert(files.end(), std::filesystem::directory_iterator(argv[i]), {});
         } else {
-            RunFile(path);
-            ++count;
+            files.emplace_back(argv[i]);
         }
     }
-    std::printf("replayed %d inputs\n", count);
-    return count > 0 ? 0 : 1;
+    for (const auto& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+    }
+    std::printf("replayed %zu inputs\n", files.size());
+    return files.empty() ? 1 : 0;
 }

@@ -1,5 +1,7 @@
 #include "random_layout.h"
 
+#include "../../fuzz/predict.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -23,14 +25,7 @@ KeyboardLayout RandomLayout(std::mt19937& random) {
 }
 
 KeyboardLayout ExpectedAfterRoundTrip(const KeyboardLayout& layout) {
-    KeyboardLayout expected = layout;
-    for (int i = 0; i < kKeyCount; ++i) {
-        if (layout.AltGrChar[i] <= 32 || layout.VirtualKey[i] == 0) {
-            expected.AltGrChar[i] = 0;
-        }
-        expected.CapsAffected[i] = layout.CapsAffected[i] != 0 ? 1 : 0;
-    }
-    return expected;
+    return fuzz::PredictReload(layout, layout.ScanCode);
 }
 
 } // namespace kbd::testing
