@@ -1,13 +1,17 @@
 #include "form_driver.h"
 
 #include "layout/keyboard_layout.h"
+#include "ui/toolkit/cell_drag.h"
+#include "ui/toolkit/fonts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTest>
@@ -24,16 +28,6 @@ QPoint InWindow(QWidget* form, QWidget* widget) {
 
 } // namespace
 
-std::unique_ptr<TAllKeysForm> OpenForm() {
-    ResetLayoutDefaults(ProgramLayout());
-    auto form = std::make_unique<TAllKeysForm>();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) {
-        return nullptr;
-    }
-    return form;
-}
-
 std::unique_ptr<ProgramWindows> OpenProgram() {
     ResetLayoutDefaults(ProgramLayout());
     auto windows = std::make_unique<ProgramWindows>();
@@ -42,6 +36,20 @@ std::unique_ptr<ProgramWindows> OpenProgram() {
         return nullptr;
     }
     return windows;
+}
+
+void ProgramTest::initTestCase() {
+    toolkit::InstallFontSubstitutes();
+}
+
+void ProgramTest::init() {
+    windows_ = OpenProgram();
+    QVERIFY(windows_);
+    QVERIFY(QTest::qWaitForWindowActive(form()));
+}
+
+void ProgramTest::cleanup() {
+    windows_.reset();
 }
 
 QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act) {
@@ -68,6 +76,14 @@ toolkit::ByteLabel* Magnifier(QWidget* form) {
 
 QRadioButton* Radio(QWidget* form, const char* name) {
     return form->findChild<QRadioButton*>(QString::fromLatin1(name));
+}
+
+QAction* Item(QWidget* form, const char* name) {
+    return form->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+bool Drop(QWidget* form, int cell, int key) {
+    return DragAndDrop(form, Key(form, key), *toolkit::CellMimeData(cell, QString())).dropped;
 }
 
 void Hover(QWidget* form, QWidget* widget) {
@@ -137,6 +153,7 @@ ChooserAnswer::ChooserAnswer(const QString& name, const QString& path) {
             return false;
         }
         boxText = message->text();
+        boxTitle = message->windowTitle();
         message->button(QMessageBox::Ok)->click();
         return true;
     });

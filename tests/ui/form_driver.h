@@ -7,6 +7,7 @@
 #include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/byte_label.h"
 
+#include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -15,17 +16,32 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QMimeData;
 class QRadioButton;
 class QWidget;
 
 namespace kbd::test {
 
-// A fresh main window over a layout reset to the defaults, shown and exposed.
-std::unique_ptr<TAllKeysForm> OpenForm();
-
 // All five windows over a layout reset to the defaults, the main window shown and exposed.
 std::unique_ptr<ProgramWindows> OpenProgram();
+
+// The base of a test class that drives the whole program: fresh windows for each test
+// function, with the font substitutes the program installs at start.
+class ProgramTest : public QObject {
+    Q_OBJECT
+protected:
+    ProgramWindows& windows() { return *windows_; }
+    TAllKeysForm* form() { return &windows_->AllKeysForm; }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+private:
+    std::unique_ptr<ProgramWindows> windows_;
+};
 
 // Closes the next modal window through its frame, as the close box does, after `act` has
 // run on it.
@@ -35,6 +51,10 @@ toolkit::ByteButton* Key(QWidget* form, int number);
 toolkit::ByteLabel* Cell(QWidget* form, int number);
 toolkit::ByteLabel* Magnifier(QWidget* form);
 QRadioButton* Radio(QWidget* form, const char* name);
+QAction* Item(QWidget* form, const char* name); // a menu item
+
+// Drags palette cell `cell` onto key `key`; whether the key took the drop.
+bool Drop(QWidget* form, int cell, int key);
 
 // The mouse moves, no button held, to the middle of `widget`.
 void Hover(QWidget* form, QWidget* widget);
@@ -62,6 +82,7 @@ public:
 
     QString proposed;               // what the chooser offered when it showed
     std::optional<QString> boxText; // the message box that followed, if any
+    QString boxTitle;
 
 private:
     QPointer<QTimer> chooserWatch_;

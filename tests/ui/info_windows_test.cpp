@@ -1,5 +1,5 @@
-// The help, about and details windows: made at their first use, all three at once, then
-// what each shows and how its buttons lead on.
+// The help, about and details windows: made at their first use, all three at once after the
+// code-assignment dialog, then what each shows and how its buttons lead on.
 #include "form_driver.h"
 #include "ui/About/form_about.h"
 #include "ui/Detalji/form_detalji.h"
@@ -15,24 +15,24 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
-#include <functional>
-#include <map>
 
 using namespace kbd;
 
 namespace {
 
-// The names of the program's top-level windows that exist now, hidden or shown.
-QStringList TopLevelNames() {
-    QStringList names;
-    for (const QWidget* window : QApplication::topLevelWidgets()) {
-        names << window->objectName();
+// The one top-level widget of that name, or null when there is none or more than one.
+QWidget* TopLevelWidget(const QString& name) {
+    QWidget* found = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name) {
+            if (found != nullptr) {
+                return nullptr;
+            }
+            found = window;
+        }
     }
-    names.sort();
-    return names;
+    return found;
 }
-
-const QStringList kInfoNames{"Pomoc", "form_about", "form_detalji"};
 
 } // namespace
 
@@ -42,65 +42,37 @@ private slots:
     void init() { windows_ = std::make_unique<InfoWindows>(); }
     void cleanup() { windows_.reset(); }
 
-    void firstRequestMakesAllThree_data() {
-        QTest::addColumn<QString>("first");
-        QTest::newRow("help") << "Pomoc";
-        QTest::newRow("about") << "form_about";
-        QTest::newRow("details") << "form_detalji";
-    }
-
-    void firstRequestMakesAllThree() {
-        QFETCH(QString, first);
-        QVERIFY(!windows_->created());
-        const QStringList before = TopLevelNames();
-        for (const QString& name : kInfoNames) {
-            QVERIFY(!before.contains(name));
-        }
-        const std::map<QString, std::function<QWidget*()>> request{
-            {"Pomoc",
-             [this] {
-                 return &windows_->Pomoc();
-             }},
-            {"form_about",
-             [this] {
-                 return &windows_->form_about();
-             }},
-            {"form_detalji", [this] {
-                 return &windows_->form_detalji();
-             }}};
-        QWidget* made = request.at(first)();
-        QCOMPARE(made->objectName(), first);
-        QVERIFY(made->isHidden());
-        QStringList expected = before + kInfoNames;
-        expected.sort();
-        QCOMPARE(TopLevelNames(), expected);
-        for (const auto& [name, get] : request) {
-            QCOMPARE(get(), TopLevelWidget(name));
-        }
-    }
-
-    void helpMenuOpensThemOnItsFirstUse_data() {
-        QTest::addColumn<QString>("item");
+    void firstUseMakesAllThreeAfterTheDialog_data() {
+        QTest::addColumn<QString>("item"); // of the Help menu; none: details asked for first
         QTest::addColumn<QString>("shown");
         QTest::newRow("Topics") << "Kakokoristiti1"
                                 << "Pomoc";
         QTest::newRow("About") << "Oprogramu1"
                                << "form_about";
+        QTest::newRow("details") << ""
+                                 << "";
     }
 
-    void helpMenuOpensThemOnItsFirstUse() {
+    void firstUseMakesAllThreeAfterTheDialog() {
         QFETCH(QString, item);
         QFETCH(QString, shown);
         const auto program = test::OpenProgram();
-        QVERIFY(!program->Info.created());
-        QVERIFY(TopLevelWidget(QStringLiteral("OneKeyForm")) == nullptr);
-        program->AllKeysForm.findChild<QAction*>(item)->trigger();
-        QVERIFY(program->Info.created());
-        // The code-assignment dialog still comes before them.
-        QVERIFY(TopLevelWidget(QStringLiteral("OneKeyForm")) != nullptr);
-        for (const QString& name : kInfoNames) {
+        const QStringList names{"OneKeyForm", "Pomoc", "form_about", "form_detalji"};
+        for (const QString& name : names) {
+            QVERIFY(TopLevelWidget(name) == nullptr);
+        }
+        if (item.isEmpty()) {
+            program->Info.form_detalji();
+        } else {
+            program->AllKeysForm.findChild<QAction*>(item)->trigger();
+        }
+        for (const QString& name : names) {
+            QVERIFY2(TopLevelWidget(name) != nullptr, qPrintable(name));
             QCOMPARE(TopLevelWidget(name)->isVisible(), name == shown);
         }
+        QCOMPARE(&program->Info.Pomoc(), TopLevelWidget(QStringLiteral("Pomoc")));
+        QCOMPARE(&program->Info.form_about(), TopLevelWidget(QStringLiteral("form_about")));
+        QCOMPARE(&program->Info.form_detalji(), TopLevelWidget(QStringLiteral("form_detalji")));
     }
 
     // The lines people notice: the first, the typos, a trailing blank and the last.
@@ -137,18 +109,8 @@ private slots:
         QCOMPARE(shown.value(line), text);
     }
 
-    void helpKeepsItsPageAcrossOk() {
-        TPomoc& help = windows_->Pomoc();
-        toolkit::ShowModeless(&help);
-        QVERIFY(QTest::qWaitForWindowExposed(&help));
-        help.TabbedNotebook1->setCurrentIndex(1);
-        QTest::mouseClick(help.Button1, Qt::LeftButton);
-        QVERIFY(help.isHidden());
-        toolkit::ShowModeless(&help);
-        QCOMPARE(help.TabbedNotebook1->currentIndex(), 1);
-    }
-
-    void onlyTheAdsPageTakesTyping_data() {
+    // Only the ads take typing; OK hides the help, which shows the same page again.
+    void helpPageTakesTypingAndStaysAcrossOk_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<bool>("editable");
         QTest::newRow("introduction") << 0 << false;
@@ -156,7 +118,7 @@ private slots:
         QTest::newRow("ads") << 2 << true;
     }
 
-    void onlyTheAdsPageTakesTyping() {
+    void helpPageTakesTypingAndStaysAcrossOk() {
         QFETCH(int, page);
         QFETCH(bool, editable);
         TPomoc& help = windows_->Pomoc();
@@ -168,6 +130,10 @@ private slots:
         memo->setFocus();
         QTest::keyClicks(memo, QStringLiteral("xyz"));
         QCOMPARE(memo->toPlainText() != before, editable);
+        QTest::mouseClick(help.Button1, Qt::LeftButton);
+        QVERIFY(help.isHidden());
+        toolkit::ShowModeless(&help);
+        QCOMPARE(help.TabbedNotebook1->currentIndex(), page);
     }
 
     void aboutLeadsToDetailsThenCloses_data() {
@@ -188,6 +154,7 @@ private slots:
         QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
         QTest::mouseClick(about.Button2, Qt::LeftButton);
         QVERIFY(details.isVisible());
+        toolkit::ShowModeless(&about); // shown already: only raised
         QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
         QTest::mouseClick(about.Button2, Qt::LeftButton);
         QVERIFY(about.isHidden());
@@ -195,17 +162,7 @@ private slots:
         QVERIFY(details.Memo1->isReadOnly());
         QTest::mouseClick(details.Button1, Qt::LeftButton);
         QVERIFY(details.isHidden());
-    }
-
-    void showingAShownAboutOnlyRaisesIt() {
-        Tform_about& about = windows_->form_about();
-        toolkit::ShowModeless(&about);
-        QTest::mouseClick(about.Button2, Qt::LeftButton);
-        toolkit::ShowModeless(&about);
-        QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
-        // The close box hides it; the next showing starts the button over.
-        about.close();
-        toolkit::ShowModeless(&about);
+        toolkit::ShowModeless(&about); // the next showing starts the button over
         QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
     }
 
@@ -224,20 +181,6 @@ private slots:
     }
 
 private:
-    // The one top-level widget of that name, or null when there is none or more than one.
-    static QWidget* TopLevelWidget(const QString& name) {
-        QWidget* found = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == name) {
-                if (found != nullptr) {
-                    return nullptr;
-                }
-                found = window;
-            }
-        }
-        return found;
-    }
-
     std::unique_ptr<InfoWindows> windows_;
 };
 

@@ -1,17 +1,20 @@
-// Undo and redo through the real handlers: every change of the layout is one step that
-// restores the whole layout and re-captions the keys; what changes nothing adds none.
+// Undo and redo through the real handlers: every change of the layout, from a drop to a new
+// layout from the system, is one named step that restores the whole layout and re-captions
+// the keys; what changes nothing adds none.
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "layout/writer.h"
-#include "ui/toolkit/cell_drag.h"
-#include "ui/toolkit/fonts.h"
+#include "system_layouts/layout_from_xkb.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QMimeData>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUndoStack>
 
 using namespace kbd;
@@ -19,68 +22,70 @@ using namespace kbd::test;
 
 namespace {
 
-QAction* Item(QWidget* form, const char* name) {
-    return form->findChild<QAction*>(QString::fromLatin1(name));
-}
+using Tweak = void (*)(KeyboardLayout&);
 
-void Drop(QWidget* form, int cell, int key) {
-    QVERIFY(DragAndDrop(form, Key(form, key), *toolkit::CellMimeData(cell, QString())).dropped);
+// Answers the next system-layout window: filters on `id`, picks the row of that name and
+// the script of `codePage`, then presses OK, or Cancel when `ok` is false.
+void PickSystemLayout(const QString& id, int codePage, bool ok) {
+    WhenModalShows([=](QWidget* modal) {
+        if (modal->objectName() != QStringLiteral("SystemLayoutForm")) {
+            return false;
+        }
+        modal->findChild<QLineEdit*>(QStringLiteral("LayoutFilter"))->setText(id);
+        auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("LayoutList"));
+        list->setCurrentItem(list->findItems(id, Qt::MatchExactly, 1).value(0));
+        auto* scripts = modal->findChild<QComboBox*>(QStringLiteral("ScriptBox"));
+        scripts->setCurrentIndex(scripts->findData(codePage));
+        auto* buttons = modal->findChild<QDialogButtonBox*>();
+        buttons->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        return true;
+    });
 }
 
 } // namespace
 
-class UndoTest : public QObject {
+Q_DECLARE_METATYPE(Tweak)
+
+class UndoTest : public ProgramTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { toolkit::InstallFontSubstitutes(); }
-    void init() {
-        windows_ = OpenProgram();
-        QVERIFY(windows_);
-        form_ = &windows_->AllKeysForm;
-    }
-    void cleanup() { windows_.reset(); }
-
     void dropIsOneNamedStepUndoneAndRedone() {
-        QAction* undo = Item(form_, "Undo1");
-        QAction* redo = Item(form_, "Redo1");
-        QVERIFY(undo && redo);
+        QAction* undo = Item(form(), "Undo1");
+        QAction* redo = Item(form(), "Redo1");
         QVERIFY(!undo->isEnabled());
         QCOMPARE(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
         QCOMPARE(redo->shortcuts(),
                  (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
                                       QKeySequence(QStringLiteral("Ctrl+Y"))}));
 
-        Drop(form_, 34, 14); // code 65 onto Q in the Norm layer
+        QVERIFY(Drop(form(), 34, 14)); // code 65 onto Q in the Norm layer
         QCOMPARE(undo->text(), QStringLiteral("&Undo drop of A on key 14"));
-        QCOMPARE(Key(form_, 14)->text(), QStringLiteral("A"));
-
         // Another layer shown when undoing: the keys show that layer of the restored layout.
-        form_->ShowLayer(LayerShift);
+        form()->ShowLayer(LayerShift);
         undo->trigger();
         QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(form_, 14)->text(), QStringLiteral("Q"));
+        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("Q"));
         QCOMPARE(redo->text(), QStringLiteral("&Redo drop of A on key 14"));
-        form_->ShowLayer(LayerNorm);
+        form()->ShowLayer(LayerNorm);
         redo->trigger();
         QCOMPARE(ProgramLayout().NormalChar[13], 65);
-        QCOMPARE(Key(form_, 14)->text(), QStringLiteral("A"));
+        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("A"));
     }
 
     void dialogAddsAStepOnlyWhenItChangedTheKey() {
-        QUndoStack& history = form_->document().undoStack();
+        QUndoStack& history = form()->document().undoStack();
         CloseModalAfter();
-        form_->EditKey(14);
+        form()->EditKey(14);
         QCOMPARE(history.count(), 0);
-
         CloseModalAfter([](QWidget* dialog) {
             dialog->findChild<QComboBox*>(QStringLiteral("comb_mala"))->setCurrentIndex('z' - 32);
         });
-        form_->EditKey(14);
+        form()->EditKey(14);
         QCOMPARE(history.count(), 1);
         QCOMPARE(history.undoText(), QStringLiteral("change of key 14"));
         history.undo();
         QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(form_, 14)->text(), QStringLiteral("q"));
+        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("q"));
     }
 
     void openIsAStepAndSavingIsNone() {
@@ -91,38 +96,98 @@ private slots:
         QVERIFY(SaveKbdFile(other, path.toStdString()).ok());
         {
             const ChooserAnswer answer(QStringLiteral("OpenDialog1"), path);
-            form_->OpenKBD1Click();
+            form()->OpenKBD1Click();
         }
-        QUndoStack& history = form_->document().undoStack();
-        QCOMPARE(history.count(), 1);
+        QUndoStack& history = form()->document().undoStack();
         QCOMPARE(history.undoText(), QStringLiteral("opening of other.kbd"));
         {
             const ChooserAnswer answer(QStringLiteral("SaveDialog1"),
                                        folder.filePath(QStringLiteral("saved.kbd")));
-            form_->SaveKBD1Click();
+            form()->SaveKBD1Click();
         }
         QCOMPARE(history.count(), 1);
         history.undo();
         QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(form_, 1)->text(), QStringLiteral("`"));
+        QCOMPARE(Key(form(), 1)->text(), QStringLiteral("`"));
     }
 
-    void clearingAltGrIsOneStep() {
-        form_->ShowLayer(LayerAltGr);
-        Item(form_, "ClearAltGr1")->trigger();
-        for (int key = 1; key <= kKeyCount; ++key) {
-            QCOMPARE(ProgramLayout().AltGrChar[key - 1], 0x20);
-        }
-        QCOMPARE(Key(form_, 3)->text(), QStringLiteral(" "));
-        QCOMPARE(form_->document().undoStack().count(), 1);
-        Item(form_, "Undo1")->trigger();
+    void editToolIsOneNamedStep_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<Tweak>("before"); // made to the defaults first
+        QTest::addColumn<Tweak>("after");  // what the tool makes of the defaults
+        QTest::addColumn<int>("layer");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("captionBefore");
+        QTest::addColumn<QString>("captionAfter");
+        const Tweak none = [](KeyboardLayout&) {
+        };
+        QTest::newRow("Fill ANSI")
+            << "FillAnsi1" << Tweak([](KeyboardLayout& l) { l.AnsiChar[13] = '#'; }) << none
+            << int(LayerAnsi) << "filling of ANSI by the rule of thumb" << 14 << "#"
+            << "Q";
+        QTest::newRow("Set Caps Lock")
+            << "SetCaps1" << Tweak([](KeyboardLayout& l) { l.CapsAffected[1] = 1; }) << none
+            << int(LayerNorm) << "setting of Caps Lock on letter pairs" << 2 << "1"
+            << "1";
+        QTest::newRow("Clear AltGr")
+            << "ClearAltGr1" << none << Tweak([](KeyboardLayout& l) { l.AltGrChar.fill(0x20); })
+            << int(LayerAltGr) << "clearing of the AltGr layer" << 3 << "\u02C7"
+            << " ";
+    }
+
+    void editToolIsOneNamedStep() {
+        QFETCH(QString, item);
+        QFETCH(Tweak, before);
+        QFETCH(Tweak, after);
+        QFETCH(int, layer);
+        QFETCH(QString, step);
+        QFETCH(int, key);
+        QFETCH(QString, captionBefore);
+        QFETCH(QString, captionAfter);
+        before(ProgramLayout());
+        const KeyboardLayout tweaked = ProgramLayout();
+        KeyboardLayout made = DefaultLayout();
+        after(made);
+        form()->ShowLayer(layer);
+        QCOMPARE(Key(form(), key)->text(), captionBefore);
+
+        Item(form(), qPrintable(item))->trigger();
+        QVERIFY(ProgramLayout() == made);
+        QCOMPARE(Key(form(), key)->text(), captionAfter);
+        QUndoStack& history = form()->document().undoStack();
+        QCOMPARE(history.count(), 1);
+        QCOMPARE(history.undoText(), step);
+        history.undo();
+        QVERIFY(ProgramLayout() == tweaked);
+        QCOMPARE(Key(form(), key)->text(), captionBefore);
+    }
+
+    void newFromSystemLayoutIsOneStepInItsCodePage() {
+        const auto built = BuildSystemLayout("rs", "", *CodePage::Load(1251));
+        QVERIFY(built);
+        PickSystemLayout(QStringLiteral("rs"), 1251, true);
+        form()->NewFromSystemLayoutClick();
+        QVERIFY(ProgramLayout() == built->layout);
+        QCOMPARE(form()->codePage().number(), 1251);
+        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("\u0459")); // љ on Q
+        QCOMPARE(form()->document().undoStack().undoText(), QStringLiteral("new layout from rs"));
+        auto* lost = form()->findChild<QPlainTextEdit*>(QStringLiteral("NotCarriedList"));
+        QVERIFY(lost && lost->window()->isVisible());
+        QCOMPARE(
+            lost->toPlainText().split(QLatin1Char('\n')).value(1),
+            QStringLiteral("key 10 AltGr: U+00B4 \u00B4 is not in code page 1251; left empty"));
+
+        form()->document().undoStack().undo();
         QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(form_, 3)->text(), QStringLiteral("\u02C7"));
-    }
+        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("q"));
 
-private:
-    std::unique_ptr<ProgramWindows> windows_;
-    TAllKeysForm* form_ = nullptr;
+        PickSystemLayout(QStringLiteral("rs"), 1250, false); // a cancel changes nothing
+        form()->NewFromSystemLayoutClick();
+        QVERIFY(ProgramLayout() == DefaultLayout());
+        QCOMPARE(form()->codePage().number(), 1251);
+        QCOMPARE(form()->document().undoStack().index(), 0);
+    }
 };
 
 QTEST_MAIN(UndoTest)
