@@ -1,6 +1,6 @@
-// The keys and the palette cells as a user meets them: how a key looks beside a push
-// button, which widgets take focus, which keys of the keyboard click a key, access letters,
-// what a press on a cell drags, and the screen following a change of code page.
+// The keys and the palette cells as a user meets them: how they look beside the standard
+// widgets, which widgets take focus, what clicks a key, what a screen reader learns, what a
+// press on a cell drags, and the screen following a change of code page.
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "ui/toolkit/cell_drag.h"
@@ -23,6 +23,7 @@ using namespace kbd::test;
 namespace {
 
 enum class State { Up, Pressed, Focused, Hovered, Flashed };
+enum class Act { Space, Return, Letter, AltQ, ScreenReader };
 
 // What the window shows at `widget` right now, from the window's own back buffer: only a
 // repaint that really happened changes it.
@@ -56,8 +57,8 @@ class ByteWidgetsTest : public ProgramTest {
     Q_OBJECT
 private slots:
 
-    // Each beside the standard widget it stands for: a key beside a push button, a cell and
-    // the magnifier beside a plain-text label on white.
+    // Each beside the standard widget it stands for, on screen and to a screen reader: a key
+    // beside a push button, a cell and the magnifier beside a plain-text label on white.
     void looksLikeTheStandardWidget_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<State>("state");
@@ -119,6 +120,12 @@ private slots:
         const QImage expected = look(standard);
         standard->hide();
         QCOMPARE(look(shown), expected);
+        // And to a screen reader.
+        const auto said = [](QWidget* widget) {
+            QAccessibleInterface* described = QAccessible::queryAccessibleInterface(widget);
+            return std::pair(described->role(), described->text(QAccessible::Name));
+        };
+        QCOMPARE(said(shown), said(standard));
     }
 
     void focusMovesThroughTheKeysOnly_data() {
@@ -148,79 +155,51 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Key(form(), 5));
     }
 
-    void keyboardClicksAFocusedKey_data() {
-        QTest::addColumn<int>("key");
+    // Whether a key opens the code-assignment dialog as a push button would click.
+    void opensTheDialogAsAPushButtonClicks_data() {
+        QTest::addColumn<QString>("caption"); // given to key 14 first, if any
+        QTest::addColumn<int>("layer");       // shown next, if any
+        QTest::addColumn<Act>("act");
         QTest::addColumn<QString>("opened"); // the Norm list of the dialog, empty for none
-        QTest::newRow("space") << int(Qt::Key_Space) << "q";
-        QTest::newRow("return") << int(Qt::Key_Return) << "";
-        QTest::newRow("a letter") << int(Qt::Key_Q) << "";
+        QTest::newRow("Space") << "" << 0 << Act::Space << "q";
+        QTest::newRow("Return") << "" << 0 << Act::Return << "";
+        QTest::newRow("a letter") << "" << 0 << Act::Letter << "";
+        QTest::newRow("access letter") << "&q" << 0 << Act::AltQ << "q";
+        QTest::newRow("doubled ampersand") << "&&q" << 0 << Act::AltQ << "";
+        QTest::newRow("plain caption") << "q" << 0 << Act::AltQ << "";
+        QTest::newRow("caption from a layer") << "&q" << 1 << Act::AltQ << "";
+        QTest::newRow("screen reader") << "" << 0 << Act::ScreenReader << "q";
     }
 
-    void keyboardClicksAFocusedKey() {
-        QFETCH(int, key);
-        QFETCH(QString, opened);
-        QWidget* target = Key(form(), 14);
-        target->setFocus(Qt::TabFocusReason);
-        QCOMPARE(DialogOpenedBy([&] { QTest::keyClick(target, Qt::Key(key)); }), opened);
-    }
-
-    void accessLetterOfACaptionClicksItsKey_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("access letter") << "&q"
-                                       << "q";
-        QTest::newRow("doubled ampersand") << "&&q"
-                                           << "";
-        QTest::newRow("plain") << "q"
-                               << "";
-    }
-
-    void accessLetterOfACaptionClicksItsKey() {
+    void opensTheDialogAsAPushButtonClicks() {
         QFETCH(QString, caption);
+        QFETCH(int, layer);
+        QFETCH(Act, act);
         QFETCH(QString, opened);
-        Key(form(), 14)->setText(caption);
-        QCOMPARE(Key(form(), 14)->text(), caption);
-        Key(form(), 1)->setFocus(Qt::TabFocusReason);
-        QCOMPARE(AltQ(), opened);
-    }
-
-    void captionFromALayerDropsTheAccessLetter() {
-        Key(form(), 14)->setText(QStringLiteral("&q"));
-        form()->ShowLayer(1);
-        QCOMPARE(AltQ(), QString());
-    }
-
-    void screenReaderNamesKeysAndCells_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("key") << "Button14" << int(QAccessible::Button) << "Q";
-        QTest::newRow("ampersand key") << "Button8" << int(QAccessible::Button) << "&";
-        QTest::newRow("cell") << "Label34" << int(QAccessible::StaticText) << "A";
-    }
-
-    void screenReaderNamesKeysAndCells() {
-        QFETCH(QString, name);
-        QFETCH(int, role);
-        QFETCH(QString, said);
-        Radio(form(), "rb_shift")->setChecked(true); // key 8 shows "&" in Shift
-        QAccessibleInterface* described =
-            QAccessible::queryAccessibleInterface(form()->findChild<QWidget*>(name));
-        QVERIFY(described);
-        QCOMPARE(int(described->role()), role);
-        QCOMPARE(described->text(QAccessible::Name), said);
-    }
-
-    void screenReaderPressesAKey() {
-        QAccessibleInterface* key = QAccessible::queryAccessibleInterface(Key(form(), 14));
-        QVERIFY(key->actionInterface());
-        QCOMPARE(DialogOpenedBy(
-                     [key] {
-                         key->actionInterface()->doAction(
-                             QAccessibleActionInterface::pressAction());
-                     },
-                     kAccessClickMs),
-                 QStringLiteral("q"));
+        toolkit::ByteButton* key = Key(form(), 14);
+        if (!caption.isEmpty()) {
+            key->setText(caption);
+            QCOMPARE(key->text(), caption);
+        }
+        if (layer != 0) {
+            form()->ShowLayer(layer);
+        }
+        key->setFocus(Qt::TabFocusReason);
+        const auto press = [this, key, act] {
+            if (act == Act::AltQ) {
+                QTest::keyClick(form(), Qt::Key_Q, Qt::AltModifier);
+            } else if (act == Act::ScreenReader) {
+                QAccessible::queryAccessibleInterface(key)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            } else {
+                QTest::keyClick(key, act == Act::Space    ? Qt::Key_Space
+                                     : act == Act::Return ? Qt::Key_Return
+                                                          : Qt::Key_Q);
+            }
+        };
+        // An access letter clicks its button after showing it pressed for a moment.
+        const bool later = act == Act::AltQ || act == Act::ScreenReader;
+        QCOMPARE(DialogOpenedBy(press, later ? 600 : 0), opened);
     }
 
     void pressOnACellDragsItsNumberAndCharacter_data() {
@@ -255,20 +234,16 @@ private slots:
         Radio(form(), "rb_altgr")->setChecked(true); // key 35 shows 0xA3 in AltGr
         Hover(form(), Cell(form(), 0xA3 - 31));      // the magnifier too
         QWidget* widget = form()->findChild<QWidget*>(name);
+        QAccessibleInterface* said = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
         QCoreApplication::processEvents();
         const QImage before = OnScreen(widget);
         QVERIFY(form()->codePage().setNumber(1251));
         QCoreApplication::processEvents();
         QVERIFY(OnScreen(widget) != before);
+        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0408"));
+        QVERIFY(ProgramLayout() == DefaultLayout()); // no byte changed
     }
-
-private:
-    // An access letter clicks its button after showing it pressed for a moment.
-    QString AltQ() {
-        return DialogOpenedBy([this] { QTest::keyClick(form(), Qt::Key_Q, Qt::AltModifier); },
-                              kAccessClickMs);
-    }
-    static constexpr int kAccessClickMs = 600;
 };
 
 QTEST_MAIN(ByteWidgetsTest)

@@ -1,6 +1,6 @@
-// The Tools menu opens one try-out pad and one check window; the check follows the layout
-// and the code page, and a finding picked in it takes the main window to its key's layer
-// and flashes the key, which then looks as it did before.
+// The Tools menu opens one try-out pad and one check window; the check lists what it finds,
+// follows the layout and the code page, and a finding picked in it takes the main window to
+// its key's layer and flashes the key, which then looks as it did before.
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "ui/Check/check_form.h"
@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUndoStack>
 
 using namespace kbd;
@@ -18,49 +19,74 @@ using namespace kbd::test;
 class ToolsMenuTest : public ProgramTest {
     Q_OBJECT
 private slots:
-    void opensOneWindowOfEachTool() {
+    void opensOneWindowOfEachToolAndKeepsIt() {
         for (int i = 0; i < 2; ++i) {
             Item(form(), "TryLayout1")->trigger();
             Item(form(), "CheckLayout1")->trigger();
+            for (QWidget* tool : {static_cast<QWidget*>(form()->findChild<TTryPad*>()),
+                                  static_cast<QWidget*>(form()->findChild<TCheckForm*>())}) {
+                QVERIFY(tool->isVisible());
+                QVERIFY(tool->close()); // only hides it
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QCOMPARE(form()->findChildren<TTryPad*>().size(), 1);
         QCOMPARE(form()->findChildren<TCheckForm*>().size(), 1);
-        QVERIFY(form()->findChild<TTryPad*>()->isVisible());
-        QVERIFY(form()->findChild<TCheckForm*>()->isVisible());
     }
 
-    void findingSelectsItsLayerAndFlashesItsKey() {
+    void pickedFindingSelectsItsLayerAndFlashesItsKey() {
+        ProgramLayout().AltGrChar[1] = 0x1B; // below the space
+        ProgramLayout().ShiftChar[4] = 0x81; // a hole of code page 1250
+        QWidget* key2 = Key(form(), 2);
+        QWidget* key5 = Key(form(), 5);
+        const QPalette before = key5->palette();
+        const QColor lit = before.color(QPalette::Highlight);
+        QPalette red = before; // a palette of its own must come back too
+        red.setColor(QPalette::ButtonText, Qt::red);
+        key2->setPalette(red);
         Item(form(), "CheckLayout1")->trigger();
         auto* check = form()->findChild<TCheckForm*>();
-        QWidget* key = Key(form(), 27);
-        const QPalette before = key->palette();
-        // A palette of its own must come back too.
-        QPalette red = before;
-        red.setColor(QPalette::ButtonText, Qt::red);
-        Key(form(), 28)->setPalette(red);
-        emit check->findingSelected(28, 0);
-        emit check->findingSelected(27, LayerAltGr);
-        QTest::qWait(150);
-        emit check->findingSelected(27, LayerAltGr); // again, mid-blink
-        QVERIFY(Radio(form(), "rb_altgr")->isChecked());
-        QCOMPARE(form()->layerMode(), int(LayerAltGr));
-        QCOMPARE(key->palette().color(QPalette::Window), before.color(QPalette::Highlight));
-        QVERIFY(Key(form(), 26)->palette().color(QPalette::Window) ==
-                before.color(QPalette::Window));
-        // A finding about the whole key leaves the layer alone.
-        emit check->findingSelected(27, 0);
-        QCOMPARE(form()->layerMode(), int(LayerAltGr));
+        auto* rows = check->findChild<QTreeWidget*>(QStringLiteral("Findings"));
+        QVERIFY(QTest::qWaitForWindowExposed(check));
+        QStringList shown;
+        for (int row = 0; row < rows->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = rows->topLevelItem(row);
+            shown << QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}.join(
+                QStringLiteral(" | "));
+        }
+        QCOMPARE(shown, QStringList({"2 | AltGr | Loses data | AltGr character 0x1B is below the "
+                                     "space, so it is not written and the key reads back with no "
+                                     "AltGr character.",
+                                     "5 | Shift | Warning | Shift character 0x81 is not defined in "
+                                     "the current code page."}));
+        QCOMPARE(check->findChild<QLabel*>(QStringLiteral("Summary"))->text(),
+                 QStringLiteral("2 findings, 1 losing data"));
 
-        QTRY_VERIFY(key->findChildren<QObject*>().isEmpty());
-        QCOMPARE(key->palette(), before);
-        QVERIFY(!key->testAttribute(Qt::WA_SetPalette) && !key->autoFillBackground());
-        QTRY_VERIFY(Key(form(), 28)->findChildren<QObject*>().isEmpty());
-        QCOMPARE(Key(form(), 28)->palette(), red);
+        // Picked by mouse, then by key.
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualItemRect(rows->topLevelItem(1)).center());
+        QVERIFY(Radio(form(), "rb_shift")->isChecked());
+        QCOMPARE(key5->palette().color(QPalette::Window), lit);
+        QVERIFY(Key(form(), 6)->palette().color(QPalette::Window) != lit);
+        QTest::keyClick(rows, Qt::Key_Up);
+        QVERIFY(Radio(form(), "rb_altgr")->isChecked());
+        QCOMPARE(key2->palette().color(QPalette::Window), lit);
+        QTest::keyClick(rows, Qt::Key_Down); // key 5 again, mid-blink
+        QVERIFY(Radio(form(), "rb_shift")->isChecked());
+        // A finding about the whole key leaves the layer alone.
+        emit check->findingSelected(2, 0);
+        QVERIFY(Radio(form(), "rb_shift")->isChecked());
+
+        QTRY_VERIFY(key5->findChildren<QObject*>().isEmpty() &&
+                    key2->findChildren<QObject*>().isEmpty());
+        QCOMPARE(key5->palette(), before);
+        QVERIFY(!key5->testAttribute(Qt::WA_SetPalette) && !key5->autoFillBackground());
+        QCOMPARE(key2->palette(), red);
         // Still inherited: a colour set on the client area, as Options, Font does, reaches it.
-        QPalette blue = key->parentWidget()->palette();
+        QPalette blue = key5->parentWidget()->palette();
         blue.setColor(QPalette::ButtonText, Qt::blue);
-        key->parentWidget()->setPalette(blue);
-        QCOMPARE(key->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        key5->parentWidget()->setPalette(blue);
+        QCOMPARE(key5->palette().color(QPalette::ButtonText), QColor(Qt::blue));
         // Left blinking: the blinks must end with the windows, which close now.
         emit check->findingSelected(29, 0);
     }
