@@ -12,7 +12,20 @@
 using namespace kbd;
 using namespace kbd::test;
 
-Q_DECLARE_METATYPE(kbd::KeyBytes kbd::KeyboardLayout::*)
+namespace {
+
+// Each list of the dialog, the field it edits and the code of its first entry.
+const struct List {
+    KeyBytes KeyboardLayout::*field;
+    const char* name;
+    int first;
+} kLists[] = {{&KeyboardLayout::VirtualKey, "Comb_virt", 0},
+              {&KeyboardLayout::ShiftChar, "comb_shift", 33},
+              {&KeyboardLayout::NormalChar, "comb_mala", 33},
+              {&KeyboardLayout::AltGrChar, "comb_altgr", 32},
+              {&KeyboardLayout::AnsiChar, "comb_ansi", 33}};
+
+} // namespace
 
 class CodeAssignmentTest : public ProgramTest {
     Q_OBJECT
@@ -45,48 +58,34 @@ private slots:
 
     // A list left with no selection keeps the code it could not show.
     void presetsAndStoresCodesAtTheListEnds_data() {
-        QTest::addColumn<Field>("field");
-        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("list"); // of kLists
         QTest::addColumn<int>("code");
-        QTest::addColumn<int>("shown"); // the selected position, -1 for none
-        const struct {
-            Field field;
-            const char* list;
-            int first;
-        } lists[] = {{&KeyboardLayout::ShiftChar, "comb_shift", 33},
-                     {&KeyboardLayout::NormalChar, "comb_mala", 33},
-                     {&KeyboardLayout::AltGrChar, "comb_altgr", 32},
-                     {&KeyboardLayout::AnsiChar, "comb_ansi", 33},
-                     {&KeyboardLayout::VirtualKey, "Comb_virt", 0}};
-        for (const auto& l : lists) {
-            for (int code : {l.first - 1, l.first, 255}) {
+        for (int list = 0; list < 5; ++list) {
+            for (int code : {kLists[list].first - 1, kLists[list].first, 255}) {
                 if (code >= 0) {
-                    QTest::addRow("%s %d", l.list, code)
-                        << l.field << QString::fromLatin1(l.list) << code
-                        << (code >= l.first ? code - l.first : -1);
+                    QTest::addRow("%s %d", kLists[list].name, code) << list << code;
                 }
             }
         }
     }
 
     void presetsAndStoresCodesAtTheListEnds() {
-        QFETCH(Field, field);
-        QFETCH(QString, list);
+        QFETCH(int, list);
         QFETCH(int, code);
-        QFETCH(int, shown);
-        (ProgramLayout().*field)[20] = static_cast<std::uint8_t>(code);
+        const List& l = kLists[list];
+        (ProgramLayout().*l.field)[20] = static_cast<std::uint8_t>(code);
         const KeyboardLayout before = ProgramLayout();
         int selected = -2;
         EditThroughClick(21, [&](QWidget* dialog) {
-            selected = dialog->findChild<QComboBox*>(list)->currentIndex();
+            selected = dialog->findChild<QComboBox*>(l.name)->currentIndex();
         });
-        QCOMPARE(selected, shown);
+        QCOMPARE(selected, code >= l.first ? code - l.first : -1);
         QVERIFY(ProgramLayout() == before);
     }
 
     void storesNewPicksOfEveryWidget_data() {
         QTest::addColumn<int>("key");
-        QTest::addColumn<int>("code"); // of every list, at least its first
+        QTest::addColumn<int>("code"); // of every list, or its first
         QTest::addColumn<bool>("caps");
         QTest::newRow("key 1, lowest entries") << 1 << 0 << true;
         QTest::newRow("key 49, highest entries") << 49 << 255 << false;
@@ -99,24 +98,16 @@ private slots:
         // Start from the opposite Caps-Lock state, so the box must be toggled.
         ProgramLayout().CapsAffected[key - 1] = caps ? 0 : 1;
         KeyboardLayout expected = ProgramLayout();
-        const auto i = static_cast<std::size_t>(key - 1);
-        const auto at = [code](int first) {
-            return static_cast<std::uint8_t>(std::max(code, first));
-        };
-        expected.VirtualKey[i] = at(0);
-        expected.ShiftChar[i] = at(33);
-        expected.NormalChar[i] = at(33);
-        expected.AltGrChar[i] = at(32);
-        expected.AnsiChar[i] = at(33);
-        expected.CapsAffected[i] = caps ? 1 : 0;
-        EditThroughClick(key, [&](QWidget*) {
-            TOneKeyForm& d = windows().OneKeyForm();
-            d.Comb_virt->setCurrentIndex(code);
-            d.comb_shift->setCurrentIndex(at(33) - 33);
-            d.comb_mala->setCurrentIndex(at(33) - 33);
-            d.comb_altgr->setCurrentIndex(at(32) - 32);
-            d.comb_ansi->setCurrentIndex(at(33) - 33);
-            QTest::mouseClick(d.check_caps, Qt::LeftButton);
+        expected.CapsAffected[key - 1] = caps ? 1 : 0;
+        for (const List& l : kLists) {
+            (expected.*l.field)[key - 1] = static_cast<std::uint8_t>(std::max(code, l.first));
+        }
+        EditThroughClick(key, [&](QWidget* dialog) {
+            for (const List& l : kLists) {
+                dialog->findChild<QComboBox*>(l.name)->setCurrentIndex(std::max(code, l.first) -
+                                                                       l.first);
+            }
+            QTest::mouseClick(windows().OneKeyForm().check_caps, Qt::LeftButton);
         });
         QVERIFY(ProgramLayout() == expected);
     }
@@ -143,8 +134,6 @@ private slots:
     }
 
 private:
-    using Field = KeyBytes KeyboardLayout::*;
-
     // Clicks key `number` and closes the dialog after `act`.
     void EditThroughClick(int number, std::function<void(QWidget*)> act = {}) {
         CloseModalAfter(std::move(act));

@@ -1,21 +1,18 @@
-// File, Open and File, Save through the real choosers, on real files in a temporary folder.
+// What the editor reads and writes through its choosers, on real files in a temporary
+// folder: File, Open, File, Save, and Tools, Export for Windows NT (.klc).
+#include "exports/klc.h"
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "layout/writer.h"
 #include "ui/toolkit/file_chooser.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 #include <sys/stat.h>
 
 using namespace kbd;
@@ -42,7 +39,7 @@ QByteArray Image(const KeyboardLayout& layout) {
 
 } // namespace
 
-class FileMenuTest : public ProgramTest {
+class FilesTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void openChooserListsKbdInAnyCase() {
@@ -148,9 +145,11 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("missing/kbd_qz.kbd"));
         ChooserAnswer answer(QStringLiteral("SaveDialog1"), path);
         Item(form(), "SaveKBD1")->trigger();
-        QVERIFY(answer.boxText);
-        QVERIFY2(answer.boxText->contains(path) && answer.boxText->contains("No such file"),
-                 qPrintable(*answer.boxText));
+        QCOMPARE(answer.boxTitle, QStringLiteral("Error in Saving"));
+        QCOMPARE(answer.boxText,
+                 QStringLiteral("The layout was not saved to %1.\nCannot create the "
+                                "file. (No such file or directory)")
+                     .arg(path));
         QVERIFY(!QFile::exists(path));
         QVERIFY(ProgramLayout() == DefaultLayout());
     }
@@ -159,7 +158,38 @@ private slots:
         Item(form(), "Kraj1")->trigger();
         QVERIFY(!form()->isVisible());
     }
+
+    void exportWritesTheKlcInTheShownCodePage() {
+        const QTemporaryDir folder;
+        QVERIFY(form()->codePage().setNumber(1251));
+        {
+            // The chooser adds .klc.
+            const ChooserAnswer answer(QStringLiteral("KlcDialog"), folder.filePath("mine"));
+            Item(form(), "ExportKlc1")->trigger();
+            QVERIFY(answer.proposed.endsWith(QStringLiteral("/kbd_qz.klc")));
+            QVERIFY2(!answer.boxText, qPrintable(answer.boxText.value_or(QString())));
+        }
+        QFile file(folder.filePath(QStringLiteral("mine.klc")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray::fromStdString(exports::KlcBytes(
+                                     ProgramLayout(), *CodePage::Load(1251), "mine")));
+    }
+
+    void exportRefusalSaysWhyAndWritesNothing() {
+        const QTemporaryDir folder;
+        ProgramLayout().VirtualKey[29] = 0x51; // F takes Q's code
+        const QString path = folder.filePath(QStringLiteral("shared.klc"));
+        const ChooserAnswer answer(QStringLiteral("KlcDialog"), path);
+        Item(form(), "ExportKlc1")->trigger();
+        QCOMPARE(answer.boxTitle, QStringLiteral("Error in Exporting"));
+        QCOMPARE(answer.boxText,
+                 path + QStringLiteral(": the layout cannot become a .klc file: "
+                                       "keys 14 and 30 share virtual-key code 0x51"));
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+            QStringList());
+    }
 };
 
-QTEST_MAIN(FileMenuTest)
-#include "file_menu_test.moc"
+QTEST_MAIN(FilesTest)
+#include "files_test.moc"
