@@ -39,6 +39,17 @@ QString Described(const DisplayFont& f) {
     return Described(f.font, f.color) + QStringLiteral(" cp%1").arg(f.codePage);
 }
 
+DisplayFont Font(const char* face, int points, const QStringList& styles, const QColor& color,
+                 int codePage = 1250) {
+    DisplayFont font{QFont(QString::fromLatin1(face)), color, codePage};
+    font.setPoints(points);
+    font.font.setBold(styles.contains("bold"));
+    font.font.setItalic(styles.contains("italic"));
+    font.font.setUnderline(styles.contains("underlined"));
+    font.font.setStrikeOut(styles.contains("struck out"));
+    return font;
+}
+
 QString Look(const QWidget* widget, QPalette::ColorRole role) {
     return Described(widget->font(), widget->palette().color(role));
 }
@@ -108,18 +119,10 @@ private slots:
 
     void chooserConfirmedUnchangedGivesTheFontBack_data() {
         QTest::addColumn<DisplayFont>("font");
-        DisplayFont tahoma; // a face the system lacks, a custom colour, an unlisted code page
-        tahoma.font = QFont(QStringLiteral("Tahoma"));
-        tahoma.setPoints(12);
-        tahoma.color = QColor(0x12, 0x34, 0x56);
-        tahoma.codePage = 437;
-        QTest::newRow("Tahoma") << tahoma;
-        DisplayFont oblique{QFont(QStringLiteral("DejaVu Sans Mono")), Qt::blue, 1257};
-        oblique.setPoints(22);
-        oblique.font.setBold(true);
-        oblique.font.setItalic(true);
-        oblique.font.setStrikeOut(true);
-        QTest::newRow("bold oblique, struck out") << oblique;
+        QTest::newRow("face the system lacks, own colour, unlisted code page")
+            << Font("Tahoma", 12, {}, QColor(0x12, 0x34, 0x56), 437);
+        QTest::newRow("bold oblique, struck out")
+            << Font("DejaVu Sans Mono", 22, {"bold", "italic", "struck out"}, Qt::blue, 1257);
     }
 
     void chooserConfirmedUnchangedGivesTheFontBack() {
@@ -193,11 +196,7 @@ private slots:
         for (QWidget* widget : untouched) {
             before << Look(widget, QPalette::WindowText) + Look(widget, QPalette::ButtonText);
         }
-        DisplayFont pick{QFont(QStringLiteral("DejaVu Serif")), QColor(0x80, 0, 0), 1250};
-        pick.setPoints(14);
-        pick.font.setItalic(true);
-        pick.font.setUnderline(true);
-        Chooser().setFont(pick);
+        Chooser().setFont(Font("DejaVu Serif", 14, {"italic", "underlined"}, QColor(0x80, 0, 0)));
         Answer([](QWidget&) {});
         Item(form(), "Font2")->trigger();
 

@@ -132,36 +132,25 @@ QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act) {
 }
 
 ChooserAnswer::ChooserAnswer(const QString& name, const QString& path) {
-    chooserWatch_ = WhenModalShows([this, name, path](QWidget* modal) {
-        auto* chooser = qobject_cast<QFileDialog*>(modal);
-        if (chooser == nullptr || chooser->objectName() != name) {
-            return false;
+    // Watches until the end of the object: the box, if any, comes after the chooser.
+    watch_ = WhenModalShows([this, name, path](QWidget* modal) {
+        if (auto* message = qobject_cast<QMessageBox*>(modal)) {
+            boxTitle = message->windowTitle();
+            boxText = message->text();
+            message->button(QMessageBox::Ok)->click();
+        } else if (modal->objectName() == name) {
+            auto* chooser = static_cast<QFileDialog*>(modal);
+            proposed = chooser->selectedFiles().value(0);
+            // Typed into the name field, as a user does, and accepted as its own button does.
+            chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            path.isEmpty() ? chooser->reject() : static_cast<QDialog*>(chooser)->accept();
         }
-        proposed = chooser->selectedFiles().value(0);
-        if (path.isEmpty()) {
-            chooser->reject();
-            return true;
-        }
-        // Typed into the name field, as a user does.
-        chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-        static_cast<QDialog*>(chooser)->accept(); // as the chooser's own button does
-        return true;
-    });
-    boxWatch_ = WhenModalShows([this](QWidget* modal) {
-        auto* message = qobject_cast<QMessageBox*>(modal);
-        if (message == nullptr) {
-            return false;
-        }
-        boxText = message->text();
-        boxTitle = message->windowTitle();
-        message->button(QMessageBox::Ok)->click();
-        return true;
+        return false;
     });
 }
 
 ChooserAnswer::~ChooserAnswer() {
-    delete chooserWatch_.data();
-    delete boxWatch_.data();
+    delete watch_.data();
 }
 
 } // namespace kbd::test

@@ -72,7 +72,7 @@ DropOutcome DragAndDrop(QWidget* form, QWidget* widget, const QMimeData& data);
 QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act);
 
 // Answers the chooser `name` with `path`, or cancels it for an empty one, and reads and
-// closes any message box that follows. The watches end with the object.
+// closes any message box that follows, while the object lives.
 class ChooserAnswer {
 public:
     ChooserAnswer(const QString& name, const QString& path);
@@ -85,8 +85,7 @@ public:
     QString boxTitle;
 
 private:
-    QPointer<QTimer> chooserWatch_;
-    QPointer<QTimer> boxWatch_;
+    QPointer<QTimer> watch_;
 };
 
 } // namespace kbd::test
