@@ -81,6 +81,9 @@ private slots:
             << 0 << 13 << 3 << "Windows 95 allows users to select the keyboard layout from thE";
         QTest::newRow("intro tipically")
             << 0 << 13 << 8 << "For these languages, there are tipically more than one";
+        QTest::newRow("intro last") << 0 << 13 << 12 << "your chance to make it by yourself.";
+        QTest::newRow("usage thumb")
+            << 1 << 42 << 27 << "   The rule of the thumb for setting ANSI table is to put";
         QTest::newRow("usage WINDOWOWS")
             << 1 << 42 << 35 << "   you are designing in the WINDOWOWS\\SYSTEM directory. ";
         QTest::newRow("usage restart") << 1 << 42 << 40 << "7. Restart the system.";
