@@ -28,23 +28,14 @@ QPoint InWindow(QWidget* form, QWidget* widget) {
 
 } // namespace
 
-std::unique_ptr<ProgramWindows> OpenProgram() {
-    ResetLayoutDefaults(ProgramLayout());
-    auto windows = std::make_unique<ProgramWindows>();
-    windows->AllKeysForm.show();
-    if (!QTest::qWaitForWindowExposed(&windows->AllKeysForm)) {
-        return nullptr;
-    }
-    return windows;
-}
-
 void ProgramTest::initTestCase() {
     toolkit::InstallFontSubstitutes();
 }
 
 void ProgramTest::init() {
-    windows_ = OpenProgram();
-    QVERIFY(windows_);
+    ResetLayoutDefaults(ProgramLayout());
+    windows_ = std::make_unique<ProgramWindows>();
+    form()->show();
     QVERIFY(QTest::qWaitForWindowActive(form()));
 }
 

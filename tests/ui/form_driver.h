@@ -23,11 +23,9 @@ class QWidget;
 
 namespace kbd::test {
 
-// All five windows over a layout reset to the defaults, the main window shown and exposed.
-std::unique_ptr<ProgramWindows> OpenProgram();
-
-// The base of a test class that drives the whole program: fresh windows for each test
-// function, with the font substitutes the program installs at start.
+// The base of a test class that drives the whole program: for each test function all five
+// windows afresh over a layout reset to the defaults, the main window shown and active,
+// with the font substitutes the program installs at start.
 class ProgramTest : public QObject {
     Q_OBJECT
 protected:

@@ -26,13 +26,6 @@ QString ExpectedCaption(std::uint8_t code) {
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-const KeyBytes& DefaultField(int mode) {
-    constexpr KeyBytes KeyboardLayout::*fields[] = {
-        &KeyboardLayout::ShiftChar, &KeyboardLayout::NormalChar, &KeyboardLayout::AltGrChar,
-        &KeyboardLayout::AnsiChar};
-    return DefaultLayout().*fields[mode - 1];
-}
-
 } // namespace
 
 class MainWindowTest : public ProgramTest {
@@ -92,9 +85,9 @@ private slots:
         }
         QCOMPARE(form()->layerMode(), mode);
         QVERIFY(Radio(form(), qPrintable(radio.isEmpty() ? "RB_mala" : radio))->isChecked());
-        const KeyBytes& field = DefaultField(mode);
-        for (int n = 1; n <= 49; ++n) {
-            QCOMPARE(Key(form(), n)->text(), ExpectedCaption(field[n - 1]));
+        for (int n = 1; n <= kKeyCount; ++n) {
+            QCOMPARE(Key(form(), n)->text(),
+                     ExpectedCaption(*LayerChar(DefaultLayout(), mode, n - 1)));
         }
     }
 
