@@ -1,6 +1,6 @@
 // The keys and the palette cells as a user meets them: how they look beside the standard
-// widgets, which widgets take focus, what clicks a key, what a screen reader learns, what a
-// press on a cell drags, and the screen following a change of code page.
+// widgets, which widgets take focus, what clicks a key, what a press on a cell drags, and
+// the screen following a change of code page, whose combining marks Qt must agree on.
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "ui/toolkit/cell_drag.h"
@@ -56,7 +56,6 @@ QString DialogOpenedBy(const std::function<void()>& act, int waitMs = 0) {
 class ByteWidgetsTest : public ProgramTest {
     Q_OBJECT
 private slots:
-
     // Each beside the standard widget it stands for, on screen and to a screen reader: a key
     // beside a push button, a cell and the magnifier beside a plain-text label on white.
     void looksLikeTheStandardWidget_data() {

@@ -167,38 +167,33 @@ private slots:
         QVERIFY(Radio(form(), "RB_mala")->isChecked());
     }
 
-    void keysRefuseForeignData_data() {
+    // Keys take only cells, and only keys take them.
+    void dropIsRefused_data() {
+        QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("format");
         QTest::addColumn<QByteArray>("payload");
-        QTest::newRow("plain text") << "text/plain" << QByteArray("A");
-        QTest::newRow("cell 0") << toolkit::kCellMimeType << QByteArray::fromHex("00000000");
-        QTest::newRow("cell 225") << toolkit::kCellMimeType << QByteArray::fromHex("000000e1");
-        QTest::newRow("cut short") << toolkit::kCellMimeType << QByteArray::fromHex("0000");
+        const QString cell = toolkit::kCellMimeType;
+        QTest::newRow("plain text") << "Button14"
+                                    << "text/plain" << QByteArray("A");
+        QTest::newRow("cell 0") << "Button14" << cell << QByteArray::fromHex("00000000");
+        QTest::newRow("cell 225") << "Button14" << cell << QByteArray::fromHex("000000e1");
+        QTest::newRow("cut short") << "Button14" << cell << QByteArray::fromHex("0000");
+        const QByteArray cell34 = QByteArray::fromHex("00000022");
+        QTest::newRow("on a cell") << "Label40" << cell << cell34;
+        QTest::newRow("on the magnifier") << "LabelBigLet" << cell << cell34;
+        QTest::newRow("on a radio button") << "rb_ansi" << cell << cell34;
+        QTest::newRow("on the empty client area") << "ClientArea" << cell << cell34;
     }
 
-    void keysRefuseForeignData() {
+    void dropIsRefused() {
+        QFETCH(QString, target);
         QFETCH(QString, format);
         QFETCH(QByteArray, payload);
         QMimeData data;
         data.setData(format, payload);
-        QVERIFY(!DragAndDrop(form(), Key(form(), 14), data).accepted);
+        QVERIFY(!DragAndDrop(form(), form()->findChild<QWidget*>(target), data).accepted);
         QVERIFY(ProgramLayout() == DefaultLayout());
         QCOMPARE(Key(form(), 14)->text(), QStringLiteral("q"));
-    }
-
-    void onlyKeysTakeADrop_data() {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("a cell") << "Label40";
-        QTest::newRow("magnifier") << "LabelBigLet";
-        QTest::newRow("radio button") << "rb_ansi";
-        QTest::newRow("empty client area") << "ClientArea";
-    }
-
-    void onlyKeysTakeADrop() {
-        QFETCH(QString, target);
-        const auto cell = toolkit::CellMimeData(34, QStringLiteral("A"));
-        QVERIFY(!DragAndDrop(form(), form()->findChild<QWidget*>(target), *cell).accepted);
-        QVERIFY(ProgramLayout() == DefaultLayout());
         QCOMPARE(Magnifier(form())->text(), QStringLiteral(" "));
     }
 };
