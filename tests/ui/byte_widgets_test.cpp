@@ -1,11 +1,10 @@
-// The keys and the palette cells as a user meets them: how a key looks beside a push
-// button, which widgets take focus, which keys of the keyboard click a key, access letters,
-// what a press on a cell drags, and the screen following a change of code page.
+// The keys and the palette cells as a user meets them: how they look beside the standard
+// widgets, which widgets take focus, what clicks a key, what a press on a cell drags, and
+// the screen following a change of code page, whose combining marks Qt must agree on.
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/flash.h"
-#include "ui/toolkit/fonts.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -24,6 +23,7 @@ using namespace kbd::test;
 namespace {
 
 enum class State { Up, Pressed, Focused, Hovered, Flashed };
+enum class Act { Space, Return, Enter, Letter, AltQ, ScreenReader };
 
 // What the window shows at `widget` right now, from the window's own back buffer: only a
 // repaint that really happened changes it.
@@ -53,38 +53,53 @@ QString DialogOpenedBy(const std::function<void()>& act, int waitMs = 0) {
 
 } // namespace
 
-class ByteWidgetsTest : public QObject {
+class ByteWidgetsTest : public ProgramTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { toolkit::InstallFontSubstitutes(); }
-    void init() {
-        windows_ = OpenProgram();
-        QVERIFY(windows_);
-        QVERIFY(QTest::qWaitForWindowActive(form()));
-    }
-    void cleanup() { windows_.reset(); }
-
-    void keyLooksLikeAPushButton_data() {
-        QTest::addColumn<int>("cell"); // dropped on key 14 first, 0 for none
+    // Each beside the standard widget it stands for, on screen and to a screen reader: a key
+    // beside a push button, a cell and the magnifier beside a plain-text label on white.
+    void looksLikeTheStandardWidget_data() {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<State>("state");
-        QTest::newRow("letter") << 0 << State::Up;
-        QTest::newRow("ampersand shown once") << '&' - 31 << State::Up;
-        QTest::newRow("pressed") << 0 << State::Pressed;
-        QTest::newRow("focused") << 0 << State::Focused;
-        QTest::newRow("hovered") << 0 << State::Hovered;
-        QTest::newRow("flashed") << 0 << State::Flashed; // as a finding of the check points out
+        QTest::newRow("key, ampersand shown once") << "Button8" << State::Up; // in Shift
+        QTest::newRow("key pressed") << "Button14" << State::Pressed;
+        QTest::newRow("key focused") << "Button14" << State::Focused;
+        QTest::newRow("key hovered") << "Button14" << State::Hovered;
+        QTest::newRow("key flashed") << "Button14" << State::Flashed; // by a finding
+        QTest::newRow("cell, ampersand as it is") << "Label7" << State::Up;
+        QTest::newRow("cell, space") << "Label1" << State::Up;
+        QTest::newRow("magnifier, letter") << "LabelBigLet" << State::Hovered; // over cell 34
     }
 
-    void keyLooksLikeAPushButton() {
-        QFETCH(int, cell);
+    void looksLikeTheStandardWidget() {
+        QFETCH(QString, name);
         QFETCH(State, state);
-        QWidget* key = Key(form(), 14);
-        if (cell > 0) {
-            QVERIFY(DragAndDrop(form(), key, *toolkit::CellMimeData(cell, QString())).dropped);
+        form()->ShowLayer(LayerShift);
+        auto* shown = form()->findChild<QWidget*>(name);
+        QWidget* standard = nullptr;
+        if (auto* key = qobject_cast<toolkit::ByteButton*>(shown)) {
+            standard = new QPushButton(key->text(), shown->parentWidget());
+        } else {
+            auto* cell = static_cast<toolkit::ByteLabel*>(shown);
+            if (state == State::Hovered) {
+                Hover(form(), Cell(form(), 34));
+                state = State::Up;
+            }
+            auto* label = new QLabel(cell->text(), shown->parentWidget());
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(cell == Magnifier(form()) ? Qt::AlignHCenter | Qt::AlignTop
+                                                          : Qt::AlignCenter);
+            if (cell->testAttribute(Qt::WA_SetFont)) {
+                label->setFont(cell->font());
+            }
+            QPalette white = label->palette();
+            white.setColor(QPalette::Window, Qt::white);
+            label->setPalette(white);
+            label->setAutoFillBackground(true);
+            standard = label;
         }
-        auto* button = new QPushButton(Key(form(), 14)->text(), key->parentWidget());
-        button->setGeometry(key->geometry());
-        button->show();
+        standard->setGeometry(shown->geometry());
+        standard->show();
         const auto look = [this, state](QWidget* widget) {
             if (state == State::Hovered) {
                 Hover(form(), widget);
@@ -101,49 +116,21 @@ private slots:
             }
             return image;
         };
-        const QImage expected = look(button);
-        button->hide();
-        QCOMPARE(look(key), expected);
-    }
-
-    void cellLooksLikeAWhiteLabel_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("hovered"); // a cell whose character the magnifier then shows
-        QTest::newRow("letter") << "Label34" << 0;
-        QTest::newRow("ampersand as it is") << "Label7" << 0;
-        QTest::newRow("space") << "Label1" << 0;
-        QTest::newRow("undefined byte") << "Label98" << 0; // 0x81
-        QTest::newRow("magnifier, space") << "LabelBigLet" << 0;
-        QTest::newRow("magnifier, letter") << "LabelBigLet" << 34;
-    }
-
-    void cellLooksLikeAWhiteLabel() {
-        QFETCH(QString, name);
-        QFETCH(int, hovered);
-        if (hovered > 0) {
-            Hover(form(), Cell(form(), hovered));
-        }
-        auto* cell = form()->findChild<toolkit::ByteLabel*>(name);
-        auto* label = new QLabel(cell->text(), cell->parentWidget());
-        label->setTextFormat(Qt::PlainText);
-        label->setGeometry(cell->geometry());
-        label->setAlignment(name == "LabelBigLet" ? Qt::AlignHCenter | Qt::AlignTop
-                                                  : Qt::AlignCenter);
-        if (cell->testAttribute(Qt::WA_SetFont)) {
-            label->setFont(cell->font());
-        }
-        QPalette white = label->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        label->setPalette(white);
-        label->setAutoFillBackground(true);
-        QCOMPARE(cell->grab().toImage(), label->grab().toImage());
+        const QImage expected = look(standard);
+        standard->hide();
+        QCOMPARE(look(shown), expected);
+        // And to a screen reader.
+        const auto said = [](QWidget* widget) {
+            QAccessibleInterface* described = QAccessible::queryAccessibleInterface(widget);
+            return std::pair(described->role(), described->text(QAccessible::Name));
+        };
+        QCOMPARE(said(shown), said(standard));
     }
 
     void focusMovesThroughTheKeysOnly_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("to");
-        QTest::newRow("first key, Tab") << "Button1" << int(Qt::Key_Tab) << "Button2";
         QTest::newRow("Tab past a gap") << "Button13" << int(Qt::Key_Tab) << "Button14";
         QTest::newRow("last key to the layer") << "Button49" << int(Qt::Key_Tab) << "RB_mala";
         QTest::newRow("back from the layer") << "RB_mala" << int(Qt::Key_Backtab) << "Button49";
@@ -167,87 +154,58 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Key(form(), 5));
     }
 
-    void keyboardClicksAFocusedKey_data() {
-        QTest::addColumn<int>("key");
+    // Whether a key opens the code-assignment dialog as a push button would click.
+    void opensTheDialogAsAPushButtonClicks_data() {
+        QTest::addColumn<QString>("caption"); // given to key 14 first, if any
+        QTest::addColumn<int>("layer");       // shown next, if any
+        QTest::addColumn<Act>("act");
         QTest::addColumn<QString>("opened"); // the Norm list of the dialog, empty for none
-        QTest::newRow("space") << int(Qt::Key_Space) << "q";
-        QTest::newRow("return") << int(Qt::Key_Return) << "";
-        QTest::newRow("enter") << int(Qt::Key_Enter) << "";
-        QTest::newRow("a letter") << int(Qt::Key_Q) << "";
+        QTest::newRow("Space") << "" << 0 << Act::Space << "q";
+        QTest::newRow("Return") << "" << 0 << Act::Return << "";
+        QTest::newRow("Enter") << "" << 0 << Act::Enter << "";
+        QTest::newRow("a letter") << "" << 0 << Act::Letter << "";
+        QTest::newRow("access letter") << "&q" << 0 << Act::AltQ << "q";
+        QTest::newRow("doubled ampersand") << "&&q" << 0 << Act::AltQ << "";
+        QTest::newRow("plain caption") << "q" << 0 << Act::AltQ << "";
+        QTest::newRow("caption from a layer") << "&q" << 1 << Act::AltQ << "";
+        QTest::newRow("screen reader") << "" << 0 << Act::ScreenReader << "q";
     }
 
-    void keyboardClicksAFocusedKey() {
-        QFETCH(int, key);
-        QFETCH(QString, opened);
-        QWidget* target = Key(form(), 14);
-        target->setFocus(Qt::TabFocusReason);
-        QCOMPARE(DialogOpenedBy([&] { QTest::keyClick(target, Qt::Key(key)); }), opened);
-    }
-
-    void accessLetterOfACaptionClicksItsKey_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("access letter") << "&q"
-                                       << "q";
-        QTest::newRow("doubled ampersand") << "&&q"
-                                           << "";
-        QTest::newRow("plain") << "q"
-                               << "";
-    }
-
-    void accessLetterOfACaptionClicksItsKey() {
+    void opensTheDialogAsAPushButtonClicks() {
         QFETCH(QString, caption);
+        QFETCH(int, layer);
+        QFETCH(Act, act);
         QFETCH(QString, opened);
-        Key(form(), 14)->setText(caption);
-        QCOMPARE(Key(form(), 14)->text(), caption);
-        Key(form(), 1)->setFocus(Qt::TabFocusReason);
-        QCOMPARE(AltQ(), opened);
-    }
-
-    void captionFromALayerDropsTheAccessLetter() {
-        Key(form(), 14)->setText(QStringLiteral("&q"));
-        form()->ShowLayer(1);
-        QCOMPARE(AltQ(), QString());
-    }
-
-    void screenReaderNamesKeysAndCells_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("key") << "Button14" << int(QAccessible::Button) << "Q";
-        QTest::newRow("ampersand key") << "Button8" << int(QAccessible::Button) << "&";
-        QTest::newRow("cell") << "Label34" << int(QAccessible::StaticText) << "A";
-        QTest::newRow("magnifier") << "LabelBigLet" << int(QAccessible::StaticText) << " ";
-    }
-
-    void screenReaderNamesKeysAndCells() {
-        QFETCH(QString, name);
-        QFETCH(int, role);
-        QFETCH(QString, said);
-        Radio(form(), "rb_shift")->setChecked(true); // key 8 shows "&" in Shift
-        QAccessibleInterface* described =
-            QAccessible::queryAccessibleInterface(form()->findChild<QWidget*>(name));
-        QVERIFY(described);
-        QCOMPARE(int(described->role()), role);
-        QCOMPARE(described->text(QAccessible::Name), said);
-    }
-
-    void screenReaderPressesAKey() {
-        QAccessibleInterface* key = QAccessible::queryAccessibleInterface(Key(form(), 14));
-        QVERIFY(key->actionInterface());
-        QCOMPARE(DialogOpenedBy(
-                     [key] {
-                         key->actionInterface()->doAction(
-                             QAccessibleActionInterface::pressAction());
-                     },
-                     kAccessClickMs),
-                 QStringLiteral("q"));
+        toolkit::ByteButton* key = Key(form(), 14);
+        if (!caption.isEmpty()) {
+            key->setText(caption);
+            QCOMPARE(key->text(), caption);
+        }
+        if (layer != 0) {
+            form()->ShowLayer(layer);
+        }
+        key->setFocus(Qt::TabFocusReason);
+        const auto press = [this, key, act] {
+            if (act == Act::AltQ) {
+                QTest::keyClick(form(), Qt::Key_Q, Qt::AltModifier);
+            } else if (act == Act::ScreenReader) {
+                QAccessible::queryAccessibleInterface(key)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            } else {
+                QTest::keyClick(key, act == Act::Space    ? Qt::Key_Space
+                                     : act == Act::Return ? Qt::Key_Return
+                                     : act == Act::Enter  ? Qt::Key_Enter
+                                                          : Qt::Key_Q);
+            }
+        };
+        // An access letter clicks its button after showing it pressed for a moment.
+        const bool later = act == Act::AltQ || act == Act::ScreenReader;
+        QCOMPARE(DialogOpenedBy(press, later ? 600 : 0), opened);
     }
 
     void pressOnACellDragsItsNumberAndCharacter_data() {
         QTest::addColumn<int>("cell");
         QTest::addColumn<QString>("text");
-        QTest::newRow("first") << 1 << " ";
         QTest::newRow("ampersand as it is") << '&' - 31 << "&";
         QTest::newRow("last") << 224 << "\u02D9";
     }
@@ -277,24 +235,38 @@ private slots:
         Radio(form(), "rb_altgr")->setChecked(true); // key 35 shows 0xA3 in AltGr
         Hover(form(), Cell(form(), 0xA3 - 31));      // the magnifier too
         QWidget* widget = form()->findChild<QWidget*>(name);
+        QAccessibleInterface* said = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
         QCoreApplication::processEvents();
         const QImage before = OnScreen(widget);
+        QVERIFY(!form()->codePage().setNumber(99999)); // unknown: nothing changes
+        QCoreApplication::processEvents();
+        QCOMPARE(OnScreen(widget), before);
+        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
         QVERIFY(form()->codePage().setNumber(1251));
         QCoreApplication::processEvents();
         QVERIFY(OnScreen(widget) != before);
+        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0408"));
+        QVERIFY(ProgramLayout() == DefaultLayout()); // no byte changed
     }
 
-private:
-    TAllKeysForm* form() { return &windows_->AllKeysForm; }
-
-    // An access letter clicks its button after showing it pressed for a moment.
-    QString AltQ() {
-        return DialogOpenedBy([this] { QTest::keyClick(form(), Qt::Key_Q, Qt::AltModifier); },
-                              kAccessClickMs);
+    // A mark shows on a dotted circle. The code page module finds marks without Qt; it
+    // must agree with Qt on them.
+    void codePagesFindTheMarksQtFinds() {
+        for (const Script& script : Scripts()) {
+            const auto page = CodePage::Load(script.codePage);
+            QVERIFY(page);
+            for (int code = 0x20; code < 0x100; ++code) {
+                const auto byte = static_cast<std::uint8_t>(code);
+                const QString text = QString::fromStdString(page->utf8(byte));
+                if (text.size() == 1) {
+                    QVERIFY2(page->isMark(byte) == text.front().isMark(),
+                             qPrintable(
+                                 QStringLiteral("%1 0x%2").arg(script.codePage).arg(code, 0, 16)));
+                }
+            }
+        }
     }
-    static constexpr int kAccessClickMs = 600;
-
-    std::unique_ptr<ProgramWindows> windows_;
 };
 
 QTEST_MAIN(ByteWidgetsTest)

@@ -1,13 +1,17 @@
 #include "form_driver.h"
 
 #include "layout/keyboard_layout.h"
+#include "ui/toolkit/cell_drag.h"
+#include "ui/toolkit/fonts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTest>
@@ -24,24 +28,19 @@ QPoint InWindow(QWidget* form, QWidget* widget) {
 
 } // namespace
 
-std::unique_ptr<TAllKeysForm> OpenForm() {
-    ResetLayoutDefaults(ProgramLayout());
-    auto form = std::make_unique<TAllKeysForm>();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) {
-        return nullptr;
-    }
-    return form;
+void ProgramTest::initTestCase() {
+    toolkit::InstallFontSubstitutes();
 }
 
-std::unique_ptr<ProgramWindows> OpenProgram() {
+void ProgramTest::init() {
     ResetLayoutDefaults(ProgramLayout());
-    auto windows = std::make_unique<ProgramWindows>();
-    windows->AllKeysForm.show();
-    if (!QTest::qWaitForWindowExposed(&windows->AllKeysForm)) {
-        return nullptr;
-    }
-    return windows;
+    windows_ = std::make_unique<ProgramWindows>();
+    form()->show();
+    QVERIFY(QTest::qWaitForWindowActive(form()));
+}
+
+void ProgramTest::cleanup() {
+    windows_.reset();
 }
 
 QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act) {
@@ -68,6 +67,14 @@ toolkit::ByteLabel* Magnifier(QWidget* form) {
 
 QRadioButton* Radio(QWidget* form, const char* name) {
     return form->findChild<QRadioButton*>(QString::fromLatin1(name));
+}
+
+QAction* Item(QWidget* form, const char* name) {
+    return form->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+bool Drop(QWidget* form, int cell, int key) {
+    return DragAndDrop(form, Key(form, key), *toolkit::CellMimeData(cell, QString())).dropped;
 }
 
 void Hover(QWidget* form, QWidget* widget) {
@@ -116,35 +123,25 @@ QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act) {
 }
 
 ChooserAnswer::ChooserAnswer(const QString& name, const QString& path) {
-    chooserWatch_ = WhenModalShows([this, name, path](QWidget* modal) {
-        auto* chooser = qobject_cast<QFileDialog*>(modal);
-        if (chooser == nullptr || chooser->objectName() != name) {
-            return false;
+    // Watches until the end of the object: the box, if any, comes after the chooser.
+    watch_ = WhenModalShows([this, name, path](QWidget* modal) {
+        if (auto* message = qobject_cast<QMessageBox*>(modal)) {
+            boxTitle = message->windowTitle();
+            boxText = message->text();
+            message->button(QMessageBox::Ok)->click();
+        } else if (modal->objectName() == name) {
+            auto* chooser = static_cast<QFileDialog*>(modal);
+            proposed = chooser->selectedFiles().value(0);
+            // Typed into the name field, as a user does, and accepted as its own button does.
+            chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            path.isEmpty() ? chooser->reject() : static_cast<QDialog*>(chooser)->accept();
         }
-        proposed = chooser->selectedFiles().value(0);
-        if (path.isEmpty()) {
-            chooser->reject();
-            return true;
-        }
-        // Typed into the name field, as a user does.
-        chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-        static_cast<QDialog*>(chooser)->accept(); // as the chooser's own button does
-        return true;
-    });
-    boxWatch_ = WhenModalShows([this](QWidget* modal) {
-        auto* message = qobject_cast<QMessageBox*>(modal);
-        if (message == nullptr) {
-            return false;
-        }
-        boxText = message->text();
-        message->button(QMessageBox::Ok)->click();
-        return true;
+        return false;
     });
 }
 
 ChooserAnswer::~ChooserAnswer() {
-    delete chooserWatch_.data();
-    delete boxWatch_.data();
+    delete watch_.data();
 }
 
 } // namespace kbd::test

@@ -7,6 +7,7 @@
 #include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/byte_label.h"
 
+#include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -15,17 +16,30 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QMimeData;
 class QRadioButton;
 class QWidget;
 
 namespace kbd::test {
 
-// A fresh main window over a layout reset to the defaults, shown and exposed.
-std::unique_ptr<TAllKeysForm> OpenForm();
+// The base of a test class that drives the whole program: for each test function all five
+// windows afresh over a layout reset to the defaults, the main window shown and active,
+// with the font substitutes the program installs at start.
+class ProgramTest : public QObject {
+    Q_OBJECT
+protected:
+    ProgramWindows& windows() { return *windows_; }
+    TAllKeysForm* form() { return &windows_->AllKeysForm; }
 
-// All five windows over a layout reset to the defaults, the main window shown and exposed.
-std::unique_ptr<ProgramWindows> OpenProgram();
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+private:
+    std::unique_ptr<ProgramWindows> windows_;
+};
 
 // Closes the next modal window through its frame, as the close box does, after `act` has
 // run on it.
@@ -35,6 +49,10 @@ toolkit::ByteButton* Key(QWidget* form, int number);
 toolkit::ByteLabel* Cell(QWidget* form, int number);
 toolkit::ByteLabel* Magnifier(QWidget* form);
 QRadioButton* Radio(QWidget* form, const char* name);
+QAction* Item(QWidget* form, const char* name); // a menu item
+
+// Drags palette cell `cell` onto key `key`; whether the key took the drop.
+bool Drop(QWidget* form, int cell, int key);
 
 // The mouse moves, no button held, to the middle of `widget`.
 void Hover(QWidget* form, QWidget* widget);
@@ -52,7 +70,7 @@ DropOutcome DragAndDrop(QWidget* form, QWidget* widget, const QMimeData& data);
 QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act);
 
 // Answers the chooser `name` with `path`, or cancels it for an empty one, and reads and
-// closes any message box that follows. The watches end with the object.
+// closes any message box that follows, while the object lives.
 class ChooserAnswer {
 public:
     ChooserAnswer(const QString& name, const QString& path);
@@ -62,10 +80,10 @@ public:
 
     QString proposed;               // what the chooser offered when it showed
     std::optional<QString> boxText; // the message box that followed, if any
+    QString boxTitle;
 
 private:
-    QPointer<QTimer> chooserWatch_;
-    QPointer<QTimer> boxWatch_;
+    QPointer<QTimer> watch_;
 };
 
 } // namespace kbd::test

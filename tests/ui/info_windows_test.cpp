@@ -1,5 +1,5 @@
-// The help, about and details windows: made at their first use, all three at once, then
-// what each shows and how its buttons lead on.
+// The help, about and details windows: made at their first use, all three at once after the
+// code-assignment dialog, then what each shows and how its buttons lead on.
 #include "form_driver.h"
 #include "ui/About/form_about.h"
 #include "ui/Detalji/form_detalji.h"
@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,95 +16,60 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
-#include <functional>
-#include <map>
 
 using namespace kbd;
+using namespace kbd::test;
 
 namespace {
 
-// The names of the program's top-level windows that exist now, hidden or shown.
-QStringList TopLevelNames() {
-    QStringList names;
+// The editor's dialogs that exist now, each "name shown" or "name hidden", sorted.
+QString TopLevels() {
+    QStringList found;
     for (const QWidget* window : QApplication::topLevelWidgets()) {
-        names << window->objectName();
+        if (qobject_cast<const QDialog*>(window) != nullptr) {
+            found << window->objectName() + (window->isVisible() ? " shown" : " hidden");
+        }
     }
-    names.sort();
-    return names;
+    found.sort();
+    return found.join(QStringLiteral(", "));
 }
-
-const QStringList kInfoNames{"Pomoc", "form_about", "form_detalji"};
 
 } // namespace
 
-class InfoWindowsTest : public QObject {
+class InfoWindowsTest : public ProgramTest {
     Q_OBJECT
 private slots:
-    void init() { windows_ = std::make_unique<InfoWindows>(); }
-    void cleanup() { windows_.reset(); }
-
-    void firstRequestMakesAllThree_data() {
-        QTest::addColumn<QString>("first");
-        QTest::newRow("help") << "Pomoc";
-        QTest::newRow("about") << "form_about";
-        QTest::newRow("details") << "form_detalji";
-    }
-
-    void firstRequestMakesAllThree() {
-        QFETCH(QString, first);
-        QVERIFY(!windows_->created());
-        const QStringList before = TopLevelNames();
-        for (const QString& name : kInfoNames) {
-            QVERIFY(!before.contains(name));
-        }
-        const std::map<QString, std::function<QWidget*()>> request{
-            {"Pomoc",
-             [this] {
-                 return &windows_->Pomoc();
-             }},
-            {"form_about",
-             [this] {
-                 return &windows_->form_about();
-             }},
-            {"form_detalji", [this] {
-                 return &windows_->form_detalji();
-             }}};
-        QWidget* made = request.at(first)();
-        QCOMPARE(made->objectName(), first);
-        QVERIFY(made->isHidden());
-        QStringList expected = before + kInfoNames;
-        expected.sort();
-        QCOMPARE(TopLevelNames(), expected);
-        for (const auto& [name, get] : request) {
-            QCOMPARE(get(), TopLevelWidget(name));
-        }
-    }
-
-    void helpMenuOpensThemOnItsFirstUse_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("shown");
+    // Whichever is asked for first, all three come, once, after the code-assignment dialog.
+    void firstUseMakesAllThreeAfterTheDialog_data() {
+        QTest::addColumn<QString>("item"); // of the Help menu; none: details asked for first
+        QTest::addColumn<QString>("made");
         QTest::newRow("Topics") << "Kakokoristiti1"
-                                << "Pomoc";
+                                << "OneKeyForm hidden, Pomoc shown, form_about hidden, "
+                                   "form_detalji hidden";
         QTest::newRow("About") << "Oprogramu1"
-                               << "form_about";
+                               << "OneKeyForm hidden, Pomoc hidden, form_about shown, "
+                                  "form_detalji hidden";
+        QTest::newRow("details") << ""
+                                 << "OneKeyForm hidden, Pomoc hidden, form_about hidden, "
+                                    "form_detalji hidden";
     }
 
-    void helpMenuOpensThemOnItsFirstUse() {
+    void firstUseMakesAllThreeAfterTheDialog() {
         QFETCH(QString, item);
-        QFETCH(QString, shown);
-        const auto program = test::OpenProgram();
-        QVERIFY(!program->Info.created());
-        QVERIFY(TopLevelWidget(QStringLiteral("OneKeyForm")) == nullptr);
-        program->AllKeysForm.findChild<QAction*>(item)->trigger();
-        QVERIFY(program->Info.created());
-        // The code-assignment dialog still comes before them.
-        QVERIFY(TopLevelWidget(QStringLiteral("OneKeyForm")) != nullptr);
-        for (const QString& name : kInfoNames) {
-            QCOMPARE(TopLevelWidget(name)->isVisible(), name == shown);
+        QFETCH(QString, made);
+        QCOMPARE(TopLevels(), QString());
+        if (item.isEmpty()) {
+            windows().Info.form_detalji();
+        } else {
+            Item(form(), qPrintable(item))->trigger();
         }
+        windows().Info.Pomoc(); // and later requests make none
+        windows().Info.form_about();
+        windows().Info.form_detalji();
+        QCOMPARE(TopLevels(), made);
     }
 
-    // The lines people notice: the first, the typos, a trailing blank and the last.
+    // The lines people notice: the first, the typos and the last, before a trailing blank.
     void helpPagesKeepTheirLines_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<int>("count");
@@ -128,7 +94,8 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, line);
         QFETCH(QString, text);
-        const QStringList shown = windows_->Pomoc()
+        const QStringList shown = windows()
+                                      .Info.Pomoc()
                                       .TabbedNotebook1->widget(page)
                                       ->findChild<QPlainTextEdit*>()
                                       ->toPlainText()
@@ -137,18 +104,8 @@ private slots:
         QCOMPARE(shown.value(line), text);
     }
 
-    void helpKeepsItsPageAcrossOk() {
-        TPomoc& help = windows_->Pomoc();
-        toolkit::ShowModeless(&help);
-        QVERIFY(QTest::qWaitForWindowExposed(&help));
-        help.TabbedNotebook1->setCurrentIndex(1);
-        QTest::mouseClick(help.Button1, Qt::LeftButton);
-        QVERIFY(help.isHidden());
-        toolkit::ShowModeless(&help);
-        QCOMPARE(help.TabbedNotebook1->currentIndex(), 1);
-    }
-
-    void onlyTheAdsPageTakesTyping_data() {
+    // Only the ads take typing; OK hides the help, which shows the same page again.
+    void helpPageTakesTypingAndStaysAcrossOk_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<bool>("editable");
         QTest::newRow("introduction") << 0 << false;
@@ -156,10 +113,10 @@ private slots:
         QTest::newRow("ads") << 2 << true;
     }
 
-    void onlyTheAdsPageTakesTyping() {
+    void helpPageTakesTypingAndStaysAcrossOk() {
         QFETCH(int, page);
         QFETCH(bool, editable);
-        TPomoc& help = windows_->Pomoc();
+        TPomoc& help = windows().Info.Pomoc();
         toolkit::ShowModeless(&help);
         QVERIFY(QTest::qWaitForWindowExposed(&help));
         help.TabbedNotebook1->setCurrentIndex(page);
@@ -168,6 +125,10 @@ private slots:
         memo->setFocus();
         QTest::keyClicks(memo, QStringLiteral("xyz"));
         QCOMPARE(memo->toPlainText() != before, editable);
+        QTest::mouseClick(help.Button1, Qt::LeftButton);
+        QVERIFY(help.isHidden());
+        toolkit::ShowModeless(&help);
+        QCOMPARE(help.TabbedNotebook1->currentIndex(), page);
     }
 
     void aboutLeadsToDetailsThenCloses_data() {
@@ -178,8 +139,8 @@ private slots:
 
     void aboutLeadsToDetailsThenCloses() {
         QFETCH(bool, detailsUp);
-        Tform_detalji& details = windows_->form_detalji();
-        Tform_about& about = windows_->form_about();
+        Tform_detalji& details = windows().Info.form_detalji();
+        Tform_about& about = windows().Info.form_about();
         if (detailsUp) {
             toolkit::ShowModeless(&details);
         }
@@ -188,6 +149,7 @@ private slots:
         QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
         QTest::mouseClick(about.Button2, Qt::LeftButton);
         QVERIFY(details.isVisible());
+        toolkit::ShowModeless(&about); // shown already: only raised
         QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
         QTest::mouseClick(about.Button2, Qt::LeftButton);
         QVERIFY(about.isHidden());
@@ -195,17 +157,7 @@ private slots:
         QVERIFY(details.Memo1->isReadOnly());
         QTest::mouseClick(details.Button1, Qt::LeftButton);
         QVERIFY(details.isHidden());
-    }
-
-    void showingAShownAboutOnlyRaisesIt() {
-        Tform_about& about = windows_->form_about();
-        toolkit::ShowModeless(&about);
-        QTest::mouseClick(about.Button2, Qt::LeftButton);
-        toolkit::ShowModeless(&about);
-        QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
-        // The close box hides it; the next showing starts the button over.
-        about.close();
-        toolkit::ShowModeless(&about);
+        toolkit::ShowModeless(&about); // the next showing starts the button over
         QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
     }
 
@@ -218,27 +170,10 @@ private slots:
             QRegularExpression(QStringLiteral("<release version=\"([^\"]*)\""))
                 .match(QString::fromUtf8(notes.readAll()));
         QVERIFY(release.hasMatch());
-        const auto* line = windows_->form_about().findChild<QLabel*>(QStringLiteral("Label6"));
+        const auto* line = windows().Info.form_about().findChild<QLabel*>(QStringLiteral("Label6"));
         QCOMPARE(line->text(), QStringLiteral("Version %1 for Linux").arg(release.captured(1)));
         QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->width());
     }
-
-private:
-    // The one top-level widget of that name, or null when there is none or more than one.
-    static QWidget* TopLevelWidget(const QString& name) {
-        QWidget* found = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == name) {
-                if (found != nullptr) {
-                    return nullptr;
-                }
-                found = window;
-            }
-        }
-        return found;
-    }
-
-    std::unique_ptr<InfoWindows> windows_;
 };
 
 QTEST_MAIN(InfoWindowsTest)

@@ -1,11 +1,12 @@
-// The main window as it starts, its menus, and what the keys and the
-// magnifier show as the user picks layers and moves the mouse.
+// The main window: its menus and size, what the keys and the magnifier show as the user
+// picks layers and moves the mouse, and what a palette cell dropped on a key changes.
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
-#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/cell_drag.h"
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringDecoder>
@@ -25,84 +26,48 @@ QString ExpectedCaption(std::uint8_t code) {
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-const KeyBytes& DefaultField(int mode) {
-    constexpr KeyBytes KeyboardLayout::*fields[] = {
-        &KeyboardLayout::ShiftChar, &KeyboardLayout::NormalChar, &KeyboardLayout::AltGrChar,
-        &KeyboardLayout::AnsiChar};
-    return DefaultLayout().*fields[mode - 1];
-}
-
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public ProgramTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { toolkit::InstallFontSubstitutes(); }
-    void init() {
-        form_ = OpenForm();
-        QVERIFY(form_);
-    }
-
-    void cleanup() { form_.reset(); }
-
-    void startsInTheNormLayer() {
-        QCOMPARE(form_->layerMode(), 2);
-        QVERIFY(Radio(form_.get(), "RB_mala")->isChecked());
-        QCOMPARE(Magnifier(form_.get())->text(), QStringLiteral(" "));
-        QCOMPARE(Key(form_.get(), 1)->text(), QStringLiteral("`"));
-        QCOMPARE(Key(form_.get(), 49)->text(), QStringLiteral(","));
-    }
-
     void hasTheMenus() {
-        QStringList menus;
-        for (QAction* menu : form_->menuBar()->actions()) {
+        QStringList items;
+        for (QAction* menu : form()->menuBar()->actions()) {
             for (QAction* item : menu->menu()->actions()) {
-                menus << item->text();
+                items << item->text();
             }
         }
-        QCOMPARE(menus, QStringList({"&Open .KBD",
-                                     "&Save .KBD",
-                                     "&New from system layout...",
-                                     "",
-                                     "E&xit",
-                                     "&Undo",
-                                     "&Redo",
-                                     "",
-                                     "Fill &ANSI by the rule of thumb",
-                                     "Set &Caps Lock on letter pairs",
-                                     "Clear the Alt&Gr layer",
-                                     "&Font",
-                                     "&Try layout",
-                                     "&Check layout",
-                                     "Export &picture",
-                                     "",
-                                     "Export for &Linux (XKB)...",
-                                     "Export for &Windows NT (.klc)...",
-                                     "Make install &floppy...",
-                                     "&Topics",
-                                     "&About"}));
+        QCOMPARE(items.join(QLatin1Char('|')),
+                 QStringLiteral("&Open .KBD|&Save .KBD|&New from system layout...||E&xit|"
+                                "&Undo|&Redo||Fill &ANSI by the rule of thumb|"
+                                "Set &Caps Lock on letter pairs|Clear the Alt&Gr layer|"
+                                "&Font|"
+                                "&Try layout|&Check layout|Export &picture||"
+                                "Export for &Linux (XKB)...|Export for &Windows NT (.klc)...|"
+                                "Make install &floppy...|"
+                                "&Topics|&About"));
     }
 
     void maximisesButCannotBeResizedByHand() {
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        const QSize normal = form_->size();
-        auto* client = form_->findChild<QWidget*>(QStringLiteral("ClientArea"));
-        const QPoint place = client->mapTo(form_.get(), QPoint());
+        const QSize normal = form()->size();
+        auto* client = form()->findChild<QWidget*>(QStringLiteral("ClientArea"));
+        const QPoint place = client->mapTo(form(), QPoint());
         QCOMPARE(client->size(), QSize(566, 337));
-        form_->resize(normal + QSize(50, 40)); // a drag of the border
-        QTRY_COMPARE(form_->size(), normal);
-        form_->showMaximized();
-        QTRY_VERIFY(form_->width() > normal.width());
+        form()->resize(normal + QSize(50, 40)); // a drag of the border
+        QTRY_COMPARE(form()->size(), normal);
+        form()->showMaximized();
+        QTRY_VERIFY(form()->width() > normal.width());
         QTest::qWait(20);
-        QVERIFY(form_->isMaximized());
-        QCOMPARE(client->mapTo(form_.get(), QPoint()), place);
+        QVERIFY(form()->isMaximized());
+        QCOMPARE(client->mapTo(form(), QPoint()), place);
         QCOMPARE(client->size(), QSize(566, 337));
     }
 
     void showsEveryLayerOnAllKeys_data() {
-        QTest::addColumn<QString>("radio");
+        QTest::addColumn<QString>("radio"); // clicked; none: as the window starts
         QTest::addColumn<int>("mode");
+        QTest::newRow("at start") << "" << 2;
         QTest::newRow("Shift") << "rb_shift" << 1;
         QTest::newRow("AltGr") << "rb_altgr" << 3;
         QTest::newRow("ANSI") << "rb_ansi" << 4;
@@ -112,24 +77,27 @@ private slots:
     void showsEveryLayerOnAllKeys() {
         QFETCH(QString, radio);
         QFETCH(int, mode);
-        if (mode == 2) {
-            QTest::mouseClick(Radio(form_.get(), "rb_shift"), Qt::LeftButton);
+        if (radio == "RB_mala") {
+            QTest::mouseClick(Radio(form(), "rb_shift"), Qt::LeftButton);
         }
-        QTest::mouseClick(Radio(form_.get(), radio.toLatin1().constData()), Qt::LeftButton);
-        QCOMPARE(form_->layerMode(), mode);
-        const KeyBytes& field = DefaultField(mode);
-        for (int n = 1; n <= 49; ++n) {
-            QCOMPARE(Key(form_.get(), n)->text(), ExpectedCaption(field[n - 1]));
+        if (!radio.isEmpty()) {
+            QTest::mouseClick(Radio(form(), qPrintable(radio)), Qt::LeftButton);
+        }
+        QCOMPARE(form()->layerMode(), mode);
+        QVERIFY(Radio(form(), qPrintable(radio.isEmpty() ? "RB_mala" : radio))->isChecked());
+        for (int n = 1; n <= kKeyCount; ++n) {
+            QCOMPARE(Key(form(), n)->text(),
+                     ExpectedCaption(*LayerChar(DefaultLayout(), mode, n - 1)));
         }
     }
 
     void checkingTheCheckedRadioRunsNothing() {
         // A change behind the window's back shows only if a handler re-captions the keys.
         ProgramLayout().NormalChar[0] = 'Z';
-        QTest::mouseClick(Radio(form_.get(), "RB_mala"), Qt::LeftButton);
-        QCOMPARE(Key(form_.get(), 1)->text(), QStringLiteral("`"));
-        Radio(form_.get(), "RB_mala")->setChecked(true);
-        QCOMPARE(Key(form_.get(), 1)->text(), QStringLiteral("`"));
+        QTest::mouseClick(Radio(form(), "RB_mala"), Qt::LeftButton);
+        QCOMPARE(Key(form(), 1)->text(), QStringLiteral("`"));
+        Radio(form(), "RB_mala")->setChecked(true);
+        QCOMPARE(Key(form(), 1)->text(), QStringLiteral("`"));
     }
 
     void hoverShowsTheKeyInTheLayer_data() {
@@ -137,60 +105,97 @@ private slots:
         QTest::addColumn<int>("target"); // a key, or minus a palette cell
         QTest::addColumn<QString>("shown");
         QTest::newRow("Shift") << "rb_shift" << 14 << "Q";
-        QTest::newRow("Norm") << "RB_mala" << 14 << "q";
         QTest::newRow("AltGr") << "rb_altgr" << 14 << "\\";
         QTest::newRow("ANSI") << "rb_ansi" << 14 << "Q";
         QTest::newRow("ampersand undoubled") << "rb_shift" << 8 << "&";
         QTest::newRow("cell A") << "RB_mala" << -34 << "A";
         QTest::newRow("cell of code 255") << "RB_mala" << -224 << "\u02D9";
+        QTest::newRow("AltGr of 0, as a loaded file has it") << "rb_altgr" << 16 << "";
     }
 
     void hoverShowsTheKeyInTheLayer() {
         QFETCH(QString, radio);
         QFETCH(int, target);
         QFETCH(QString, shown);
-        QTest::mouseClick(Radio(form_.get(), radio.toLatin1().constData()), Qt::LeftButton);
-        Hover(form_.get(), target > 0 ? static_cast<QWidget*>(Key(form_.get(), target))
-                                      : Cell(form_.get(), -target));
-        QCOMPARE(Magnifier(form_.get())->text(), shown);
+        ProgramLayout().AltGrChar[15] = 0;
+        QTest::mouseClick(Radio(form(), qPrintable(radio)), Qt::LeftButton);
+        Hover(form(),
+              target > 0 ? static_cast<QWidget*>(Key(form(), target)) : Cell(form(), -target));
+        QCOMPARE(Magnifier(form())->text(), shown);
     }
 
     void magnifierKeepsItsCharacter() {
-        Hover(form_.get(), Key(form_.get(), 27));
-        QCOMPARE(Magnifier(form_.get())->text(), QStringLiteral("a"));
-        Hover(form_.get(), Magnifier(form_.get()));
-        Hover(form_.get(), Radio(form_.get(), "rb_ansi"));
-        Hover(form_.get(), form_->centralWidget()); // the empty middle of the window
-        QCOMPARE(Magnifier(form_.get())->text(), QStringLiteral("a"));
+        QCOMPARE(Magnifier(form())->text(), QStringLiteral(" ")); // until the mouse moves
+        Hover(form(), Key(form(), 27));
+        QCOMPARE(Magnifier(form())->text(), QStringLiteral("a"));
+        Hover(form(), Magnifier(form()));
+        Hover(form(), Radio(form(), "rb_ansi"));
+        Hover(form(), form()->centralWidget()); // the empty middle of the window
+        QCOMPARE(Magnifier(form())->text(), QStringLiteral("a"));
     }
 
-    void emptyAltGrShowsNothing() {
-        Radio(form_.get(), "rb_altgr")->setChecked(true);
-        QCOMPARE(Key(form_.get(), 16)->text(), QStringLiteral(" "));
-        ProgramLayout().AltGrChar[15] = 0; // as a loaded file has it
-        form_->ShowLayer(3);
-        QCOMPARE(Key(form_.get(), 16)->text(), QString());
-        Hover(form_.get(), Key(form_.get(), 16));
-        QCOMPARE(Magnifier(form_.get())->text(), QString());
+    void dropStoresTheCellInTheShownLayerOnly_data() {
+        QTest::addColumn<QString>("radio");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("A on Q in Norm") << "RB_mala" << 34 << 14 << "A";
+        QTest::newRow("ampersand doubled on the key") << "RB_mala" << 7 << 2 << "&&";
+        QTest::newRow("space in AltGr") << "rb_altgr" << 1 << 2 << " ";
+        QTest::newRow("last cell in ANSI") << "rb_ansi" << 224 << 49 << "\u02D9";
     }
 
-    void newCodePageRedrawsWithoutTouchingBytes() {
-        Radio(form_.get(), "rb_altgr")->setChecked(true);
-        Hover(form_.get(), Cell(form_.get(), 0xA3 - 31));
-        QCOMPARE(Key(form_.get(), 35)->text(), QStringLiteral("\u0141"));
-        const KeyboardLayout before = ProgramLayout();
-
-        QVERIFY(form_->codePage().setNumber(1251));
-
-        QCOMPARE(Key(form_.get(), 35)->text(), QStringLiteral("\u0408"));
-        QCOMPARE(Cell(form_.get(), 0xA3 - 31)->text(), QStringLiteral("\u0408"));
-        QCOMPARE(Magnifier(form_.get())->text(), QStringLiteral("\u0408"));
-        QCOMPARE(Key(form_.get(), 8)->text(), QStringLiteral("`"));
-        QVERIFY(ProgramLayout() == before);
+    void dropStoresTheCellInTheShownLayerOnly() {
+        QFETCH(QString, radio);
+        QFETCH(int, cell);
+        QFETCH(int, key);
+        QFETCH(QString, caption);
+        Radio(form(), qPrintable(radio))->setChecked(true);
+        QVERIFY(Drop(form(), cell, key));
+        KeyboardLayout expected = DefaultLayout();
+        SetLayerChar(expected, form()->layerMode(), key - 1, static_cast<std::uint8_t>(cell + 31));
+        QVERIFY(ProgramLayout() == expected);
+        QCOMPARE(Key(form(), key)->text(), caption);
     }
 
-private:
-    std::unique_ptr<TAllKeysForm> form_;
+    void dropLeavesMagnifierLayerAndOtherKeys() {
+        Hover(form(), Cell(form(), 5));
+        ProgramLayout().NormalChar[0] = 'Z'; // shows only if the whole panel were re-captioned
+        QVERIFY(Drop(form(), 34, 30));
+        QCOMPARE(Magnifier(form())->text(), QStringLiteral("$"));
+        QCOMPARE(Key(form(), 1)->text(), QStringLiteral("`"));
+        QVERIFY(Radio(form(), "RB_mala")->isChecked());
+    }
+
+    // Keys take only cells, and only keys take them.
+    void dropIsRefused_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QByteArray>("payload");
+        const QString cell = toolkit::kCellMimeType;
+        QTest::newRow("plain text") << "Button14"
+                                    << "text/plain" << QByteArray("A");
+        QTest::newRow("cell 0") << "Button14" << cell << QByteArray::fromHex("00000000");
+        QTest::newRow("cell 225") << "Button14" << cell << QByteArray::fromHex("000000e1");
+        QTest::newRow("cut short") << "Button14" << cell << QByteArray::fromHex("0000");
+        const QByteArray cell34 = QByteArray::fromHex("00000022");
+        QTest::newRow("on a cell") << "Label40" << cell << cell34;
+        QTest::newRow("on the magnifier") << "LabelBigLet" << cell << cell34;
+        QTest::newRow("on a radio button") << "rb_ansi" << cell << cell34;
+        QTest::newRow("on the empty client area") << "ClientArea" << cell << cell34;
+    }
+
+    void dropIsRefused() {
+        QFETCH(QString, target);
+        QFETCH(QString, format);
+        QFETCH(QByteArray, payload);
+        QMimeData data;
+        data.setData(format, payload);
+        QVERIFY(!DragAndDrop(form(), form()->findChild<QWidget*>(target), data).accepted);
+        QVERIFY(ProgramLayout() == DefaultLayout());
+        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("q"));
+        QCOMPARE(Magnifier(form())->text(), QStringLiteral(" "));
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

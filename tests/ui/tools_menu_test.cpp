@@ -1,88 +1,115 @@
-// The Tools menu opens one try-out pad and one check window, and a finding picked in the
-// check takes the main window to its key's layer.
+// The Tools menu opens one try-out pad and one check window; the check lists what it finds,
+// follows the layout and the code page, and a finding picked in it takes the main window to
+// its key's layer and flashes the key, which then looks as it did before.
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "ui/Check/check_form.h"
 #include "ui/Tryout/try_pad.h"
-#include "ui/toolkit/cell_drag.h"
+#include "ui/toolkit/flash.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QMimeData>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUndoStack>
 
 using namespace kbd;
 using namespace kbd::test;
 
-namespace {
-
-void Trigger(QWidget* form, const char* item) {
-    form->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-}
-
-} // namespace
-
-class ToolsMenuTest : public QObject {
+class ToolsMenuTest : public ProgramTest {
     Q_OBJECT
 private slots:
-    void init() { windows_ = OpenProgram(); }
-    void cleanup() { windows_.reset(); }
-
-    void opensOneWindowOfEachTool();
-    void findingSelectsItsLayerAndFlashesItsKey();
-    void checkFollowsEditsUndoAndCodePage();
-
-private:
-    std::unique_ptr<ProgramWindows> windows_;
-};
-
-void ToolsMenuTest::opensOneWindowOfEachTool() {
-    TAllKeysForm& form = windows_->AllKeysForm;
-    for (int i = 0; i < 2; ++i) {
-        Trigger(&form, "TryLayout1");
-        Trigger(&form, "CheckLayout1");
+    void opensOneWindowOfEachToolAndKeepsIt() {
+        for (int i = 0; i < 2; ++i) {
+            Item(form(), "TryLayout1")->trigger();
+            Item(form(), "CheckLayout1")->trigger();
+            for (QWidget* tool : {static_cast<QWidget*>(form()->findChild<TTryPad*>()),
+                                  static_cast<QWidget*>(form()->findChild<TCheckForm*>())}) {
+                QVERIFY(tool->isVisible());
+                QVERIFY(tool->close()); // only hides it
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(form()->findChildren<TTryPad*>().size(), 1);
+        QCOMPARE(form()->findChildren<TCheckForm*>().size(), 1);
     }
-    QCOMPARE(form.findChildren<TTryPad*>().size(), 1);
-    QCOMPARE(form.findChildren<TCheckForm*>().size(), 1);
-    QVERIFY(form.findChild<TTryPad*>()->isVisible());
-    QVERIFY(form.findChild<TCheckForm*>()->isVisible());
-}
 
-void ToolsMenuTest::findingSelectsItsLayerAndFlashesItsKey() {
-    TAllKeysForm& form = windows_->AllKeysForm;
-    Trigger(&form, "CheckLayout1");
-    const QColor lit = Key(&form, 27)->palette().color(QPalette::Highlight);
-    emit form.findChild<TCheckForm*>()->findingSelected(27, LayerAltGr);
-    QVERIFY(Radio(&form, "rb_altgr")->isChecked());
-    QCOMPARE(form.layerMode(), int(LayerAltGr));
-    QCOMPARE(Key(&form, 27)->palette().color(QPalette::Window), lit);
-    QVERIFY(Key(&form, 26)->palette().color(QPalette::Window) != lit);
-    QVERIFY(Key(&form, 28)->palette().color(QPalette::Window) != lit);
-    // A finding about the whole key leaves the layer alone.
-    emit form.findChild<TCheckForm*>()->findingSelected(27, 0);
-    QCOMPARE(form.layerMode(), int(LayerAltGr));
-}
+    void pickedFindingSelectsItsLayerAndFlashesItsKey() {
+        ProgramLayout().AltGrChar[1] = 0x1B; // below the space
+        ProgramLayout().ShiftChar[4] = 0x81; // a hole of code page 1250
+        QWidget* key2 = Key(form(), 2);
+        QWidget* key5 = Key(form(), 5);
+        const QPalette before = key5->palette();
+        const QColor lit = before.color(QPalette::Highlight);
+        QPalette red = before; // a palette of its own must come back too
+        red.setColor(QPalette::ButtonText, Qt::red);
+        key2->setPalette(red);
+        Item(form(), "CheckLayout1")->trigger();
+        auto* check = form()->findChild<TCheckForm*>();
+        auto* rows = check->findChild<QTreeWidget*>(QStringLiteral("Findings"));
+        QVERIFY(QTest::qWaitForWindowExposed(check));
+        QStringList shown;
+        for (int row = 0; row < rows->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = rows->topLevelItem(row);
+            shown << QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}.join(
+                QStringLiteral(" | "));
+        }
+        QCOMPARE(shown, QStringList({"2 | AltGr | Loses data | AltGr character 0x1B is below the "
+                                     "space, so it is not written and the key reads back with no "
+                                     "AltGr character.",
+                                     "5 | Shift | Warning | Shift character 0x81 is not defined in "
+                                     "the current code page."}));
+        QCOMPARE(check->findChild<QLabel*>(QStringLiteral("Summary"))->text(),
+                 QStringLiteral("2 findings, 1 losing data"));
 
-void ToolsMenuTest::checkFollowsEditsUndoAndCodePage() {
-    TAllKeysForm& form = windows_->AllKeysForm;
-    Trigger(&form, "CheckLayout1");
-    auto* summary = form.findChild<QLabel*>(QStringLiteral("Summary"));
-    QCOMPARE(summary->text(), QStringLiteral("No findings"));
+        // Picked by mouse, then by key.
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualItemRect(rows->topLevelItem(1)).center());
+        QVERIFY(Radio(form(), "rb_shift")->isChecked());
+        QCOMPARE(key5->palette().color(QPalette::Window), lit);
+        QVERIFY(Key(form(), 6)->palette().color(QPalette::Window) != lit);
+        QTest::keyClick(rows, Qt::Key_Up);
+        QVERIFY(Radio(form(), "rb_altgr")->isChecked());
+        QCOMPARE(key2->palette().color(QPalette::Window), lit);
+        QTest::keyClick(rows, Qt::Key_Down); // key 5 again, mid-blink
+        QVERIFY(Radio(form(), "rb_shift")->isChecked());
+        // A finding about the whole key leaves the layer alone.
+        emit check->findingSelected(2, 0);
+        QVERIFY(Radio(form(), "rb_shift")->isChecked());
 
-    form.ShowLayer(LayerShift);
-    const auto cell = toolkit::CellMimeData(0x81 - 31, QString()); // a hole of code page 1250
-    QVERIFY(DragAndDrop(&form, Key(&form, 5), *cell).dropped);
-    QCOMPARE(summary->text(), QStringLiteral("1 finding"));
-    QVERIFY(form.codePage().setNumber(1251)); // where 0x81 is a letter
-    QCOMPARE(summary->text(), QStringLiteral("No findings"));
-    QVERIFY(form.codePage().setNumber(1250));
-    QCOMPARE(summary->text(), QStringLiteral("1 finding"));
-    form.document().undoStack().undo();
-    QCOMPARE(summary->text(), QStringLiteral("No findings"));
-}
+        QTRY_VERIFY(key5->findChildren<QObject*>().isEmpty() &&
+                    key2->findChildren<QObject*>().isEmpty());
+        QCOMPARE(key5->palette(), before);
+        QVERIFY(!key5->testAttribute(Qt::WA_SetPalette) && !key5->autoFillBackground());
+        QCOMPARE(key2->palette(), red);
+        // Still inherited: a colour set on the client area, as Options, Font does, reaches it.
+        QPalette blue = key5->parentWidget()->palette();
+        blue.setColor(QPalette::ButtonText, Qt::blue);
+        key5->parentWidget()->setPalette(blue);
+        QCOMPARE(key5->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        // A key that goes away mid-blink takes its blinks along; nothing flashes nothing.
+        emit check->findingSelected(29, 0);
+        delete Key(form(), 29);
+        toolkit::Flash(nullptr);
+        QTest::qWait(150);
+    }
+
+    void checkFollowsEditsUndoAndCodePage() {
+        Item(form(), "CheckLayout1")->trigger();
+        auto* summary = form()->findChild<QLabel*>(QStringLiteral("Summary"));
+        QCOMPARE(summary->text(), QStringLiteral("No findings"));
+        form()->ShowLayer(LayerShift);
+        QVERIFY(Drop(form(), 0x81 - 31, 5)); // a hole of code page 1250
+        QCOMPARE(summary->text(), QStringLiteral("1 finding"));
+        QVERIFY(form()->codePage().setNumber(1251)); // where 0x81 is a letter
+        QCOMPARE(summary->text(), QStringLiteral("No findings"));
+        QVERIFY(form()->codePage().setNumber(1250));
+        QCOMPARE(summary->text(), QStringLiteral("1 finding"));
+        form()->document().undoStack().undo();
+        QCOMPARE(summary->text(), QStringLiteral("No findings"));
+    }
+};
 
 QTEST_MAIN(ToolsMenuTest)
 #include "tools_menu_test.moc"

@@ -1,4 +1,5 @@
-// The try-out pad under real key events that carry the native scan codes of X11.
+// The try-out pad under real key events that carry the native scan codes of X11: what it
+// adds to the typing rules is the key's place, AltGr, its Caps Lock and its status line.
 #include "layout/keyboard_layout.h"
 #include "ui/Tryout/try_pad.h"
 
@@ -14,27 +15,23 @@ using namespace kbd;
 
 namespace {
 
-struct Stroke {
-    int evdev;
-    Qt::KeyboardModifiers held = Qt::NoModifier;
-    int qtKey = 0;
-    QString hostText = {};
-};
+constexpr int kRightAltUp = -KEY_RIGHTALT; // the release alone; KEY_RIGHTALT is the press alone
 
-void Send(QWidget* target, QEvent::Type type, const Stroke& s) {
-    QKeyEvent event(type, s.qtKey, s.held, quint32(s.evdev) + 8 /* X11 scan code */, 0, 0,
-                    s.hostText);
-    QApplication::sendEvent(target, &event);
-}
-
-void Press(QWidget* target, const Stroke& s) {
-    Send(target, QEvent::KeyPress, s);
-    Send(target, QEvent::KeyRelease, s);
-}
-
-// The host's keymap is not the layout's: the pad must not read the key or its text.
-Stroke Letter(int evdev, Qt::KeyboardModifiers held = Qt::NoModifier) {
-    return {evdev, held, Qt::Key_X, QStringLiteral("x")};
+// A press and release of the key of evdev code `key`. The host's keymap is not the layout's:
+// every key but the space and Backspace claims to be an x.
+void Stroke(QWidget* target, int key, Qt::KeyboardModifiers held) {
+    const int qtKey = key == KEY_BACKSPACE ? Qt::Key_Backspace : Qt::Key_X;
+    const QString text = key == KEY_SPACE       ? QStringLiteral(" ")
+                         : key == KEY_BACKSPACE ? QString()
+                                                : QStringLiteral("x");
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        if ((key != KEY_RIGHTALT || type == QEvent::KeyPress) &&
+            (key != kRightAltUp || type == QEvent::KeyRelease)) {
+            QKeyEvent event(type, qtKey, held, quint32(std::abs(key)) + 8 /* X11 scan code */, 0, 0,
+                            text);
+            QApplication::sendEvent(target, &event);
+        }
+    }
 }
 
 } // namespace
@@ -42,99 +39,75 @@ Stroke Letter(int evdev, Qt::KeyboardModifiers held = Qt::NoModifier) {
 class TryPadTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        ResetLayoutDefaults(ProgramLayout());
-        document_ = std::make_unique<LayoutDocument>(ProgramLayout());
-        pad_ = std::make_unique<TTryPad>(*document_);
-        text_ = pad_->findChild<QPlainTextEdit*>(QStringLiteral("PadText"));
-        lastKey_ = pad_->findChild<QLabel*>(QStringLiteral("LastKey"));
-        caps_ = pad_->findChild<QCheckBox*>(QStringLiteral("CapsLock"));
-        QVERIFY(text_ && lastKey_ && caps_);
-    }
-
-    void typesTheLayer_data() {
-        QTest::addColumn<int>("evdev");
+    void typesWhatWindowsWould_data() {
+        QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<Qt::KeyboardModifiers>("held");
-        QTest::addColumn<bool>("capsLock");
+        QTest::addColumn<QString>("setting"); // made once the pad is up
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("status");
-        const Qt::KeyboardModifiers none = Qt::NoModifier, shift = Qt::ShiftModifier,
+        const Qt::KeyboardModifiers none = Qt::NoModifier,
                                     ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
-        QTest::newRow("Norm") << KEY_A << none << false << "a"
-                              << "Key 27, Norm: byte 0x61 (97)";
-        QTest::newRow("Shift") << KEY_A << shift << false << "A"
-                               << "Key 27, Shift: byte 0x41 (65)";
-        QTest::newRow("Ctrl+Alt is AltGr")
-            << KEY_2 << ctrlAlt << false << QStringLiteral("\u02C7") // 0xA1 in Windows-1250
-            << "Key 3, AltGr: byte 0xA1 (161)";
-        QTest::newRow("key without AltGr") << KEY_E << ctrlAlt << false << ""
+        const QString a = QStringLiteral("Key 27, Norm: byte 0x61 (97)");
+        const QString altGr2 = QStringLiteral("Key 3, AltGr: byte 0xA1 (161)");
+        QTest::newRow("key by its place") << QList{KEY_A} << none << ""
+                                          << "a" << a;
+        QTest::newRow("Ctrl alone is left to the text")
+            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ControlModifier) << ""
+            << ""
+            << "Press a key";
+        QTest::newRow("Ctrl+Alt is AltGr") << QList{KEY_2} << ctrlAlt << ""
+                                           << "\u02C7" << altGr2;
+        QTest::newRow("in the code page shown") << QList{KEY_2} << ctrlAlt << "code page 1251"
+                                                << "\u040E" << altGr2;
+        QTest::newRow("key without AltGr") << QList{KEY_E} << ctrlAlt << ""
+                                           << ""
                                            << "Key 16, AltGr: nothing";
-        QTest::newRow("Caps Lock with Shift") << KEY_A << shift << true << "a"
-                                              << "Key 27, Norm: byte 0x61 (97)";
-        QTest::newRow("Caps Lock on a digit") << KEY_1 << none << true << "1"
-                                              << "Key 2, Norm: byte 0x31 (49)";
+        QTest::newRow("as the file reads back") << QList{KEY_F} << ctrlAlt << "G shares F's code"
+                                                << "\u00C2"
+                                                << "Key 30, AltGr: byte 0xC2 (194)";
+        QTest::newRow("right Alt is AltGr while held")
+            << QList{KEY_RIGHTALT, KEY_1, kRightAltUp, KEY_1} << none << ""
+            << "~1"
+            << "Key 2, Norm: byte 0x31 (49)";
+        QTest::newRow("Caps Lock box with Shift")
+            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ShiftModifier) << "Caps Lock box"
+            << "a" << a;
+        QTest::newRow("Caps Lock key toggles the box")
+            << QList{KEY_CAPSLOCK, KEY_Q, KEY_CAPSLOCK, KEY_Q} << none << ""
+            << "Qq"
+            << "Key 14, Norm: byte 0x71 (113)";
+        QTest::newRow("other keys edit as usual")
+            << QList{KEY_S, KEY_SPACE, KEY_D, KEY_BACKSPACE} << none << ""
+            << "s "
+            << "Key 29, Norm: byte 0x64 (100)";
     }
 
-    void typesTheLayer() {
-        QFETCH(int, evdev);
+    void typesWhatWindowsWould() {
+        QFETCH(QList<int>, keys);
         QFETCH(Qt::KeyboardModifiers, held);
-        QFETCH(bool, capsLock);
+        QFETCH(QString, setting);
         QFETCH(QString, typed);
         QFETCH(QString, status);
-        caps_->setChecked(capsLock);
-        Press(text_, Letter(evdev, held));
-        QCOMPARE(text_->toPlainText(), typed);
-        QCOMPARE(lastKey_->text(), status);
+        ResetLayoutDefaults(ProgramLayout());
+        LayoutDocument document(ProgramLayout());
+        TTryPad pad(document);
+        auto* text = pad.findChild<QPlainTextEdit*>(QStringLiteral("PadText"));
+        auto* caps = pad.findChild<QCheckBox*>(QStringLiteral("CapsLock"));
+        // Changed once the pad is up: it must read them at each press.
+        if (setting == "code page 1251") {
+            QVERIFY(document.codePage().setNumber(1251));
+        } else if (setting == "G shares F's code") {
+            ProgramLayout().VirtualKey[30] = ProgramLayout().VirtualKey[29];
+            ProgramLayout().AltGrChar[30] = 0xC2;
+        }
+        caps->setChecked(setting == "Caps Lock box");
+        for (int key : keys) {
+            Stroke(text, key, held);
+        }
+        QCOMPARE(text->toPlainText(), typed);
+        QCOMPARE(pad.findChild<QLabel*>(QStringLiteral("LastKey"))->text(), status);
+        QCOMPARE(caps->isChecked(), setting == "Caps Lock box");
     }
-
-    void rightAltIsAltGrWhileHeld() {
-        // However the desktop names the right Alt key, only its scan code counts.
-        const Stroke rightAlt{KEY_RIGHTALT, Qt::NoModifier, Qt::Key_AltGr};
-        Send(text_, QEvent::KeyPress, rightAlt);
-        Press(text_, Letter(KEY_1));
-        Send(text_, QEvent::KeyRelease, rightAlt);
-        Press(text_, Letter(KEY_1));
-        QCOMPARE(text_->toPlainText(), QStringLiteral("~1"));
-    }
-
-    void capsLockKeyTogglesTheBox() {
-        const Stroke capsKey{KEY_CAPSLOCK, Qt::NoModifier, Qt::Key_CapsLock};
-        Press(text_, capsKey);
-        QVERIFY(caps_->isChecked());
-        Press(text_, Letter(KEY_Q));
-        Press(text_, capsKey);
-        QVERIFY(!caps_->isChecked());
-        Press(text_, Letter(KEY_Q));
-        QCOMPARE(text_->toPlainText(), QStringLiteral("Qq"));
-    }
-
-    void otherKeysEditAsUsual() {
-        Press(text_, Letter(KEY_S));
-        Press(text_, {KEY_SPACE, Qt::NoModifier, Qt::Key_Space, QStringLiteral(" ")});
-        Press(text_, Letter(KEY_D));
-        Press(text_, {KEY_BACKSPACE, Qt::NoModifier, Qt::Key_Backspace});
-        QCOMPARE(text_->toPlainText(), QStringLiteral("s "));
-    }
-
-    void followsEditsAndTheCodePageBetweenPresses() {
-        Press(text_, Letter(KEY_A));
-        ProgramLayout().NormalChar[26] = 0xE8;
-        Press(text_, Letter(KEY_A));
-        // G takes F's virtual-key code: in the file its AltGr character becomes F's.
-        ProgramLayout().VirtualKey[30] = ProgramLayout().VirtualKey[29];
-        ProgramLayout().AltGrChar[30] = 0xC2;
-        Press(text_, Letter(KEY_F, Qt::ControlModifier | Qt::AltModifier));
-        QVERIFY(document_->codePage().setNumber(1251));
-        Press(text_, Letter(KEY_A));
-        QCOMPARE(text_->toPlainText(), QStringLiteral("a\u010D\u00C2\u0438"));
-    }
-
-private:
-    std::unique_ptr<LayoutDocument> document_;
-    std::unique_ptr<TTryPad> pad_;
-    QPlainTextEdit* text_ = nullptr;
-    QLabel* lastKey_ = nullptr;
-    QCheckBox* caps_ = nullptr;
 };
 
 QTEST_MAIN(TryPadTest)

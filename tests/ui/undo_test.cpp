@@ -1,17 +1,20 @@
-// Undo and redo through the real handlers: every change of the layout is one step that
-// restores the whole layout and re-captions the keys; what changes nothing adds none.
+// Undo and redo through the real handlers: every change of the layout, from a drop to a new
+// layout from the system, is one named step that restores the whole layout and re-captions
+// the keys; what changes nothing adds none.
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "layout/writer.h"
-#include "ui/toolkit/cell_drag.h"
-#include "ui/toolkit/fonts.h"
+#include "system_layouts/layout_from_xkb.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QMimeData>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUndoStack>
 
 using namespace kbd;
@@ -19,110 +22,143 @@ using namespace kbd::test;
 
 namespace {
 
-QAction* Item(QWidget* form, const char* name) {
-    return form->findChild<QAction*>(QString::fromLatin1(name));
-}
-
-void Drop(QWidget* form, int cell, int key) {
-    QVERIFY(DragAndDrop(form, Key(form, key), *toolkit::CellMimeData(cell, QString())).dropped);
+// Answers the next system-layout window: filters on `id`, picks the row of that name and
+// the script of `codePage`, then presses OK, or Cancel when `ok` is false.
+void PickSystemLayout(const QString& id, int codePage, bool ok) {
+    WhenModalShows([=](QWidget* modal) {
+        if (modal->objectName() != QStringLiteral("SystemLayoutForm")) {
+            return false;
+        }
+        modal->findChild<QLineEdit*>(QStringLiteral("LayoutFilter"))->setText(id);
+        auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("LayoutList"));
+        list->setCurrentItem(list->findItems(id, Qt::MatchExactly, 1).value(0));
+        auto* scripts = modal->findChild<QComboBox*>(QStringLiteral("ScriptBox"));
+        scripts->setCurrentIndex(scripts->findData(codePage));
+        auto* buttons = modal->findChild<QDialogButtonBox*>();
+        buttons->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        return true;
+    });
 }
 
 } // namespace
 
-class UndoTest : public QObject {
+class UndoTest : public ProgramTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { toolkit::InstallFontSubstitutes(); }
-    void init() {
-        windows_ = OpenProgram();
-        QVERIFY(windows_);
-        form_ = &windows_->AllKeysForm;
+    void stepIsNamedUndoneAndRedone_data() {
+        QTest::addColumn<QString>("how"); // a menu item, or what the user does
+        QTest::addColumn<int>("layer");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("caption"); // of the key once the step is made
+        QTest::newRow("drop") << "drop" << int(LayerNorm) << "drop of A on key 14" << 14 << "A";
+        QTest::newRow("code assignment")
+            << "dialog" << int(LayerNorm) << "change of key 14" << 14 << "z";
+        QTest::newRow("open") << "open" << int(LayerNorm) << "opening of other.kbd" << 1
+                              << "\u00A7";
+        QTest::newRow("new from system layout")
+            << "system" << int(LayerNorm) << "new layout from rs" << 14 << "\u0459"; // љ on Q
+        QTest::newRow("Fill ANSI")
+            << "FillAnsi1" << int(LayerAnsi) << "filling of ANSI by the rule of thumb" << 14 << "Q";
+        QTest::newRow("Set Caps Lock")
+            << "SetCaps1" << int(LayerNorm) << "setting of Caps Lock on letter pairs" << 2 << "1";
+        QTest::newRow("Clear AltGr")
+            << "ClearAltGr1" << int(LayerAltGr) << "clearing of the AltGr layer" << 3 << " ";
     }
-    void cleanup() { windows_.reset(); }
 
-    void dropIsOneNamedStepUndoneAndRedone() {
-        QAction* undo = Item(form_, "Undo1");
-        QAction* redo = Item(form_, "Redo1");
-        QVERIFY(undo && redo);
+    void stepIsNamedUndoneAndRedone() {
+        QFETCH(QString, how);
+        QFETCH(int, layer);
+        QFETCH(QString, step);
+        QFETCH(int, key);
+        QFETCH(QString, caption);
+        ProgramLayout().AnsiChar[13] = '#'; // for the fill tools to undo
+        ProgramLayout().CapsAffected[1] = 1;
+        const KeyboardLayout before = ProgramLayout();
+        form()->ShowLayer(layer);
+        const QString captionBefore = Key(form(), key)->text();
+        const QTemporaryDir folder;
+        if (how == "drop") {
+            QVERIFY(Drop(form(), 34, 14)); // code 65 onto Q
+        } else if (how == "dialog") {
+            CloseModalAfter([](QWidget* dialog) {
+                dialog->findChild<QComboBox*>(QStringLiteral("comb_mala"))
+                    ->setCurrentIndex('z' - 33);
+            });
+            form()->EditKey(14);
+        } else if (how == "open") {
+            KeyboardLayout other = DefaultLayout();
+            other.NormalChar[0] = 0xA7;
+            const QString path = folder.filePath(QStringLiteral("other.kbd"));
+            QVERIFY(SaveKbdFile(other, path.toStdString()).ok());
+            const ChooserAnswer answer(QStringLiteral("OpenDialog1"), path);
+            form()->OpenKBD1Click();
+        } else if (how == "system") {
+            PickSystemLayout(QStringLiteral("rs"), 1251, true);
+            form()->NewFromSystemLayoutClick();
+        } else {
+            Item(form(), qPrintable(how))->trigger();
+        }
+        QCOMPARE(Key(form(), key)->text(), caption);
+        const KeyboardLayout after = ProgramLayout();
+        QCOMPARE(form()->document().undoStack().count(), 1);
+        QAction* undo = Item(form(), "Undo1");
+        QAction* redo = Item(form(), "Redo1");
+        QCOMPARE(undo->text(), QStringLiteral("&Undo ") + step);
+        undo->trigger();
+        QVERIFY(ProgramLayout() == before);
+        QCOMPARE(Key(form(), key)->text(), captionBefore);
+        QCOMPARE(redo->text(), QStringLiteral("&Redo ") + step);
+        redo->trigger();
+        QVERIFY(ProgramLayout() == after);
+        QCOMPARE(Key(form(), key)->text(), caption);
+    }
+
+    // The keys show the layer shown when undoing, of the restored layout.
+    void undoShowsTheLayerShownThen() {
+        QAction* undo = Item(form(), "Undo1");
         QVERIFY(!undo->isEnabled());
         QCOMPARE(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-        QCOMPARE(redo->shortcuts(),
+        QCOMPARE(Item(form(), "Redo1")->shortcuts(),
                  (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
                                       QKeySequence(QStringLiteral("Ctrl+Y"))}));
-
-        Drop(form_, 34, 14); // code 65 onto Q in the Norm layer
-        QCOMPARE(undo->text(), QStringLiteral("&Undo drop of A on key 14"));
-        QCOMPARE(Key(form_, 14)->text(), QStringLiteral("A"));
-
-        // Another layer shown when undoing: the keys show that layer of the restored layout.
-        form_->ShowLayer(LayerShift);
+        QVERIFY(Drop(form(), 34, 14));
+        form()->ShowLayer(LayerShift);
         undo->trigger();
-        QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(form_, 14)->text(), QStringLiteral("Q"));
-        QCOMPARE(redo->text(), QStringLiteral("&Redo drop of A on key 14"));
-        form_->ShowLayer(LayerNorm);
-        redo->trigger();
-        QCOMPARE(ProgramLayout().NormalChar[13], 65);
-        QCOMPARE(Key(form_, 14)->text(), QStringLiteral("A"));
+        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("Q"));
     }
 
-    void dialogAddsAStepOnlyWhenItChangedTheKey() {
-        QUndoStack& history = form_->document().undoStack();
+    void whatChangesNothingIsNoStep() {
         CloseModalAfter();
-        form_->EditKey(14);
-        QCOMPARE(history.count(), 0);
-
-        CloseModalAfter([](QWidget* dialog) {
-            dialog->findChild<QComboBox*>(QStringLiteral("comb_mala"))->setCurrentIndex('z' - 32);
-        });
-        form_->EditKey(14);
-        QCOMPARE(history.count(), 1);
-        QCOMPARE(history.undoText(), QStringLiteral("change of key 14"));
-        history.undo();
-        QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(form_, 14)->text(), QStringLiteral("q"));
-    }
-
-    void openIsAStepAndSavingIsNone() {
-        QTemporaryDir folder;
-        KeyboardLayout other = DefaultLayout();
-        other.NormalChar[0] = 0xA7;
-        const QString path = folder.filePath(QStringLiteral("other.kbd"));
-        QVERIFY(SaveKbdFile(other, path.toStdString()).ok());
-        {
-            const ChooserAnswer answer(QStringLiteral("OpenDialog1"), path);
-            form_->OpenKBD1Click();
-        }
-        QUndoStack& history = form_->document().undoStack();
-        QCOMPARE(history.count(), 1);
-        QCOMPARE(history.undoText(), QStringLiteral("opening of other.kbd"));
+        form()->EditKey(14);                  // closed untouched
+        Item(form(), "FillAnsi1")->trigger(); // the defaults follow both rules
+        Item(form(), "SetCaps1")->trigger();
+        const QTemporaryDir folder;
         {
             const ChooserAnswer answer(QStringLiteral("SaveDialog1"),
                                        folder.filePath(QStringLiteral("saved.kbd")));
-            form_->SaveKBD1Click();
+            form()->SaveKBD1Click();
         }
-        QCOMPARE(history.count(), 1);
-        history.undo();
-        QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(form_, 1)->text(), QStringLiteral("`"));
+        PickSystemLayout(QStringLiteral("rs"), 1251, false); // cancelled
+        form()->NewFromSystemLayoutClick();
+        QCOMPARE(form()->codePage().number(), 1250);
+        QCOMPARE(form()->document().undoStack().count(), 0);
     }
 
-    void clearingAltGrIsOneStep() {
-        form_->ShowLayer(LayerAltGr);
-        Item(form_, "ClearAltGr1")->trigger();
-        for (int key = 1; key <= kKeyCount; ++key) {
-            QCOMPARE(ProgramLayout().AltGrChar[key - 1], 0x20);
-        }
-        QCOMPARE(Key(form_, 3)->text(), QStringLiteral(" "));
-        QCOMPARE(form_->document().undoStack().count(), 1);
-        Item(form_, "Undo1")->trigger();
-        QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(form_, 3)->text(), QStringLiteral("\u02C7"));
+    // The characters the code page lacks are listed, one line each.
+    void newFromSystemLayoutListsWhatItLeftOut() {
+        const auto built = BuildSystemLayout("rs", "", *CodePage::Load(1251));
+        QVERIFY(built);
+        PickSystemLayout(QStringLiteral("rs"), 1251, true);
+        form()->NewFromSystemLayoutClick();
+        QVERIFY(ProgramLayout() == built->layout);
+        QCOMPARE(form()->codePage().number(), 1251);
+        auto* lost = form()->findChild<QPlainTextEdit*>(QStringLiteral("NotCarriedList"));
+        QVERIFY(lost && lost->window()->isVisible());
+        QCOMPARE(
+            lost->toPlainText().split(QLatin1Char('\n')).value(1),
+            QStringLiteral("key 10 AltGr: U+00B4 \u00B4 is not in code page 1251; left empty"));
     }
-
-private:
-    std::unique_ptr<ProgramWindows> windows_;
-    TAllKeysForm* form_ = nullptr;
 };
 
 QTEST_MAIN(UndoTest)

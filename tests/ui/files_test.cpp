@@ -1,23 +1,18 @@
-// File, Open and File, Save through the real choosers, on real files in a temporary folder.
+// What the editor reads and writes through its choosers, on real files in a temporary
+// folder: File, Open, File, Save, and Tools, Export for Windows NT (.klc).
+#include "exports/klc.h"
 #include "form_driver.h"
 #include "layout/keyboard_layout.h"
 #include "layout/writer.h"
-#include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/file_chooser.h"
-#include "ui/toolkit/fonts.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 #include <sys/stat.h>
 
 using namespace kbd;
@@ -44,33 +39,21 @@ QByteArray Image(const KeyboardLayout& layout) {
 
 } // namespace
 
-class FileMenuTest : public QObject {
+class FilesTest : public ProgramTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { toolkit::InstallFontSubstitutes(); }
-    void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder_->isValid());
-        form_ = OpenForm();
-        QVERIFY(form_);
-    }
-
-    void cleanup() {
-        form_.reset();
-        folder_.reset();
-    }
-
     void openChooserListsKbdInAnyCase() {
+        const QTemporaryDir folder;
         for (const char* name : {"a.kbd", "b.KBD", "c.Kbd", "d.txt", "e.kbd.bak"}) {
-            Write(folder_->filePath(QString::fromLatin1(name)), "x");
+            Write(folder.filePath(QString::fromLatin1(name)), "x");
         }
         QFileDialog* open =
-            &form_->findChild<toolkit::FileChooser*>(QStringLiteral("OpenDialog1"))->dialog();
+            &form()->findChild<toolkit::FileChooser*>(QStringLiteral("OpenDialog1"))->dialog();
         auto* model = open->findChild<QFileSystemModel*>();
         QVERIFY(model);
-        open->setDirectory(folder_->path());
+        open->setDirectory(folder.path());
         open->show();
-        const QModelIndex root = model->index(folder_->path());
+        const QModelIndex root = model->index(folder.path());
         const auto listed = [&] {
             QStringList names;
             for (int row = 0; row < model->rowCount(root); ++row) {
@@ -84,23 +67,24 @@ private slots:
     }
 
     void openShowsTheLoadedLayerAndKeepsIt() {
+        const QTemporaryDir folder;
         KeyboardLayout written = DefaultLayout();
         written.AltGrChar[13] = 0xA3;
         written.AltGrChar[15] = 0xE8;
-        const QString path = folder_->filePath(QStringLiteral("mine.kbd"));
+        const QString path = folder.filePath(QStringLiteral("mine.kbd"));
         QVERIFY(SaveKbdFile(written, QFile::encodeName(path).toStdString()).ok());
 
-        QTest::mouseClick(Radio(form_.get(), "rb_altgr"), Qt::LeftButton);
-        Hover(form_.get(), Cell(form_.get(), 10));
+        QTest::mouseClick(Radio(form(), "rb_altgr"), Qt::LeftButton);
+        Hover(form(), Cell(form(), 10));
         ChooserAnswer answer(QStringLiteral("OpenDialog1"), path);
-        Item("OpenKBD1")->trigger();
+        Item(form(), "OpenKBD1")->trigger();
 
         QVERIFY(!answer.boxText);
         QCOMPARE(ProgramLayout().AltGrChar[13], 0xA3);
-        QCOMPARE(Key(form_.get(), 14)->text(), QStringLiteral("\u0141"));
-        QCOMPARE(Key(form_.get(), 17)->text(), QString()); // no AltGr character: stored as 0
-        QCOMPARE(form_->layerMode(), 3);
-        QCOMPARE(Magnifier(form_.get())->text(), QStringLiteral(")"));
+        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("\u0141"));
+        QCOMPARE(Key(form(), 17)->text(), QString()); // no AltGr character: stored as 0
+        QCOMPARE(form()->layerMode(), 3);
+        QCOMPARE(Magnifier(form())->text(), QStringLiteral(")"));
     }
 
     void openRefusesForeignFilesAndCancel_data() {
@@ -112,8 +96,9 @@ private slots:
     }
 
     void openRefusesForeignFilesAndCancel() {
+        const QTemporaryDir folder;
         QFETCH(QString, kind);
-        const QString path = folder_->filePath(QStringLiteral("foreign.KBD"));
+        const QString path = folder.filePath(QStringLiteral("foreign.KBD"));
         if (kind == "short") {
             Write(path, Image(DefaultLayout()).left(687));
         } else if (kind == "unsigned") {
@@ -122,61 +107,89 @@ private slots:
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         }
         ProgramLayout().NormalChar[0] = 'Z';
-        form_->ShowLayer(2);
+        form()->ShowLayer(2);
         const KeyboardLayout before = ProgramLayout();
 
         ChooserAnswer answer(QStringLiteral("OpenDialog1"), kind == "cancel" ? QString() : path);
-        Item("OpenKBD1")->trigger();
+        Item(form(), "OpenKBD1")->trigger();
 
         QCOMPARE(answer.boxText.value_or(QString()),
                  kind == "cancel"
                      ? QString()
                      : QStringLiteral("Found file is probably not generated by this program"));
         QVERIFY(ProgramLayout() == before);
-        QCOMPARE(Key(form_.get(), 1)->text(), QStringLiteral("Z"));
+        QCOMPARE(Key(form(), 1)->text(), QStringLiteral("Z"));
     }
 
     void saveWritesTheLayoutAndRemembersThePath() {
-        QVERIFY(
-            DragAndDrop(form_.get(), Key(form_.get(), 1), *toolkit::CellMimeData(34, "A")).dropped);
-        const QString path = folder_->filePath(QStringLiteral("kbd_qz.kbd"));
+        const QTemporaryDir folder;
+        QVERIFY(Drop(form(), 34, 1));
+        const QString path = folder.filePath(QStringLiteral("kbd_qz.kbd"));
         Write(path, QByteArray(2000, 'x')); // replaced without a question
         {
             ChooserAnswer answer(QStringLiteral("SaveDialog1"), path);
-            Item("SaveKBD1")->trigger();
+            Item(form(), "SaveKBD1")->trigger();
             QVERIFY(!answer.boxText);
             QVERIFY(answer.proposed.endsWith(QStringLiteral("/kbd_qz.kbd")));
         }
         QCOMPARE(Contents(path), Image(ProgramLayout()));
         for (int i = 0; i < 2; ++i) {
             ChooserAnswer cancel(QStringLiteral("SaveDialog1"), QString());
-            Item("SaveKBD1")->trigger();
+            Item(form(), "SaveKBD1")->trigger();
             QCOMPARE(cancel.proposed, path); // and a cancel keeps it
         }
     }
 
     void failedSaveSaysWhyAndKeepsTheLayout() {
-        const QString path = folder_->filePath(QStringLiteral("missing/kbd_qz.kbd"));
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("missing/kbd_qz.kbd"));
         ChooserAnswer answer(QStringLiteral("SaveDialog1"), path);
-        Item("SaveKBD1")->trigger();
-        QVERIFY(answer.boxText);
-        QVERIFY2(answer.boxText->contains(path) && answer.boxText->contains("No such file"),
-                 qPrintable(*answer.boxText));
+        Item(form(), "SaveKBD1")->trigger();
+        QCOMPARE(answer.boxTitle, QStringLiteral("Error in Saving"));
+        QCOMPARE(answer.boxText,
+                 QStringLiteral("The layout was not saved to %1.\nCannot create the "
+                                "file. (No such file or directory)")
+                     .arg(path));
         QVERIFY(!QFile::exists(path));
         QVERIFY(ProgramLayout() == DefaultLayout());
     }
 
     void exitClosesTheWindow() {
-        Item("Kraj1")->trigger();
-        QVERIFY(!form_->isVisible());
+        Item(form(), "Kraj1")->trigger();
+        QVERIFY(!form()->isVisible());
     }
 
-private:
-    QAction* Item(const char* name) { return form_->findChild<QAction*>(name); }
+    void exportWritesTheKlcInTheShownCodePage() {
+        const QTemporaryDir folder;
+        QVERIFY(form()->codePage().setNumber(1251));
+        {
+            // The chooser adds .klc.
+            const ChooserAnswer answer(QStringLiteral("KlcDialog"), folder.filePath("mine"));
+            Item(form(), "ExportKlc1")->trigger();
+            QVERIFY(answer.proposed.endsWith(QStringLiteral("/kbd_qz.klc")));
+            QVERIFY2(!answer.boxText, qPrintable(answer.boxText.value_or(QString())));
+        }
+        QFile file(folder.filePath(QStringLiteral("mine.klc")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray::fromStdString(exports::KlcBytes(
+                                     ProgramLayout(), *CodePage::Load(1251), "mine")));
+    }
 
-    std::unique_ptr<TAllKeysForm> form_;
-    std::unique_ptr<QTemporaryDir> folder_;
+    void exportRefusalSaysWhyAndWritesNothing() {
+        const QTemporaryDir folder;
+        ProgramLayout().VirtualKey[29] = 0x51; // F takes Q's code
+        const QString path = folder.filePath(QStringLiteral("shared.klc"));
+        const ChooserAnswer answer(QStringLiteral("KlcDialog"), path);
+        Item(form(), "ExportKlc1")->trigger();
+        QCOMPARE(answer.boxTitle, QStringLiteral("Error in Exporting"));
+        QCOMPARE(answer.boxText,
+                 path + QStringLiteral(": the layout cannot become a .klc file: "
+                                       "keys 14 and 30 share virtual-key code 0x51"));
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+            QStringList());
+    }
 };
 
-QTEST_MAIN(FileMenuTest)
-#include "file_menu_test.moc"
+QTEST_MAIN(FilesTest)
+#include "files_test.moc"
