@@ -59,10 +59,7 @@ BENCHMARK(BM_PadWidgetPress);
 } // namespace
 
 int main(int argc, char** argv) {
-    // No screen needed: the press is measured, not its painting.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    kbd::bench::OffscreenUnlessSet();
     QApplication app(argc, argv);
     return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
         r.Ratio("BM_PadWidgetPress", "BM_InsertOneCharacter");

@@ -69,9 +69,7 @@ BENCHMARK(BM_ExportPdf)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    kbd::bench::OffscreenUnlessSet();
     QGuiApplication application(argc, argv);
     return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
         for (const char* name : {"BM_ExportPng", "BM_ExportSvg", "BM_ExportPdf"}) {

@@ -86,6 +86,10 @@ private:
 
 } // namespace
 
+void OffscreenUnlessSet() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+}
+
 std::string ScratchFile(const std::string& name) {
     static const ScratchFolder folder;
     return folder.path() + "/" + name;

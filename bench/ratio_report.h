@@ -30,6 +30,10 @@ private:
 // Runs this program's benchmarks, then prints `ratios` under a heading.
 int RunWithRatios(int argc, char** argv, const std::function<void(const RatioReporter&)>& ratios);
 
+// Qt's offscreen platform for the benchmarks that make windows, unless QT_QPA_PLATFORM
+// names another: what is measured is the work, not a screen's.
+void OffscreenUnlessSet();
+
 // A file `name` in a temporary folder of this run, which goes when the program ends.
 std::string ScratchFile(const std::string& name);
 

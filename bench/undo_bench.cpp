@@ -53,9 +53,7 @@ BENCHMARK(BM_UndoThenRedo);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    kbd::bench::OffscreenUnlessSet();
     QApplication app(argc, argv);
     // Each iteration is one undo and one redo.
     return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
