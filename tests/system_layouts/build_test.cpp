@@ -103,13 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
             {"key 1 AltGr: U+2032 \u2032 is not in code page 1250; left empty",
              "key 33 AltGr: dead_belowdot has no character; left empty"},
             nullptr},
-        Row{"GermanNoDeadKeys1250",
-            "de(nodeadkeys)",
-            1250,
-            {"1: C0 5E B0 AC 5E 0"},
-            20,
-            {},
-            nullptr},
         // AZERTY: A, Q and M move; the M place types a comma and, as both its default code
         // (M) and the comma's code (held by the next key) are taken, takes the first free
         // spare one. é and 2 are no letter pair, so ANSI is é.
