@@ -3,8 +3,6 @@
 #include "layout/keyboard_layout.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sys/wait.h>
 
 ToolRun ToolTest::Run(const std::string& args) const {
@@ -18,15 +16,6 @@ ToolRun ToolTest::Run(const std::string& args) const {
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
-}
-
-std::string ToolTest::Read(const std::string& name) const {
-    std::ifstream in(folder_.path() / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void ToolTest::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(folder_.path() / name, std::ios::binary) << bytes;
 }
 
 nlohmann::ordered_json DefaultJson() {

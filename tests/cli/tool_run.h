@@ -23,8 +23,10 @@ protected:
     ToolRun Run(const std::string& args) const;
 
     std::string Path(const std::string& name) const { return folder_.file(name); }
-    std::string Read(const std::string& name) const;
-    void Write(const std::string& name, const std::string& bytes) const;
+    std::string Read(const std::string& name) const { return folder_.read(name); }
+    void Write(const std::string& name, const std::string& bytes) const {
+        folder_.write(name, bytes);
+    }
     // Lets a test see that no file, partial or temporary, was left behind.
     std::vector<std::string> Names() const { return folder_.entries(); } // sorted
 

@@ -6,9 +6,7 @@
 #include "exports/floppy.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sys/stat.h>
 
 namespace {
@@ -23,10 +21,10 @@ struct ToolFault {
 class FloppyFault : public testing::TestWithParam<ToolFault> {};
 
 // A tool as a shell script in `bin`; the real one is `exec /usr/bin/TOOL "$@"`.
-void Install(const std::filesystem::path& bin, const char* tool, const std::string& body) {
+void Install(const kbd::testing::TempFolder& folder, const char* tool, const std::string& body) {
     if (!body.empty()) {
-        std::ofstream(bin / tool) << "#!/bin/sh\n" << body << "\n";
-        ::chmod((bin / tool).c_str(), 0755);
+        folder.write(std::string("bin/") + tool, "#!/bin/sh\n" + body + "\n");
+        ::chmod(folder.file(std::string("bin/") + tool).c_str(), 0755);
     }
 }
 
@@ -34,10 +32,10 @@ TEST_P(FloppyFault, IsNamedAndLeavesNothing) {
     const kbd::testing::TempFolder folder;
     const auto bin = folder.path() / "bin";
     std::filesystem::create_directory(bin);
-    Install(bin, "mformat", GetParam().mformat);
-    Install(bin, "mcopy", GetParam().mcopy);
+    Install(folder, "mformat", GetParam().mformat);
+    Install(folder, "mcopy", GetParam().mcopy);
     const std::string kept = folder.file("kept.img"), fresh = folder.file("new.img");
-    std::ofstream(kept) << "the previous image";
+    folder.write(kept, "the previous image");
     // PATH names only `bin` while the floppy is made.
     const std::string path = std::getenv("PATH");
     ::setenv("PATH", bin.c_str(), 1);
@@ -47,8 +45,7 @@ TEST_P(FloppyFault, IsNamedAndLeavesNothing) {
     }
     ::setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"bin", "kept.img"}));
-    std::ifstream in(kept);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the previous image");
+    EXPECT_EQ(folder.read(kept), "the previous image");
 }
 
 constexpr const char* kRealMformat = "exec /usr/bin/mformat \"$@\"";

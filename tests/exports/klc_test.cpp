@@ -2,9 +2,7 @@
 #include "../layout/temp_folder.h"
 #include "exports/klc.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 namespace {
 
@@ -108,14 +106,13 @@ TEST_P(KlcRefusal, NamesTheKeysAndWritesNothing) {
     GetParam().edit(layout);
     const kbd::testing::TempFolder folder;
     const std::string kept = folder.file("kept.klc"), fresh = folder.file("new.klc");
-    std::ofstream(kept) << "the previous file";
+    folder.write(kept, "the previous file");
     for (const std::string& path : {fresh, kept}) {
         EXPECT_EQ(kbd::exports::ExportKlc(layout, *CodePage::Load(1250), "qz", path),
                   path + ": the layout cannot become a .klc file: " + GetParam().message);
     }
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"kept.klc"});
-    std::ifstream in(kept);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the previous file");
+    EXPECT_EQ(folder.read(kept), "the previous file");
 }
 
 // The Greek code page lacking a character of the default layout is kbdtool's row.

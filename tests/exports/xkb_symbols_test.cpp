@@ -45,15 +45,14 @@ public:
     std::pair<xkb_keysym_t, char32_t> typed(std::string_view key, unsigned press) const {
         const std::unique_ptr<xkb_state, decltype(&xkb_state_unref)> state(
             xkb_state_new(keymap_.get()), &xkb_state_unref);
-        for (const auto& [bit, name] : {std::pair{Caps, "CAPS"}, {NumLock, "NMLK"}}) {
+        // The locks go down and up again; Shift and AltGr stay held.
+        for (const auto& [bit, name] :
+             {std::pair{Caps, "CAPS"}, {NumLock, "NMLK"}, {Shift, "LFSH"}, {AltGr, "RALT"}}) {
             if (press & bit) {
                 xkb_state_update_key(state.get(), code(name), XKB_KEY_DOWN);
-                xkb_state_update_key(state.get(), code(name), XKB_KEY_UP);
             }
-        }
-        for (const auto& [bit, name] : {std::pair{Shift, "LFSH"}, {AltGr, "RALT"}}) {
-            if (press & bit) {
-                xkb_state_update_key(state.get(), code(name), XKB_KEY_DOWN);
+            if (press & bit & (Caps | NumLock)) {
+                xkb_state_update_key(state.get(), code(name), XKB_KEY_UP);
             }
         }
         return {xkb_state_key_get_one_sym(state.get(), code(key)),

@@ -18,11 +18,6 @@ QString Path(const kbd::testing::TempFolder& folder, const char* name) {
     return QString::fromStdString(folder.file(name));
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // How often each text appears in the picture's <text> elements.
 std::map<QString, int> SvgTexts(const QString& path) {
     QFile file(path);
@@ -77,7 +72,7 @@ TEST(SvgPicture, HoldsTheTitleFooterAndEveryCharacterTheFileKeeps) {
 TEST(PdfPicture, IsOneA4LandscapePage) {
     const kbd::testing::TempFolder folder;
     ASSERT_EQ(ExportLayoutPicture(kbd::DefaultLayout(), {}, Path(folder, "B.PDF")), std::nullopt);
-    const QString pdf = QString::fromLatin1(Contents(Path(folder, "B.PDF")));
+    const QString pdf = QString::fromLatin1(QByteArray::fromStdString(folder.read("B.PDF")));
     EXPECT_TRUE(pdf.startsWith(u"%PDF-"));
     const auto box =
         QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])")).match(pdf);
@@ -99,9 +94,7 @@ TEST(PngPicture, IsTwiceThePictureSizeOnWhite) {
 TEST(ExportLayoutPicture, RefusesWithAReasonAndLeavesTheFolderAsItWas) {
     const kbd::testing::TempFolder folder;
     std::filesystem::create_directory(folder.file("folder.png"));
-    QFile old(Path(folder, "old.png"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("older") == 5);
-    old.close();
+    folder.write("old.png", "older");
     const char* notPicture = "Not a picture format this program writes: PATH (the name must "
                              "end in .svg, .pdf or .png)";
     const std::tuple<const char*, int, const char*> refusals[] = {
@@ -119,7 +112,7 @@ TEST(ExportLayoutPicture, RefusesWithAReasonAndLeavesTheFolderAsItWas) {
                       .toStdString());
     }
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"folder.png", "old.png"}));
-    EXPECT_EQ(Contents(Path(folder, "old.png")), "older");
+    EXPECT_EQ(folder.read("old.png"), "older");
 }
 
 } // namespace

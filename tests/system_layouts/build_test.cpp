@@ -183,29 +183,13 @@ default xkb_symbols "basic" {
 };
 )xkb";
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
+// No folder of the user's, however this machine is set up: only the root, named by the first
+// variable; the others name folders that do not exist.
 class OwnSymbols : public ::testing::Test {
 protected:
     void SetUp() override {
         namespace fs = std::filesystem;
-        const fs::path system = KBD_XKB_ROOT, root = folder_.path() / "xkb";
+        const fs::path system = KBD_XKB_ROOT, root = folder_.path() / "XKB_CONFIG_ROOT";
         fs::create_directories(root / "symbols");
         for (const auto& entry : fs::directory_iterator(system)) {
             if (entry.path().filename() != "symbols") {
@@ -216,14 +200,21 @@ protected:
             fs::create_symlink(entry.path(), root / "symbols" / entry.path().filename());
         }
         std::ofstream(root / "symbols" / "kbdtest") << kSymbols;
+        for (const char* name :
+             {"XKB_CONFIG_ROOT", "HOME", "XDG_CONFIG_HOME", "XKB_CONFIG_EXTRA_PATH"}) {
+            const char* old = std::getenv(name);
+            saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+            setenv(name, folder_.file(name).c_str(), 1);
+        }
+    }
+    void TearDown() override {
+        for (const auto& [name, old] : saved_) {
+            old ? setenv(name, old->c_str(), 1) : unsetenv(name);
+        }
     }
 
     testing::TempFolder folder_;
-    // No folder of the user's, however this machine is set up: only the root.
-    ScopedEnv root_{"XKB_CONFIG_ROOT", folder_.file("xkb")};
-    ScopedEnv home_{"HOME", folder_.file("home")};
-    ScopedEnv config_{"XDG_CONFIG_HOME", folder_.file("config")};
-    ScopedEnv extra_{"XKB_CONFIG_EXTRA_PATH", folder_.file("extra")};
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
 // The first character above the space, and the first keysym of a level, is carried on
