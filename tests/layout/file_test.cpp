@@ -107,10 +107,6 @@ struct Refusal {
     const char* message; // PATH stands for the path
 };
 
-void PrintTo(const Refusal& refusal, std::ostream* os) {
-    *os << refusal.name;
-}
-
 class RefusedFile : public ::testing::TestWithParam<Refusal> {
 protected:
     void TearDown() override { FileSystemCalls() = real_; }
@@ -153,34 +149,32 @@ TEST_P(RefusedFile, SaysWhyAndChangesNothing) {
 }
 
 constexpr bool kLoad = false, kSave = true;
-constexpr const char *kNotRegular = "Not a regular file: PATH",
-                     *kTooShort = "The file is shorter than 688 bytes: PATH";
+constexpr const char* kNotRegular = "Not a regular file: PATH";
 
-INSTANTIATE_TEST_SUITE_P(
-    , RefusedFile,
-    ::testing::Values(Refusal{"LoadMissing", kLoad, "missing", "", 0,
-                              "Cannot open the file: PATH (No such file or directory)"},
-                      Refusal{"LoadFolder", kLoad, "folder", "", 0, kNotRegular},
-                      Refusal{"LoadFifo", kLoad, "fifo", "", 0, kNotRegular},
-                      Refusal{"LoadShort", kLoad, "short", "", 0, kTooShort},
-                      Refusal{"LoadForeign", kLoad, "foreign", "", 0,
-                              "The file has no signature of this program: PATH"},
-                      Refusal{"SaveOverFolder", kSave, "folder", "", 0,
-                              "The path names a folder: PATH (Is a directory)"},
-                      Refusal{"SaveOverFifo", kSave, "fifo", "", 0, kNotRegular},
-                      Refusal{"SaveFailingOpen", kSave, "older", "open", EACCES,
-                              "Cannot create the file: PATH (Permission denied)"},
-                      Refusal{"SaveWritingPartWay", kSave, "older", "write_part_way", EFBIG,
-                              "Cannot write the file: PATH (File too large)"},
-                      Refusal{"SaveWritingNothing", kSave, "older", "write_of_nothing", 0,
-                              "Cannot write the file: PATH (No space left on device)"},
-                      Refusal{"SaveFailingFsync", kSave, "older", "fsync", EIO,
-                              "Cannot write the file: PATH (Input/output error)"},
-                      Refusal{"SaveFailingClose", kSave, "older", "close", EIO,
-                              "Cannot write the file: PATH (Input/output error)"},
-                      Refusal{"SaveFailingRename", kSave, "older", "rename", EXDEV,
-                              "Cannot replace the file: PATH (Invalid cross-device link)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+const Refusal kRefusals[] = {
+    {"LoadMissing", kLoad, "missing", "", 0,
+     "Cannot open the file: PATH (No such file or directory)"},
+    {"LoadFolder", kLoad, "folder", "", 0, kNotRegular},
+    {"LoadFifo", kLoad, "fifo", "", 0, kNotRegular},
+    {"LoadShort", kLoad, "short", "", 0, "The file is shorter than 688 bytes: PATH"},
+    {"LoadForeign", kLoad, "foreign", "", 0, "The file has no signature of this program: PATH"},
+    {"SaveOverFolder", kSave, "folder", "", 0, "The path names a folder: PATH (Is a directory)"},
+    {"SaveOverFifo", kSave, "fifo", "", 0, kNotRegular},
+    {"SaveFailingOpen", kSave, "older", "open", EACCES,
+     "Cannot create the file: PATH (Permission denied)"},
+    {"SaveWritingPartWay", kSave, "older", "write_part_way", EFBIG,
+     "Cannot write the file: PATH (File too large)"},
+    {"SaveWritingNothing", kSave, "older", "write_of_nothing", 0,
+     "Cannot write the file: PATH (No space left on device)"},
+    {"SaveFailingFsync", kSave, "older", "fsync", EIO,
+     "Cannot write the file: PATH (Input/output error)"},
+    {"SaveFailingClose", kSave, "older", "close", EIO,
+     "Cannot write the file: PATH (Input/output error)"},
+    {"SaveFailingRename", kSave, "older", "rename", EXDEV,
+     "Cannot replace the file: PATH (Invalid cross-device link)"}};
+
+INSTANTIATE_TEST_SUITE_P(, RefusedFile, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kbd

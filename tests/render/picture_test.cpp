@@ -69,9 +69,12 @@ TEST(SvgPicture, HoldsTheTitleFooterAndEveryCharacterTheFileKeeps) {
     }
 }
 
-TEST(PdfPicture, IsOneA4LandscapePage) {
+// The format follows the name's ending in any case: PDF is one A4 landscape page, PNG twice
+// the picture's size on white.
+TEST(PdfAndPngPictures, AreA4LandscapeAndTwiceThePictureSize) {
     const kbd::testing::TempFolder folder;
     ASSERT_EQ(ExportLayoutPicture(kbd::DefaultLayout(), {}, Path(folder, "B.PDF")), std::nullopt);
+    ASSERT_EQ(ExportLayoutPicture(kbd::DefaultLayout(), {}, Path(folder, "c.Png")), std::nullopt);
     const QString pdf = QString::fromLatin1(QByteArray::fromStdString(folder.read("B.PDF")));
     EXPECT_TRUE(pdf.startsWith(u"%PDF-"));
     const auto box =
@@ -79,11 +82,6 @@ TEST(PdfPicture, IsOneA4LandscapePage) {
     ASSERT_TRUE(box.hasMatch());
     EXPECT_NEAR(box.captured(1).toDouble(), 842, 1); // 297 mm in points
     EXPECT_NEAR(box.captured(2).toDouble(), 595, 1); // 210 mm
-}
-
-TEST(PngPicture, IsTwiceThePictureSizeOnWhite) {
-    const kbd::testing::TempFolder folder;
-    ASSERT_EQ(ExportLayoutPicture(kbd::DefaultLayout(), {}, Path(folder, "c.Png")), std::nullopt);
     QImageReader reader(Path(folder, "c.Png"));
     EXPECT_EQ(reader.format(), "png");
     const QImage image = reader.read();
