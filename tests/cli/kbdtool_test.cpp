@@ -45,21 +45,17 @@ TEST_F(ToolTest, ExportWritesOneFieldALineInTheLayoutsOrder) {
     Write("a.json", json.dump());
     ASSERT_EQ(Run("import a.json a.kbd").status, 0);
     EXPECT_EQ(Read("a.kbd").substr(128 + 136, 49), std::string(49, '\x07'));
-    auto row = [](const char* value) {
-        std::string text = "[";
-        for (int i = 0; i < 49; ++i) {
-            text += (i == 0 ? "" : ",") + std::string(value);
-        }
-        return text + "]";
+    // The separators are those of the ScanCode line.
+    const auto row = [](int value) {
+        return nlohmann::json(std::vector<int>(49, value)).dump();
     };
     EXPECT_EQ(Run("export a.kbd").out,
               "{\n  \"ScanCode\": [41,2,3,4,5,6,7,8,9,10,11,12,13,16,17,18,19,20,21,22,23,24,25,"
               "26,27,43,30,31,32,33,34,35,36,37,38,39,40,44,45,46,47,48,49,50,51,52,53,86,83],\n"
               "  \"VirtualKey\": " +
-                  row("0") + ",\n  \"NormalChar\": " + row("97") +
-                  ",\n  \"ShiftChar\": " + row("65") + ",\n  \"AltGrChar\": " + row("0") +
-                  ",\n  \"AnsiChar\": " + row("66") + ",\n  \"CapsAffected\": " + row("0") +
-                  "\n}\n");
+                  row(0) + ",\n  \"NormalChar\": " + row(97) + ",\n  \"ShiftChar\": " + row(65) +
+                  ",\n  \"AltGrChar\": " + row(0) + ",\n  \"AnsiChar\": " + row(66) +
+                  ",\n  \"CapsAffected\": " + row(0) + "\n}\n");
 }
 
 // Show reads the bytes in code page 1250 unless told another: 0xFF is ˙ there, ÿ in 1252.
