@@ -27,12 +27,10 @@ INSTANTIATE_TEST_SUITE_P(, LayoutIdRow,
                          testing::Values(Id{"Name", "de", SystemLayout{"de", "", ""}},
                                          Id{"DashAndUnderscore", "ru(typewriter-legacy_1)",
                                             SystemLayout{"ru", "typewriter-legacy_1", ""}},
-                                         Id{"Empty", "", std::nullopt},
                                          Id{"Unclosed", "de(nodeadkeys", std::nullopt},
                                          Id{"EmptyVariant", "de()", std::nullopt},
                                          Id{"VariantOnly", "(nodeadkeys)", std::nullopt},
                                          Id{"TwoVariants", "de(a)(b)", std::nullopt},
-                                         Id{"TwoLayouts", "de,ru", std::nullopt},
                                          Id{"Path", "../de", std::nullopt}),
                          [](const auto& info) { return std::string(info.param.name); });
 
