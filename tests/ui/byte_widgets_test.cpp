@@ -2,20 +2,13 @@
 // widgets, which widgets take focus, what clicks a key, what a press on a cell drags, and
 // the screen following a change of code page, whose combining marks Qt must agree on.
 #include "form_driver.h"
-#include "layout/keyboard_layout.h"
 #include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/flash.h"
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDrag>
-#include <QLabel>
-#include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 
 using namespace kbd;
 using namespace kbd::test;
@@ -75,20 +68,20 @@ private slots:
         QFETCH(QString, name);
         QFETCH(State, state);
         form()->ShowLayer(LayerShift);
-        auto* shown = form()->findChild<QWidget*>(name);
+        auto* shown = Child<QWidget>(name);
         QWidget* standard = nullptr;
         if (auto* key = qobject_cast<toolkit::ByteButton*>(shown)) {
             standard = new QPushButton(key->text(), shown->parentWidget());
         } else {
             auto* cell = static_cast<toolkit::ByteLabel*>(shown);
             if (state == State::Hovered) {
-                Hover(form(), Cell(form(), 34));
+                Hover(Cell(34));
                 state = State::Up;
             }
             auto* label = new QLabel(cell->text(), shown->parentWidget());
             label->setTextFormat(Qt::PlainText);
-            label->setAlignment(cell == Magnifier(form()) ? Qt::AlignHCenter | Qt::AlignTop
-                                                          : Qt::AlignCenter);
+            label->setAlignment(cell == Magnifier() ? Qt::AlignHCenter | Qt::AlignTop
+                                                    : Qt::AlignCenter);
             if (cell->testAttribute(Qt::WA_SetFont)) {
                 label->setFont(cell->font());
             }
@@ -102,7 +95,7 @@ private slots:
         standard->show();
         const auto look = [this, state](QWidget* widget) {
             if (state == State::Hovered) {
-                Hover(form(), widget);
+                Hover(widget);
             } else if (state == State::Flashed) {
                 toolkit::Flash(widget);
             } else if (state == State::Pressed) {
@@ -142,16 +135,16 @@ private slots:
         QFETCH(QString, from);
         QFETCH(int, key);
         QFETCH(QString, to);
-        form()->findChild<QWidget*>(from)->setFocus(Qt::TabFocusReason);
+        Child<QWidget>(from)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QCOMPARE(QApplication::focusWidget()->objectName(), to);
     }
 
     void clickOnACellLeavesTheFocus() {
-        Key(form(), 5)->setFocus(Qt::TabFocusReason);
-        QTest::mouseClick(Cell(form(), 40), Qt::LeftButton);
-        QTest::mouseClick(Magnifier(form()), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), Key(form(), 5));
+        Key(5)->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(Cell(40), Qt::LeftButton);
+        QTest::mouseClick(Magnifier(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), Key(5));
     }
 
     // Whether a key opens the code-assignment dialog as a push button would click.
@@ -176,7 +169,7 @@ private slots:
         QFETCH(int, layer);
         QFETCH(Act, act);
         QFETCH(QString, opened);
-        toolkit::ByteButton* key = Key(form(), 14);
+        toolkit::ByteButton* key = Key(14);
         if (!caption.isEmpty()) {
             key->setText(caption);
             QCOMPARE(key->text(), caption);
@@ -213,7 +206,7 @@ private slots:
     void pressOnACellDragsItsNumberAndCharacter() {
         QFETCH(int, cell);
         QFETCH(QString, text);
-        QWidget* source = Cell(form(), cell);
+        QWidget* source = Cell(cell);
         QTest::mousePress(source, Qt::LeftButton);
         // The platform here ends a drag at once; the drag object waits for deletion.
         const auto* drag = source->findChild<QDrag*>();
@@ -232,9 +225,9 @@ private slots:
 
     void screenFollowsTheCodePage() {
         QFETCH(QString, name);
-        Radio(form(), "rb_altgr")->setChecked(true); // key 35 shows 0xA3 in AltGr
-        Hover(form(), Cell(form(), 0xA3 - 31));      // the magnifier too
-        QWidget* widget = form()->findChild<QWidget*>(name);
+        Radio("rb_altgr")->setChecked(true); // key 35 shows 0xA3 in AltGr
+        Hover(Cell(0xA3 - 31));              // the magnifier too
+        QWidget* widget = Child<QWidget>(name);
         QAccessibleInterface* said = QAccessible::queryAccessibleInterface(widget);
         QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
         QCoreApplication::processEvents();
