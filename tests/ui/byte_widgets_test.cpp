@@ -16,11 +16,12 @@ using namespace kbd::test;
 namespace {
 
 enum class State { Up, Pressed, Focused, Hovered, Flashed };
-enum class Act { Space, Return, Enter, Letter, AltQ, ScreenReader };
+constexpr QKeyCombination kScreenReader; // a press by a screen reader, not by a key
 
-// What the window shows at `widget` right now, from the window's own back buffer: only a
-// repaint that really happened changes it.
+// What the window shows at `widget` once pending events ran, from the window's own back
+// buffer: only a repaint that really happened changes it.
 QImage OnScreen(QWidget* widget) {
+    QCoreApplication::processEvents();
     const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
     return widget->screen()
         ->grabWindow(widget->window()->winId(), at.x(), at.y(), widget->width(), widget->height())
@@ -151,23 +152,24 @@ private slots:
     void opensTheDialogAsAPushButtonClicks_data() {
         QTest::addColumn<QString>("caption"); // given to key 14 first, if any
         QTest::addColumn<int>("layer");       // shown next, if any
-        QTest::addColumn<Act>("act");
+        QTest::addColumn<QKeyCombination>("press");
+        const QKeyCombination altQ = Qt::AltModifier | Qt::Key_Q;
         QTest::addColumn<QString>("opened"); // the Norm list of the dialog, empty for none
-        QTest::newRow("Space") << "" << 0 << Act::Space << "q";
-        QTest::newRow("Return") << "" << 0 << Act::Return << "";
-        QTest::newRow("Enter") << "" << 0 << Act::Enter << "";
-        QTest::newRow("a letter") << "" << 0 << Act::Letter << "";
-        QTest::newRow("access letter") << "&q" << 0 << Act::AltQ << "q";
-        QTest::newRow("doubled ampersand") << "&&q" << 0 << Act::AltQ << "";
-        QTest::newRow("plain caption") << "q" << 0 << Act::AltQ << "";
-        QTest::newRow("caption from a layer") << "&q" << 1 << Act::AltQ << "";
-        QTest::newRow("screen reader") << "" << 0 << Act::ScreenReader << "q";
+        QTest::newRow("Space") << "" << 0 << QKeyCombination(Qt::Key_Space) << "q";
+        QTest::newRow("Return") << "" << 0 << QKeyCombination(Qt::Key_Return) << "";
+        QTest::newRow("Enter") << "" << 0 << QKeyCombination(Qt::Key_Enter) << "";
+        QTest::newRow("a letter") << "" << 0 << QKeyCombination(Qt::Key_Q) << "";
+        QTest::newRow("access letter") << "&q" << 0 << altQ << "q";
+        QTest::newRow("doubled ampersand") << "&&q" << 0 << altQ << "";
+        QTest::newRow("plain caption") << "q" << 0 << altQ << "";
+        QTest::newRow("caption from a layer") << "&q" << 1 << altQ << "";
+        QTest::newRow("screen reader") << "" << 0 << kScreenReader << "q";
     }
 
     void opensTheDialogAsAPushButtonClicks() {
         QFETCH(QString, caption);
         QFETCH(int, layer);
-        QFETCH(Act, act);
+        QFETCH(QKeyCombination, press);
         QFETCH(QString, opened);
         toolkit::ByteButton* key = Key(14);
         if (!caption.isEmpty()) {
@@ -178,22 +180,18 @@ private slots:
             form()->ShowLayer(layer);
         }
         key->setFocus(Qt::TabFocusReason);
-        const auto press = [this, key, act] {
-            if (act == Act::AltQ) {
-                QTest::keyClick(form(), Qt::Key_Q, Qt::AltModifier);
-            } else if (act == Act::ScreenReader) {
+        const auto act = [&] {
+            if (press == kScreenReader) {
                 QAccessible::queryAccessibleInterface(key)->actionInterface()->doAction(
                     QAccessibleActionInterface::pressAction());
             } else {
-                QTest::keyClick(key, act == Act::Space    ? Qt::Key_Space
-                                     : act == Act::Return ? Qt::Key_Return
-                                     : act == Act::Enter  ? Qt::Key_Enter
-                                                          : Qt::Key_Q);
+                QWidget* target = press.keyboardModifiers() ? static_cast<QWidget*>(form()) : key;
+                QTest::keyClick(target, press.key(), press.keyboardModifiers());
             }
         };
-        // An access letter clicks its button after showing it pressed for a moment.
-        const bool later = act == Act::AltQ || act == Act::ScreenReader;
-        QCOMPARE(DialogOpenedBy(press, later ? 600 : 0), opened);
+        // An access letter or a screen reader clicks after showing the key pressed a moment.
+        const bool later = press == kScreenReader || press.keyboardModifiers();
+        QCOMPARE(DialogOpenedBy(act, later ? 600 : 0), opened);
     }
 
     void pressOnACellDragsItsNumberAndCharacter_data() {
@@ -230,14 +228,11 @@ private slots:
         QWidget* widget = Child<QWidget>(name);
         QAccessibleInterface* said = QAccessible::queryAccessibleInterface(widget);
         QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
-        QCoreApplication::processEvents();
         const QImage before = OnScreen(widget);
         QVERIFY(!form()->codePage().setNumber(99999)); // unknown: nothing changes
-        QCoreApplication::processEvents();
         QCOMPARE(OnScreen(widget), before);
         QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
         QVERIFY(form()->codePage().setNumber(1251));
-        QCoreApplication::processEvents();
         QVERIFY(OnScreen(widget) != before);
         QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0408"));
         QVERIFY(ProgramLayout() == DefaultLayout()); // no byte changed
