@@ -163,10 +163,9 @@ private slots:
             QVERIFY(answer.proposed.endsWith(QStringLiteral("/kbd_qz.klc")));
             QVERIFY2(!answer.boxText, qPrintable(answer.boxText.value_or(QString())));
         }
-        QFile file(folder.filePath(QStringLiteral("mine.klc")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray::fromStdString(exports::KlcBytes(
-                                     ProgramLayout(), *CodePage::Load(1251), "mine")));
+        QCOMPARE(Contents(folder.filePath("mine.klc")),
+                 QByteArray::fromStdString(
+                     exports::KlcBytes(ProgramLayout(), *CodePage::Load(1251), "mine")));
     }
 
     void exportRefusalSaysWhyAndWritesNothing() {

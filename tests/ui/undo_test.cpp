@@ -95,14 +95,12 @@ private slots:
         QCOMPARE(Key(key)->text(), caption);
         const KeyboardLayout after = ProgramLayout();
         QCOMPARE(form()->document().undoStack().count(), 1);
-        QAction* undo = Item("Undo1");
-        QAction* redo = Item("Redo1");
-        QCOMPARE(undo->text(), QStringLiteral("&Undo ") + step);
-        undo->trigger();
+        QCOMPARE(Item("Undo1")->text(), QStringLiteral("&Undo ") + step);
+        Item("Undo1")->trigger();
         QVERIFY(ProgramLayout() == before);
         QCOMPARE(Key(key)->text(), captionBefore);
-        QCOMPARE(redo->text(), QStringLiteral("&Redo ") + step);
-        redo->trigger();
+        QCOMPARE(Item("Redo1")->text(), QStringLiteral("&Redo ") + step);
+        Item("Redo1")->trigger();
         QVERIFY(ProgramLayout() == after);
         QCOMPARE(Key(key)->text(), caption);
     }
@@ -111,10 +109,8 @@ private slots:
     void undoShowsTheLayerShownThen() {
         QAction* undo = Item("Undo1");
         QVERIFY(!undo->isEnabled());
-        QCOMPARE(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-        QCOMPARE(Item("Redo1")->shortcuts(),
-                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
-                                      QKeySequence(QStringLiteral("Ctrl+Y"))}));
+        QCOMPARE(QKeySequence::listToString(undo->shortcuts() + Item("Redo1")->shortcuts()),
+                 QStringLiteral("Ctrl+Z; Ctrl+Shift+Z; Ctrl+Y"));
         QVERIFY(Drop(34, 14));
         form()->ShowLayer(LayerShift);
         undo->trigger();
