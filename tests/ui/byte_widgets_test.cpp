@@ -28,9 +28,8 @@ QImage OnScreen(QWidget* widget) {
         .toImage();
 }
 
-// Runs `act` with a watch for the code-assignment dialog, which a click on a key opens,
-// and waits up to `waitMs` more for it; returns what its Norm list showed, or nothing when
-// no dialog came up.
+// What the Norm list of the code-assignment dialog showed if `act`, or up to `waitMs`
+// after it, opened the dialog; nothing when no dialog came up.
 QString DialogOpenedBy(const std::function<void()>& act, int waitMs = 0) {
     QString shown;
     const QPointer<QTimer> watch = CloseModalAfter([&shown](QWidget* modal) {
@@ -113,7 +112,6 @@ private slots:
         const QImage expected = look(standard);
         standard->hide();
         QCOMPARE(look(shown), expected);
-        // And to a screen reader.
         const auto said = [](QWidget* widget) {
             QAccessibleInterface* described = QAccessible::queryAccessibleInterface(widget);
             return std::pair(described->role(), described->text(QAccessible::Name));

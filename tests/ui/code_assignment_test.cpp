@@ -112,7 +112,6 @@ private slots:
     }
 
 private:
-    // Clicks key `number` and closes the dialog after `act`.
     void EditThroughClick(int number, std::function<void(QWidget*)> act = {}) {
         CloseModalAfter(std::move(act));
         QTest::mouseClick(Key(number), Qt::LeftButton);

@@ -1,7 +1,6 @@
 #include "form_driver.h"
 
 #include "ui/toolkit/cell_drag.h"
-#include "ui/toolkit/fonts.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -12,27 +11,11 @@
 
 namespace kbd::test {
 
-namespace {
-
-QPoint InWindow(QWidget* form, QWidget* widget) {
-    return widget->mapTo(form, widget->rect().center());
-}
-
-} // namespace
-
-void ProgramTest::initTestCase() {
-    toolkit::InstallFontSubstitutes();
-}
-
 void ProgramTest::init() {
     ResetLayoutDefaults(ProgramLayout());
     windows_ = std::make_unique<ProgramWindows>();
     form()->show();
     QVERIFY(QTest::qWaitForWindowActive(form()));
-}
-
-void ProgramTest::cleanup() {
-    windows_.reset();
 }
 
 QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act) {
@@ -53,14 +36,14 @@ void ProgramTest::Hover(QWidget* widget) {
     // Qt drops a move to where the mouse already is, and a new window of a test stands
     // where the last one stood: start each hover from the menu bar.
     QTest::mouseMove(form()->windowHandle(), QPoint(1, 1));
-    QTest::mouseMove(form()->windowHandle(), InWindow(form(), widget));
+    QTest::mouseMove(form()->windowHandle(), InWindow(widget));
 }
 
 ProgramTest::DropOutcome ProgramTest::DragAndDrop(QWidget* widget, const QMimeData& data) {
     // Sent to the window, as the platform does, so that the window itself finds the widget
     // under the mouse and the toolkit's drop-target rules apply.
     QWindow* window = form()->windowHandle();
-    const QPoint at = InWindow(form(), widget);
+    const QPoint at = InWindow(widget);
     DropOutcome outcome;
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &enter);

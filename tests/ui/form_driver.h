@@ -7,6 +7,7 @@
 #include "ui/program_windows.h"
 #include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/byte_label.h"
+#include "ui/toolkit/fonts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,11 +57,12 @@ protected:
     void Hover(QWidget* widget);
     // Drags `data` into the window at the middle of `widget`, moves once, and releases.
     DropOutcome DragAndDrop(QWidget* widget, const QMimeData& data);
+    QPoint InWindow(QWidget* widget) { return widget->mapTo(form(), widget->rect().center()); }
 
 private slots:
-    void initTestCase();
+    void initTestCase() { toolkit::InstallFontSubstitutes(); }
     void init();
-    void cleanup();
+    void cleanup() { windows_.reset(); }
 
 private:
     std::unique_ptr<ProgramWindows> windows_;

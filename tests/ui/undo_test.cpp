@@ -15,8 +15,7 @@ using namespace kbd::test;
 
 namespace {
 
-// Answers the next system-layout window: filters on `id`, picks the row of that name and
-// the script of `codePage`, then presses OK, or Cancel when `ok` is false.
+// Answers the next system-layout window with layout `id` in the script of `codePage`.
 void PickSystemLayout(const QString& id, int codePage, bool ok) {
     WhenModalShows([=](QWidget* modal) {
         if (modal->objectName() != QStringLiteral("SystemLayoutForm")) {
