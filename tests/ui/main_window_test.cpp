@@ -65,15 +65,11 @@ private slots:
         QTest::newRow("Shift") << "rb_shift" << 1;
         QTest::newRow("AltGr") << "rb_altgr" << 3;
         QTest::newRow("ANSI") << "rb_ansi" << 4;
-        QTest::newRow("Norm again") << "RB_mala" << 2;
     }
 
     void showsEveryLayerOnAllKeys() {
         QFETCH(QString, radio);
         QFETCH(int, mode);
-        if (radio == "RB_mala") {
-            QTest::mouseClick(Radio("rb_shift"), Qt::LeftButton);
-        }
         if (!radio.isEmpty()) {
             QTest::mouseClick(Radio(qPrintable(radio)), Qt::LeftButton);
         }
