@@ -84,7 +84,6 @@ private slots:
         QTest::addColumn<QString>("radio");
         QTest::addColumn<int>("target"); // a key, or minus a palette cell
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Shift") << "rb_shift" << 14 << "Q";
         QTest::newRow("AltGr") << "rb_altgr" << 14 << "\\";
         QTest::newRow("ANSI") << "rb_ansi" << 14 << "Q";
         QTest::newRow("ampersand undoubled") << "rb_shift" << 8 << "&";
