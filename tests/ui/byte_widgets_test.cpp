@@ -82,9 +82,7 @@ private slots:
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(cell == Magnifier() ? Qt::AlignHCenter | Qt::AlignTop
                                                     : Qt::AlignCenter);
-            if (cell->testAttribute(Qt::WA_SetFont)) {
-                label->setFont(cell->font());
-            }
+            label->setFont(cell->font());
             QPalette white = label->palette();
             white.setColor(QPalette::Window, Qt::white);
             label->setPalette(white);
