@@ -2,20 +2,13 @@
 // widgets, which widgets take focus, what clicks a key, what a press on a cell drags, and
 // the screen following a change of code page, whose combining marks Qt must agree on.
 #include "form_driver.h"
-#include "layout/keyboard_layout.h"
 #include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/flash.h"
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDrag>
-#include <QLabel>
-#include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 
 using namespace kbd;
 using namespace kbd::test;
@@ -23,20 +16,20 @@ using namespace kbd::test;
 namespace {
 
 enum class State { Up, Pressed, Focused, Hovered, Flashed };
-enum class Act { Space, Return, Enter, Letter, AltQ, ScreenReader };
+constexpr QKeyCombination kScreenReader; // a press by a screen reader, not by a key
 
-// What the window shows at `widget` right now, from the window's own back buffer: only a
-// repaint that really happened changes it.
+// What the window shows at `widget` once pending events ran, from the window's own back
+// buffer: only a repaint that really happened changes it.
 QImage OnScreen(QWidget* widget) {
+    QCoreApplication::processEvents();
     const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
     return widget->screen()
         ->grabWindow(widget->window()->winId(), at.x(), at.y(), widget->width(), widget->height())
         .toImage();
 }
 
-// Runs `act` with a watch for the code-assignment dialog, which a click on a key opens,
-// and waits up to `waitMs` more for it; returns what its Norm list showed, or nothing when
-// no dialog came up.
+// What the Norm list of the code-assignment dialog showed if `act`, or up to `waitMs`
+// after it, opened the dialog; nothing when no dialog came up.
 QString DialogOpenedBy(const std::function<void()>& act, int waitMs = 0) {
     QString shown;
     const QPointer<QTimer> watch = CloseModalAfter([&shown](QWidget* modal) {
@@ -75,23 +68,21 @@ private slots:
         QFETCH(QString, name);
         QFETCH(State, state);
         form()->ShowLayer(LayerShift);
-        auto* shown = form()->findChild<QWidget*>(name);
+        auto* shown = Child<QWidget>(name);
         QWidget* standard = nullptr;
         if (auto* key = qobject_cast<toolkit::ByteButton*>(shown)) {
             standard = new QPushButton(key->text(), shown->parentWidget());
         } else {
             auto* cell = static_cast<toolkit::ByteLabel*>(shown);
             if (state == State::Hovered) {
-                Hover(form(), Cell(form(), 34));
+                Hover(Cell(34));
                 state = State::Up;
             }
             auto* label = new QLabel(cell->text(), shown->parentWidget());
             label->setTextFormat(Qt::PlainText);
-            label->setAlignment(cell == Magnifier(form()) ? Qt::AlignHCenter | Qt::AlignTop
-                                                          : Qt::AlignCenter);
-            if (cell->testAttribute(Qt::WA_SetFont)) {
-                label->setFont(cell->font());
-            }
+            label->setAlignment(cell == Magnifier() ? Qt::AlignHCenter | Qt::AlignTop
+                                                    : Qt::AlignCenter);
+            label->setFont(cell->font());
             QPalette white = label->palette();
             white.setColor(QPalette::Window, Qt::white);
             label->setPalette(white);
@@ -102,7 +93,7 @@ private slots:
         standard->show();
         const auto look = [this, state](QWidget* widget) {
             if (state == State::Hovered) {
-                Hover(form(), widget);
+                Hover(widget);
             } else if (state == State::Flashed) {
                 toolkit::Flash(widget);
             } else if (state == State::Pressed) {
@@ -119,7 +110,6 @@ private slots:
         const QImage expected = look(standard);
         standard->hide();
         QCOMPARE(look(shown), expected);
-        // And to a screen reader.
         const auto said = [](QWidget* widget) {
             QAccessibleInterface* described = QAccessible::queryAccessibleInterface(widget);
             return std::pair(described->role(), described->text(QAccessible::Name));
@@ -142,41 +132,42 @@ private slots:
         QFETCH(QString, from);
         QFETCH(int, key);
         QFETCH(QString, to);
-        form()->findChild<QWidget*>(from)->setFocus(Qt::TabFocusReason);
+        Child<QWidget>(from)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QCOMPARE(QApplication::focusWidget()->objectName(), to);
     }
 
     void clickOnACellLeavesTheFocus() {
-        Key(form(), 5)->setFocus(Qt::TabFocusReason);
-        QTest::mouseClick(Cell(form(), 40), Qt::LeftButton);
-        QTest::mouseClick(Magnifier(form()), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), Key(form(), 5));
+        Key(5)->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(Cell(40), Qt::LeftButton);
+        QTest::mouseClick(Magnifier(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), Key(5));
     }
 
     // Whether a key opens the code-assignment dialog as a push button would click.
     void opensTheDialogAsAPushButtonClicks_data() {
         QTest::addColumn<QString>("caption"); // given to key 14 first, if any
         QTest::addColumn<int>("layer");       // shown next, if any
-        QTest::addColumn<Act>("act");
+        QTest::addColumn<QKeyCombination>("press");
+        const QKeyCombination altQ = Qt::AltModifier | Qt::Key_Q;
         QTest::addColumn<QString>("opened"); // the Norm list of the dialog, empty for none
-        QTest::newRow("Space") << "" << 0 << Act::Space << "q";
-        QTest::newRow("Return") << "" << 0 << Act::Return << "";
-        QTest::newRow("Enter") << "" << 0 << Act::Enter << "";
-        QTest::newRow("a letter") << "" << 0 << Act::Letter << "";
-        QTest::newRow("access letter") << "&q" << 0 << Act::AltQ << "q";
-        QTest::newRow("doubled ampersand") << "&&q" << 0 << Act::AltQ << "";
-        QTest::newRow("plain caption") << "q" << 0 << Act::AltQ << "";
-        QTest::newRow("caption from a layer") << "&q" << 1 << Act::AltQ << "";
-        QTest::newRow("screen reader") << "" << 0 << Act::ScreenReader << "q";
+        QTest::newRow("Space") << "" << 0 << QKeyCombination(Qt::Key_Space) << "q";
+        QTest::newRow("Return") << "" << 0 << QKeyCombination(Qt::Key_Return) << "";
+        QTest::newRow("Enter") << "" << 0 << QKeyCombination(Qt::Key_Enter) << "";
+        QTest::newRow("a letter") << "" << 0 << QKeyCombination(Qt::Key_Q) << "";
+        QTest::newRow("access letter") << "&q" << 0 << altQ << "q";
+        QTest::newRow("doubled ampersand") << "&&q" << 0 << altQ << "";
+        QTest::newRow("plain caption") << "q" << 0 << altQ << "";
+        QTest::newRow("caption from a layer") << "&q" << 1 << altQ << "";
+        QTest::newRow("screen reader") << "" << 0 << kScreenReader << "q";
     }
 
     void opensTheDialogAsAPushButtonClicks() {
         QFETCH(QString, caption);
         QFETCH(int, layer);
-        QFETCH(Act, act);
+        QFETCH(QKeyCombination, press);
         QFETCH(QString, opened);
-        toolkit::ByteButton* key = Key(form(), 14);
+        toolkit::ByteButton* key = Key(14);
         if (!caption.isEmpty()) {
             key->setText(caption);
             QCOMPARE(key->text(), caption);
@@ -185,22 +176,18 @@ private slots:
             form()->ShowLayer(layer);
         }
         key->setFocus(Qt::TabFocusReason);
-        const auto press = [this, key, act] {
-            if (act == Act::AltQ) {
-                QTest::keyClick(form(), Qt::Key_Q, Qt::AltModifier);
-            } else if (act == Act::ScreenReader) {
+        const auto act = [&] {
+            if (press == kScreenReader) {
                 QAccessible::queryAccessibleInterface(key)->actionInterface()->doAction(
                     QAccessibleActionInterface::pressAction());
             } else {
-                QTest::keyClick(key, act == Act::Space    ? Qt::Key_Space
-                                     : act == Act::Return ? Qt::Key_Return
-                                     : act == Act::Enter  ? Qt::Key_Enter
-                                                          : Qt::Key_Q);
+                QWidget* target = press.keyboardModifiers() ? static_cast<QWidget*>(form()) : key;
+                QTest::keyClick(target, press.key(), press.keyboardModifiers());
             }
         };
-        // An access letter clicks its button after showing it pressed for a moment.
-        const bool later = act == Act::AltQ || act == Act::ScreenReader;
-        QCOMPARE(DialogOpenedBy(press, later ? 600 : 0), opened);
+        // An access letter or a screen reader clicks after showing the key pressed a moment.
+        const bool later = press == kScreenReader || press.keyboardModifiers();
+        QCOMPARE(DialogOpenedBy(act, later ? 600 : 0), opened);
     }
 
     void pressOnACellDragsItsNumberAndCharacter_data() {
@@ -213,7 +200,7 @@ private slots:
     void pressOnACellDragsItsNumberAndCharacter() {
         QFETCH(int, cell);
         QFETCH(QString, text);
-        QWidget* source = Cell(form(), cell);
+        QWidget* source = Cell(cell);
         QTest::mousePress(source, Qt::LeftButton);
         // The platform here ends a drag at once; the drag object waits for deletion.
         const auto* drag = source->findChild<QDrag*>();
@@ -232,19 +219,16 @@ private slots:
 
     void screenFollowsTheCodePage() {
         QFETCH(QString, name);
-        Radio(form(), "rb_altgr")->setChecked(true); // key 35 shows 0xA3 in AltGr
-        Hover(form(), Cell(form(), 0xA3 - 31));      // the magnifier too
-        QWidget* widget = form()->findChild<QWidget*>(name);
+        Radio("rb_altgr")->setChecked(true); // key 35 shows 0xA3 in AltGr
+        Hover(Cell(0xA3 - 31));              // the magnifier too
+        QWidget* widget = Child<QWidget>(name);
         QAccessibleInterface* said = QAccessible::queryAccessibleInterface(widget);
         QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
-        QCoreApplication::processEvents();
         const QImage before = OnScreen(widget);
         QVERIFY(!form()->codePage().setNumber(99999)); // unknown: nothing changes
-        QCoreApplication::processEvents();
         QCOMPARE(OnScreen(widget), before);
         QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
         QVERIFY(form()->codePage().setNumber(1251));
-        QCoreApplication::processEvents();
         QVERIFY(OnScreen(widget) != before);
         QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0408"));
         QVERIFY(ProgramLayout() == DefaultLayout()); // no byte changed

@@ -1,46 +1,21 @@
 #include "form_driver.h"
 
-#include "layout/keyboard_layout.h"
 #include "ui/toolkit/cell_drag.h"
-#include "ui/toolkit/fonts.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMimeData>
-#include <QPointer>
-#include <QRadioButton>
-#include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 namespace kbd::test {
-
-namespace {
-
-QPoint InWindow(QWidget* form, QWidget* widget) {
-    return widget->mapTo(form, widget->rect().center());
-}
-
-} // namespace
-
-void ProgramTest::initTestCase() {
-    toolkit::InstallFontSubstitutes();
-}
 
 void ProgramTest::init() {
     ResetLayoutDefaults(ProgramLayout());
     windows_ = std::make_unique<ProgramWindows>();
     form()->show();
     QVERIFY(QTest::qWaitForWindowActive(form()));
-}
-
-void ProgramTest::cleanup() {
-    windows_.reset();
 }
 
 QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act) {
@@ -53,42 +28,22 @@ QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act) {
     });
 }
 
-toolkit::ByteButton* Key(QWidget* form, int number) {
-    return form->findChild<toolkit::ByteButton*>(QStringLiteral("Button%1").arg(number));
+bool ProgramTest::Drop(int cell, int key) {
+    return DragAndDrop(Key(key), *toolkit::CellMimeData(cell, QString())).dropped;
 }
 
-toolkit::ByteLabel* Cell(QWidget* form, int number) {
-    return form->findChild<toolkit::ByteLabel*>(QStringLiteral("Label%1").arg(number));
-}
-
-toolkit::ByteLabel* Magnifier(QWidget* form) {
-    return form->findChild<toolkit::ByteLabel*>(QStringLiteral("LabelBigLet"));
-}
-
-QRadioButton* Radio(QWidget* form, const char* name) {
-    return form->findChild<QRadioButton*>(QString::fromLatin1(name));
-}
-
-QAction* Item(QWidget* form, const char* name) {
-    return form->findChild<QAction*>(QString::fromLatin1(name));
-}
-
-bool Drop(QWidget* form, int cell, int key) {
-    return DragAndDrop(form, Key(form, key), *toolkit::CellMimeData(cell, QString())).dropped;
-}
-
-void Hover(QWidget* form, QWidget* widget) {
+void ProgramTest::Hover(QWidget* widget) {
     // Qt drops a move to where the mouse already is, and a new window of a test stands
     // where the last one stood: start each hover from the menu bar.
-    QTest::mouseMove(form->windowHandle(), QPoint(1, 1));
-    QTest::mouseMove(form->windowHandle(), InWindow(form, widget));
+    QTest::mouseMove(form()->windowHandle(), QPoint(1, 1));
+    QTest::mouseMove(form()->windowHandle(), InWindow(widget));
 }
 
-DropOutcome DragAndDrop(QWidget* form, QWidget* widget, const QMimeData& data) {
+ProgramTest::DropOutcome ProgramTest::DragAndDrop(QWidget* widget, const QMimeData& data) {
     // Sent to the window, as the platform does, so that the window itself finds the widget
     // under the mouse and the toolkit's drop-target rules apply.
-    QWindow* window = form->windowHandle();
-    const QPoint at = InWindow(form, widget);
+    QWindow* window = form()->windowHandle();
+    const QPoint at = InWindow(widget);
     DropOutcome outcome;
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &enter);

@@ -1,25 +1,32 @@
 // Drives the real main window the way a user would: through its window, at the place of
-// a widget found by object name.
+// a widget found by object name. Brings the Qt Test and widget headers the tests share.
 #pragma once
 
+#include "layout/keyboard_layout.h"
 #include "ui/Allkeys/all_keys_form.h"
 #include "ui/program_windows.h"
 #include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/byte_label.h"
+#include "ui/toolkit/fonts.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMimeData>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QPoint>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QAction;
-class QMimeData;
-class QRadioButton;
-class QWidget;
 
 namespace kbd::test {
 
@@ -29,13 +36,33 @@ namespace kbd::test {
 class ProgramTest : public QObject {
     Q_OBJECT
 protected:
+    struct DropOutcome {
+        bool accepted = false; // the widget under the mouse took the drag
+        bool dropped = false;  // and then the drop
+    };
+
     ProgramWindows& windows() { return *windows_; }
     TAllKeysForm* form() { return &windows_->AllKeysForm; }
+    template <typename W> W* Child(const QString& name) { return form()->findChild<W*>(name); }
+    toolkit::ByteButton* Key(int n) {
+        return Child<toolkit::ByteButton>(QString("Button%1").arg(n));
+    }
+    toolkit::ByteLabel* Cell(int n) { return Child<toolkit::ByteLabel>(QString("Label%1").arg(n)); }
+    toolkit::ByteLabel* Magnifier() { return Child<toolkit::ByteLabel>("LabelBigLet"); }
+    QRadioButton* Radio(const char* name) { return Child<QRadioButton>(name); }
+    QAction* Item(const char* name) { return Child<QAction>(name); } // a menu item
+    // Drags palette cell `cell` onto key `key`; whether the key took the drop.
+    bool Drop(int cell, int key);
+    // The mouse moves, no button held, to the middle of `widget`.
+    void Hover(QWidget* widget);
+    // Drags `data` into the window at the middle of `widget`, moves once, and releases.
+    DropOutcome DragAndDrop(QWidget* widget, const QMimeData& data);
+    QPoint InWindow(QWidget* widget) { return widget->mapTo(form(), widget->rect().center()); }
 
 private slots:
-    void initTestCase();
+    void initTestCase() { toolkit::InstallFontSubstitutes(); }
     void init();
-    void cleanup();
+    void cleanup() { windows_.reset(); }
 
 private:
     std::unique_ptr<ProgramWindows> windows_;
@@ -44,26 +71,6 @@ private:
 // Closes the next modal window through its frame, as the close box does, after `act` has
 // run on it.
 QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act = {});
-
-toolkit::ByteButton* Key(QWidget* form, int number);
-toolkit::ByteLabel* Cell(QWidget* form, int number);
-toolkit::ByteLabel* Magnifier(QWidget* form);
-QRadioButton* Radio(QWidget* form, const char* name);
-QAction* Item(QWidget* form, const char* name); // a menu item
-
-// Drags palette cell `cell` onto key `key`; whether the key took the drop.
-bool Drop(QWidget* form, int cell, int key);
-
-// The mouse moves, no button held, to the middle of `widget`.
-void Hover(QWidget* form, QWidget* widget);
-
-struct DropOutcome {
-    bool accepted = false; // the widget under the mouse took the drag
-    bool dropped = false;  // and then the drop
-};
-
-// Drags `data` into the window at the middle of `widget`, moves once, and releases.
-DropOutcome DragAndDrop(QWidget* form, QWidget* widget, const QMimeData& data);
 
 // Offers every modal window that shows up, while the caller blocks in it, to `act` until it
 // returns true. Deleting the returned timer stops the watch.

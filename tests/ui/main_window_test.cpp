@@ -1,16 +1,10 @@
 // The main window: its menus and size, what the keys and the magnifier show as the user
 // picks layers and moves the mouse, and what a palette cell dropped on a key changes.
 #include "form_driver.h"
-#include "layout/keyboard_layout.h"
 #include "ui/toolkit/cell_drag.h"
 
-#include <QLabel>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStringDecoder>
-#include <QTest>
 
 using namespace kbd;
 using namespace kbd::test;
@@ -51,7 +45,7 @@ private slots:
 
     void maximisesButCannotBeResizedByHand() {
         const QSize normal = form()->size();
-        auto* client = form()->findChild<QWidget*>(QStringLiteral("ClientArea"));
+        auto* client = Child<QWidget>(QStringLiteral("ClientArea"));
         const QPoint place = client->mapTo(form(), QPoint());
         QCOMPARE(client->size(), QSize(566, 337));
         form()->resize(normal + QSize(50, 40)); // a drag of the border
@@ -71,40 +65,25 @@ private slots:
         QTest::newRow("Shift") << "rb_shift" << 1;
         QTest::newRow("AltGr") << "rb_altgr" << 3;
         QTest::newRow("ANSI") << "rb_ansi" << 4;
-        QTest::newRow("Norm again") << "RB_mala" << 2;
     }
 
     void showsEveryLayerOnAllKeys() {
         QFETCH(QString, radio);
         QFETCH(int, mode);
-        if (radio == "RB_mala") {
-            QTest::mouseClick(Radio(form(), "rb_shift"), Qt::LeftButton);
-        }
         if (!radio.isEmpty()) {
-            QTest::mouseClick(Radio(form(), qPrintable(radio)), Qt::LeftButton);
+            QTest::mouseClick(Radio(qPrintable(radio)), Qt::LeftButton);
         }
         QCOMPARE(form()->layerMode(), mode);
-        QVERIFY(Radio(form(), qPrintable(radio.isEmpty() ? "RB_mala" : radio))->isChecked());
+        QVERIFY(Radio(qPrintable(radio.isEmpty() ? "RB_mala" : radio))->isChecked());
         for (int n = 1; n <= kKeyCount; ++n) {
-            QCOMPARE(Key(form(), n)->text(),
-                     ExpectedCaption(*LayerChar(DefaultLayout(), mode, n - 1)));
+            QCOMPARE(Key(n)->text(), ExpectedCaption(*LayerChar(DefaultLayout(), mode, n - 1)));
         }
-    }
-
-    void checkingTheCheckedRadioRunsNothing() {
-        // A change behind the window's back shows only if a handler re-captions the keys.
-        ProgramLayout().NormalChar[0] = 'Z';
-        QTest::mouseClick(Radio(form(), "RB_mala"), Qt::LeftButton);
-        QCOMPARE(Key(form(), 1)->text(), QStringLiteral("`"));
-        Radio(form(), "RB_mala")->setChecked(true);
-        QCOMPARE(Key(form(), 1)->text(), QStringLiteral("`"));
     }
 
     void hoverShowsTheKeyInTheLayer_data() {
         QTest::addColumn<QString>("radio");
         QTest::addColumn<int>("target"); // a key, or minus a palette cell
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Shift") << "rb_shift" << 14 << "Q";
         QTest::newRow("AltGr") << "rb_altgr" << 14 << "\\";
         QTest::newRow("ANSI") << "rb_ansi" << 14 << "Q";
         QTest::newRow("ampersand undoubled") << "rb_shift" << 8 << "&";
@@ -118,20 +97,19 @@ private slots:
         QFETCH(int, target);
         QFETCH(QString, shown);
         ProgramLayout().AltGrChar[15] = 0;
-        QTest::mouseClick(Radio(form(), qPrintable(radio)), Qt::LeftButton);
-        Hover(form(),
-              target > 0 ? static_cast<QWidget*>(Key(form(), target)) : Cell(form(), -target));
-        QCOMPARE(Magnifier(form())->text(), shown);
+        QTest::mouseClick(Radio(qPrintable(radio)), Qt::LeftButton);
+        Hover(target > 0 ? static_cast<QWidget*>(Key(target)) : Cell(-target));
+        QCOMPARE(Magnifier()->text(), shown);
     }
 
     void magnifierKeepsItsCharacter() {
-        QCOMPARE(Magnifier(form())->text(), QStringLiteral(" ")); // until the mouse moves
-        Hover(form(), Key(form(), 27));
-        QCOMPARE(Magnifier(form())->text(), QStringLiteral("a"));
-        Hover(form(), Magnifier(form()));
-        Hover(form(), Radio(form(), "rb_ansi"));
-        Hover(form(), form()->centralWidget()); // the empty middle of the window
-        QCOMPARE(Magnifier(form())->text(), QStringLiteral("a"));
+        QCOMPARE(Magnifier()->text(), QStringLiteral(" ")); // until the mouse moves
+        Hover(Key(27));
+        QCOMPARE(Magnifier()->text(), QStringLiteral("a"));
+        Hover(Magnifier());
+        Hover(Radio("rb_ansi"));
+        Hover(form()->centralWidget()); // the empty middle of the window
+        QCOMPARE(Magnifier()->text(), QStringLiteral("a"));
     }
 
     void dropStoresTheCellInTheShownLayerOnly_data() {
@@ -150,21 +128,24 @@ private slots:
         QFETCH(int, cell);
         QFETCH(int, key);
         QFETCH(QString, caption);
-        Radio(form(), qPrintable(radio))->setChecked(true);
-        QVERIFY(Drop(form(), cell, key));
+        Radio(qPrintable(radio))->setChecked(true);
+        QVERIFY(Drop(cell, key));
         KeyboardLayout expected = DefaultLayout();
         SetLayerChar(expected, form()->layerMode(), key - 1, static_cast<std::uint8_t>(cell + 31));
         QVERIFY(ProgramLayout() == expected);
-        QCOMPARE(Key(form(), key)->text(), caption);
+        QCOMPARE(Key(key)->text(), caption);
     }
 
-    void dropLeavesMagnifierLayerAndOtherKeys() {
-        Hover(form(), Cell(form(), 5));
-        ProgramLayout().NormalChar[0] = 'Z'; // shows only if the whole panel were re-captioned
-        QVERIFY(Drop(form(), 34, 30));
-        QCOMPARE(Magnifier(form())->text(), QStringLiteral("$"));
-        QCOMPARE(Key(form(), 1)->text(), QStringLiteral("`"));
-        QVERIFY(Radio(form(), "RB_mala")->isChecked());
+    // A change behind the window's back shows only if a handler re-captions every key.
+    void checkedRadioAndDropLeaveMagnifierLayerAndOtherKeys() {
+        Hover(Cell(5));
+        ProgramLayout().NormalChar[0] = 'Z';
+        QTest::mouseClick(Radio("RB_mala"), Qt::LeftButton);
+        Radio("RB_mala")->setChecked(true);
+        QVERIFY(Drop(34, 30));
+        QCOMPARE(Magnifier()->text(), QStringLiteral("$"));
+        QCOMPARE(Key(1)->text(), QStringLiteral("`"));
+        QVERIFY(Radio("RB_mala")->isChecked());
     }
 
     // Keys take only cells, and only keys take them.
@@ -173,8 +154,7 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QByteArray>("payload");
         const QString cell = toolkit::kCellMimeType;
-        QTest::newRow("plain text") << "Button14"
-                                    << "text/plain" << QByteArray("A");
+        QTest::newRow("plain text") << "Button14" << QString("text/plain") << QByteArray("A");
         QTest::newRow("cell 0") << "Button14" << cell << QByteArray::fromHex("00000000");
         QTest::newRow("cell 225") << "Button14" << cell << QByteArray::fromHex("000000e1");
         QTest::newRow("cut short") << "Button14" << cell << QByteArray::fromHex("0000");
@@ -191,10 +171,10 @@ private slots:
         QFETCH(QByteArray, payload);
         QMimeData data;
         data.setData(format, payload);
-        QVERIFY(!DragAndDrop(form(), form()->findChild<QWidget*>(target), data).accepted);
+        QVERIFY(!DragAndDrop(Child<QWidget>(target), data).accepted);
         QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("q"));
-        QCOMPARE(Magnifier(form())->text(), QStringLiteral(" "));
+        QCOMPARE(Key(14)->text(), QStringLiteral("q"));
+        QCOMPARE(Magnifier()->text(), QStringLiteral(" "));
     }
 };
 

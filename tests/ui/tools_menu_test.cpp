@@ -2,15 +2,10 @@
 // follows the layout and the code page, and a finding picked in it takes the main window to
 // its key's layer and flashes the key, which then looks as it did before.
 #include "form_driver.h"
-#include "layout/keyboard_layout.h"
 #include "ui/Check/check_form.h"
 #include "ui/Tryout/try_pad.h"
 #include "ui/toolkit/flash.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QRadioButton>
-#include <QTest>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -22,8 +17,8 @@ class ToolsMenuTest : public ProgramTest {
 private slots:
     void opensOneWindowOfEachToolAndKeepsIt() {
         for (int i = 0; i < 2; ++i) {
-            Item(form(), "TryLayout1")->trigger();
-            Item(form(), "CheckLayout1")->trigger();
+            Item("TryLayout1")->trigger();
+            Item("CheckLayout1")->trigger();
             for (QWidget* tool : {static_cast<QWidget*>(form()->findChild<TTryPad*>()),
                                   static_cast<QWidget*>(form()->findChild<TCheckForm*>())}) {
                 QVERIFY(tool->isVisible());
@@ -38,14 +33,14 @@ private slots:
     void pickedFindingSelectsItsLayerAndFlashesItsKey() {
         ProgramLayout().AltGrChar[1] = 0x1B; // below the space
         ProgramLayout().ShiftChar[4] = 0x81; // a hole of code page 1250
-        QWidget* key2 = Key(form(), 2);
-        QWidget* key5 = Key(form(), 5);
+        QWidget* key2 = Key(2);
+        QWidget* key5 = Key(5);
         const QPalette before = key5->palette();
         const QColor lit = before.color(QPalette::Highlight);
         QPalette red = before; // a palette of its own must come back too
         red.setColor(QPalette::ButtonText, Qt::red);
         key2->setPalette(red);
-        Item(form(), "CheckLayout1")->trigger();
+        Item("CheckLayout1")->trigger();
         auto* check = form()->findChild<TCheckForm*>();
         auto* rows = check->findChild<QTreeWidget*>(QStringLiteral("Findings"));
         QVERIFY(QTest::qWaitForWindowExposed(check));
@@ -66,17 +61,17 @@ private slots:
         // Picked by mouse, then by key.
         QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
                           rows->visualItemRect(rows->topLevelItem(1)).center());
-        QVERIFY(Radio(form(), "rb_shift")->isChecked());
+        QVERIFY(Radio("rb_shift")->isChecked());
         QCOMPARE(key5->palette().color(QPalette::Window), lit);
-        QVERIFY(Key(form(), 6)->palette().color(QPalette::Window) != lit);
+        QVERIFY(Key(6)->palette().color(QPalette::Window) != lit);
         QTest::keyClick(rows, Qt::Key_Up);
-        QVERIFY(Radio(form(), "rb_altgr")->isChecked());
+        QVERIFY(Radio("rb_altgr")->isChecked());
         QCOMPARE(key2->palette().color(QPalette::Window), lit);
         QTest::keyClick(rows, Qt::Key_Down); // key 5 again, mid-blink
-        QVERIFY(Radio(form(), "rb_shift")->isChecked());
+        QVERIFY(Radio("rb_shift")->isChecked());
         // A finding about the whole key leaves the layer alone.
         emit check->findingSelected(2, 0);
-        QVERIFY(Radio(form(), "rb_shift")->isChecked());
+        QVERIFY(Radio("rb_shift")->isChecked());
 
         QTRY_VERIFY(key5->findChildren<QObject*>().isEmpty() &&
                     key2->findChildren<QObject*>().isEmpty());
@@ -90,17 +85,17 @@ private slots:
         QCOMPARE(key5->palette().color(QPalette::ButtonText), QColor(Qt::blue));
         // A key that goes away mid-blink takes its blinks along; nothing flashes nothing.
         emit check->findingSelected(29, 0);
-        delete Key(form(), 29);
+        delete Key(29);
         toolkit::Flash(nullptr);
         QTest::qWait(150);
     }
 
     void checkFollowsEditsUndoAndCodePage() {
-        Item(form(), "CheckLayout1")->trigger();
-        auto* summary = form()->findChild<QLabel*>(QStringLiteral("Summary"));
+        Item("CheckLayout1")->trigger();
+        auto* summary = Child<QLabel>("Summary");
         QCOMPARE(summary->text(), QStringLiteral("No findings"));
         form()->ShowLayer(LayerShift);
-        QVERIFY(Drop(form(), 0x81 - 31, 5)); // a hole of code page 1250
+        QVERIFY(Drop(0x81 - 31, 5)); // a hole of code page 1250
         QCOMPARE(summary->text(), QStringLiteral("1 finding"));
         QVERIFY(form()->codePage().setNumber(1251)); // where 0x81 is a letter
         QCOMPARE(summary->text(), QStringLiteral("No findings"));

@@ -45,40 +45,34 @@ private slots:
         QTest::addColumn<QString>("setting"); // made once the pad is up
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("status");
-        const Qt::KeyboardModifiers none = Qt::NoModifier,
+        const Qt::KeyboardModifiers noMods = Qt::NoModifier,
                                     ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
         const QString a = QStringLiteral("Key 27, Norm: byte 0x61 (97)");
         const QString altGr2 = QStringLiteral("Key 3, AltGr: byte 0xA1 (161)");
-        QTest::newRow("key by its place") << QList{KEY_A} << none << ""
-                                          << "a" << a;
+        const QString none;
+        QTest::newRow("key by its place") << QList{KEY_A} << noMods << none << "a" << a;
         QTest::newRow("Ctrl alone is left to the text")
-            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ControlModifier) << ""
-            << ""
+            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ControlModifier) << none << none
             << "Press a key";
-        QTest::newRow("Ctrl+Alt is AltGr") << QList{KEY_2} << ctrlAlt << ""
-                                           << "\u02C7" << altGr2;
-        QTest::newRow("in the code page shown") << QList{KEY_2} << ctrlAlt << "code page 1251"
-                                                << "\u040E" << altGr2;
-        QTest::newRow("key without AltGr") << QList{KEY_E} << ctrlAlt << ""
-                                           << ""
-                                           << "Key 16, AltGr: nothing";
-        QTest::newRow("as the file reads back") << QList{KEY_F} << ctrlAlt << "G shares F's code"
-                                                << "\u00C2"
-                                                << "Key 30, AltGr: byte 0xC2 (194)";
+        QTest::newRow("Ctrl+Alt is AltGr") << QList{KEY_2} << ctrlAlt << none << "\u02C7" << altGr2;
+        QTest::newRow("in the code page shown")
+            << QList{KEY_2} << ctrlAlt << "code page 1251" << QString("\u040E") << altGr2;
+        QTest::newRow("key without AltGr")
+            << QList{KEY_E} << ctrlAlt << none << none << "Key 16, AltGr: nothing";
+        QTest::newRow("as the file reads back")
+            << QList{KEY_F} << ctrlAlt << "G shares F's code" << QString("\u00C2")
+            << "Key 30, AltGr: byte 0xC2 (194)";
         QTest::newRow("right Alt is AltGr while held")
-            << QList{KEY_RIGHTALT, KEY_1, kRightAltUp, KEY_1} << none << ""
-            << "~1"
+            << QList{KEY_RIGHTALT, KEY_1, kRightAltUp, KEY_1} << noMods << none << "~1"
             << "Key 2, Norm: byte 0x31 (49)";
         QTest::newRow("Caps Lock box with Shift")
             << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ShiftModifier) << "Caps Lock box"
-            << "a" << a;
+            << QString("a") << a;
         QTest::newRow("Caps Lock key toggles the box")
-            << QList{KEY_CAPSLOCK, KEY_Q, KEY_CAPSLOCK, KEY_Q} << none << ""
-            << "Qq"
+            << QList{KEY_CAPSLOCK, KEY_Q, KEY_CAPSLOCK, KEY_Q} << noMods << none << "Qq"
             << "Key 14, Norm: byte 0x71 (113)";
         QTest::newRow("other keys edit as usual")
-            << QList{KEY_S, KEY_SPACE, KEY_D, KEY_BACKSPACE} << none << ""
-            << "s "
+            << QList{KEY_S, KEY_SPACE, KEY_D, KEY_BACKSPACE} << noMods << none << "s "
             << "Key 29, Norm: byte 0x64 (100)";
     }
 

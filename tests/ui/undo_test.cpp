@@ -2,18 +2,11 @@
 // layout from the system, is one named step that restores the whole layout and re-captions
 // the keys; what changes nothing adds none.
 #include "form_driver.h"
-#include "layout/keyboard_layout.h"
 #include "layout/writer.h"
 #include "system_layouts/layout_from_xkb.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -22,8 +15,7 @@ using namespace kbd::test;
 
 namespace {
 
-// Answers the next system-layout window: filters on `id`, picks the row of that name and
-// the script of `codePage`, then presses OK, or Cancel when `ok` is false.
+// Answers the next system-layout window with layout `id` in the script of `codePage`.
 void PickSystemLayout(const QString& id, int codePage, bool ok) {
     WhenModalShows([=](QWidget* modal) {
         if (modal->objectName() != QStringLiteral("SystemLayoutForm")) {
@@ -76,10 +68,10 @@ private slots:
         ProgramLayout().CapsAffected[1] = 1;
         const KeyboardLayout before = ProgramLayout();
         form()->ShowLayer(layer);
-        const QString captionBefore = Key(form(), key)->text();
+        const QString captionBefore = Key(key)->text();
         const QTemporaryDir folder;
         if (how == "drop") {
-            QVERIFY(Drop(form(), 34, 14)); // code 65 onto Q
+            QVERIFY(Drop(34, 14)); // code 65 onto Q
         } else if (how == "dialog") {
             CloseModalAfter([](QWidget* dialog) {
                 dialog->findChild<QComboBox*>(QStringLiteral("comb_mala"))
@@ -97,42 +89,38 @@ private slots:
             PickSystemLayout(QStringLiteral("rs"), 1251, true);
             form()->NewFromSystemLayoutClick();
         } else {
-            Item(form(), qPrintable(how))->trigger();
+            Item(qPrintable(how))->trigger();
         }
-        QCOMPARE(Key(form(), key)->text(), caption);
+        QCOMPARE(Key(key)->text(), caption);
         const KeyboardLayout after = ProgramLayout();
         QCOMPARE(form()->document().undoStack().count(), 1);
-        QAction* undo = Item(form(), "Undo1");
-        QAction* redo = Item(form(), "Redo1");
-        QCOMPARE(undo->text(), QStringLiteral("&Undo ") + step);
-        undo->trigger();
+        QCOMPARE(Item("Undo1")->text(), QStringLiteral("&Undo ") + step);
+        Item("Undo1")->trigger();
         QVERIFY(ProgramLayout() == before);
-        QCOMPARE(Key(form(), key)->text(), captionBefore);
-        QCOMPARE(redo->text(), QStringLiteral("&Redo ") + step);
-        redo->trigger();
+        QCOMPARE(Key(key)->text(), captionBefore);
+        QCOMPARE(Item("Redo1")->text(), QStringLiteral("&Redo ") + step);
+        Item("Redo1")->trigger();
         QVERIFY(ProgramLayout() == after);
-        QCOMPARE(Key(form(), key)->text(), caption);
+        QCOMPARE(Key(key)->text(), caption);
     }
 
     // The keys show the layer shown when undoing, of the restored layout.
     void undoShowsTheLayerShownThen() {
-        QAction* undo = Item(form(), "Undo1");
+        QAction* undo = Item("Undo1");
         QVERIFY(!undo->isEnabled());
-        QCOMPARE(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-        QCOMPARE(Item(form(), "Redo1")->shortcuts(),
-                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
-                                      QKeySequence(QStringLiteral("Ctrl+Y"))}));
-        QVERIFY(Drop(form(), 34, 14));
+        QCOMPARE(QKeySequence::listToString(undo->shortcuts() + Item("Redo1")->shortcuts()),
+                 QStringLiteral("Ctrl+Z; Ctrl+Shift+Z; Ctrl+Y"));
+        QVERIFY(Drop(34, 14));
         form()->ShowLayer(LayerShift);
         undo->trigger();
-        QCOMPARE(Key(form(), 14)->text(), QStringLiteral("Q"));
+        QCOMPARE(Key(14)->text(), QStringLiteral("Q"));
     }
 
     void whatChangesNothingIsNoStep() {
         CloseModalAfter();
-        form()->EditKey(14);                  // closed untouched
-        Item(form(), "FillAnsi1")->trigger(); // the defaults follow both rules
-        Item(form(), "SetCaps1")->trigger();
+        form()->EditKey(14);          // closed untouched
+        Item("FillAnsi1")->trigger(); // the defaults follow both rules
+        Item("SetCaps1")->trigger();
         const QTemporaryDir folder;
         {
             const ChooserAnswer answer(QStringLiteral("SaveDialog1"),
@@ -152,8 +140,7 @@ private slots:
         PickSystemLayout(QStringLiteral("rs"), 1251, true);
         form()->NewFromSystemLayoutClick();
         QVERIFY(ProgramLayout() == built->layout);
-        QCOMPARE(form()->codePage().number(), 1251);
-        auto* lost = form()->findChild<QPlainTextEdit*>(QStringLiteral("NotCarriedList"));
+        auto* lost = Child<QPlainTextEdit>("NotCarriedList");
         QVERIFY(lost && lost->window()->isVisible());
         QCOMPARE(
             lost->toPlainText().split(QLatin1Char('\n')).value(1),
