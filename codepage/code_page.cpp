@@ -14,8 +14,7 @@ struct CodePage::Data {
     std::array<std::string, 256> utf8;
     std::array<std::optional<char32_t>, 256> point;
     std::array<std::string, 256> shown;
-    std::array<std::uint8_t, 256> upper{};
-    std::array<std::uint8_t, 256> lower{};
+    Cases cases;
     std::array<bool, 256> mark{};
     // Unicode to byte; iconv handles keep state, so one caller at a time.
     std::shared_ptr<void> encoder;
@@ -169,15 +168,16 @@ std::shared_ptr<const CodePage::Data> Build(int number, const std::string& iconv
         auto& text = data->utf8[code];
         text = Convert(decoder.get(), &in, 1).value_or(std::string());
         data->point[code] = SoleCodePoint(text);
+        data->cases.defined[code] = !text.empty();
         data->mark[code] = data->point[code] && IsCombining(*data->point[code]);
         data->shown[code] = Shown(text, data->point[code], data->mark[code]);
     }
     for (int code = 0; code < 256; ++code) {
         const auto byte = static_cast<std::uint8_t>(code);
-        data->upper[code] = data->lower[code] = byte;
+        data->cases.upper[code] = data->cases.lower[code] = byte;
         if (const auto point = data->point[code]) {
-            data->upper[code] = Encode(*data, ToUpper(*point)).value_or(byte);
-            data->lower[code] = Encode(*data, ToLower(*point)).value_or(byte);
+            data->cases.upper[code] = Encode(*data, ToUpper(*point)).value_or(byte);
+            data->cases.lower[code] = Encode(*data, ToLower(*point)).value_or(byte);
         }
     }
     return data;
@@ -258,6 +258,9 @@ CodePage CodePage::LoadOrLatin1(int number) {
     return Load(number).value_or(Latin1());
 }
 
+CodePage::CodePage(std::shared_ptr<const Data> data)
+    : data_(std::move(data)), cases_(&data_->cases) {}
+
 int CodePage::number() const {
     return data_->number;
 }
@@ -274,22 +277,8 @@ const std::string& CodePage::shown(std::uint8_t code) const {
     return data_->shown[code];
 }
 
-std::uint8_t CodePage::upper(std::uint8_t code) const {
-    return data_->upper[code];
-}
-
-std::uint8_t CodePage::lower(std::uint8_t code) const {
-    return data_->lower[code];
-}
-
 bool CodePage::isMark(std::uint8_t code) const {
     return data_->mark[code];
-}
-
-bool CodePage::isCasePair(std::uint8_t norm, std::uint8_t shift) const {
-    return norm != shift && data_->point[norm] && data_->point[shift] &&
-           data_->point[norm] != data_->point[shift] && upper(norm) == shift &&
-           lower(shift) == norm;
 }
 
 std::optional<std::uint8_t> CodePage::byteFor(char32_t point) const {

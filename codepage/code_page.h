@@ -61,25 +61,35 @@ public:
     // combining mark on a dotted circle, U+FFFD where the code page has no character.
     const std::string& shown(std::uint8_t code) const;
 
-    bool defined(std::uint8_t code) const { return !utf8(code).empty(); }
+    bool defined(std::uint8_t code) const { return cases_->defined[code]; }
 
     // The byte of the upper (lower) case of the byte's character in this code page; the
     // byte itself when it has none here (the sharp s, the micro sign).
-    std::uint8_t upper(std::uint8_t code) const;
-    std::uint8_t lower(std::uint8_t code) const;
+    std::uint8_t upper(std::uint8_t code) const { return cases_->upper[code]; }
+    std::uint8_t lower(std::uint8_t code) const { return cases_->lower[code]; }
 
     // Two different characters of which `shift` is the upper case of `norm` and `norm` the
     // lower case of `shift`: the keys Caps Lock acts on.
-    bool isCasePair(std::uint8_t norm, std::uint8_t shift) const;
+    bool isCasePair(std::uint8_t norm, std::uint8_t shift) const {
+        // Only a byte that stands for one character has another case, so the tables say it all.
+        return norm != shift && upper(norm) == shift && lower(shift) == norm;
+    }
 
     // True when the byte reads as one combining mark.
     bool isMark(std::uint8_t code) const;
 
     struct Data;
+    // What the layout check asks of every key, kept where the calls above inline.
+    struct Cases {
+        std::array<std::uint8_t, 256> upper{};
+        std::array<std::uint8_t, 256> lower{};
+        std::array<bool, 256> defined{};
+    };
 
 private:
-    explicit CodePage(std::shared_ptr<const Data> data) : data_(std::move(data)) {}
+    explicit CodePage(std::shared_ptr<const Data> data);
     std::shared_ptr<const Data> data_;
+    const Cases* cases_;
 };
 
 // UTF-8 of one code point.
