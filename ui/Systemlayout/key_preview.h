@@ -18,15 +18,15 @@ public:
     // Shows `layout` read in `page`; nothing shows the keys blank.
     void showLayout(const std::optional<KeyboardLayout>& layout, const CodePage& page);
 
-    // Shift above Norm, as printed on a keycap; for tests and assistive tools.
-    QString keyText(int number) const;
-
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Shift above Norm, as printed on a keycap.
+    QString keyText(int number) const;
+
     std::optional<KeyboardLayout> layout_;
     CodePage page_;
 };
