@@ -5,7 +5,7 @@
 #include "exports/floppy.h"
 #include "exports/klc.h"
 #include "exports/xkb_symbols.h"
-#include "layout/atomic_file.h"
+#include "files/atomic_file.h"
 #include "layout/writer.h"
 #include "ratio_report.h"
 

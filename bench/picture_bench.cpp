@@ -2,7 +2,7 @@
 // cheapest file of the same kind measured in the same run: a blank white image of the
 // PNG's size, encoded as PNG and put on disk the same way. Each export should take
 // under 200 ms.
-#include "layout/atomic_file.h"
+#include "files/atomic_file.h"
 #include "ratio_report.h"
 #include "render/layout_picture.h"
 

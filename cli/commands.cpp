@@ -1,6 +1,6 @@
 #include "commands.h"
 
-#include "json_layout.h"
+#include "formats/json_layout.h"
 #include "key_table.h"
 #include "layout/writer.h"
 #include "layout_input.h"
@@ -46,7 +46,7 @@ ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::strin
     if (!layout) {
         return ExitRefused;
     }
-    const std::string text = LayoutToJson(*layout);
+    const std::string text = formats::LayoutToJson(*layout);
     if (!out) {
         return PrintAll(text);
     }
@@ -59,8 +59,8 @@ ExitStatus ImportJson(const std::string& jsonFile, const std::string& out) {
     if (!text.ok()) {
         return Refuse(text.error().message());
     }
-    const auto parsed = LayoutFromJson(text.value());
-    if (const auto* refusal = std::get_if<JsonRefusal>(&parsed)) {
+    const auto parsed = formats::LayoutFromJson(text.value());
+    if (const auto* refusal = std::get_if<formats::JsonRefusal>(&parsed)) {
         return Refuse(jsonFile + ": " + refusal->message);
     }
     return Save(std::get<kbd::KeyboardLayout>(parsed), out);

@@ -1,6 +1,6 @@
 #include "layout_input.h"
 
-#include "json_layout.h"
+#include "formats/json_layout.h"
 #include "layout/reader.h"
 #include "text_file.h"
 
@@ -32,8 +32,8 @@ std::optional<kbd::KeyboardLayout> ReadLayout(const std::string& path) {
         if (!text.ok()) {
             return Refused(text.error().message());
         }
-        auto parsed = LayoutFromJson(text.value());
-        if (const auto* refusal = std::get_if<JsonRefusal>(&parsed)) {
+        auto parsed = formats::LayoutFromJson(text.value());
+        if (const auto* refusal = std::get_if<formats::JsonRefusal>(&parsed)) {
             return Refused(path + ": " + refusal->message);
         }
         return std::get<kbd::KeyboardLayout>(parsed);

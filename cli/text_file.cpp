@@ -1,7 +1,7 @@
 #include "text_file.h"
 
-#include "layout/atomic_file.h"
-#include "layout/regular_file.h"
+#include "files/atomic_file.h"
+#include "files/regular_file.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
 // Whole-file text input and output for the JSON side of kbdtool.
 #pragma once
 
-#include "layout/result.h"
+#include "files/result.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "export_names.h"
 
-#include "layout/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace kbd::exports {
 

@@ -2,7 +2,7 @@
 
 #include "child_process.h"
 #include "floppy_readme.h"
-#include "layout/regular_file.h"
+#include "files/regular_file.h"
 #include "layout/writer.h"
 
 #include <cerrno>

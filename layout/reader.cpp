@@ -1,7 +1,7 @@
 #include "reader.h"
 
 #include "format_rules.h"
-#include "regular_file.h"
+#include "files/regular_file.h"
 
 #include <algorithm>
 #include <bit>

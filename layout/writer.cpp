@@ -1,6 +1,6 @@
 #include "writer.h"
 
-#include "atomic_file.h"
+#include "files/atomic_file.h"
 #include "bytes.h"
 #include "format_rules.h"
 

@@ -4,7 +4,7 @@
 
 #include "kbd_format.h"
 #include "keyboard_layout.h"
-#include "result.h"
+#include "files/result.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // Turning the picture into the bytes of a file, and the file onto disk.
-#include "layout/atomic_file.h"
+#include "files/atomic_file.h"
 #include "layout_picture.h"
 
 #include <QBuffer>

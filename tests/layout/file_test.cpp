@@ -2,7 +2,7 @@
 // with the folder and the layout in memory left as they were.
 #include "../../fuzz/predict.h"
 #include "layout/reader.h"
-#include "layout/system_calls.h"
+#include "files/system_calls.h"
 #include "layout/writer.h"
 #include "temp_folder.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <variant>
 
-namespace cli {
+namespace formats {
 
 // Why a JSON text was not taken as a layout; names the field and key index at fault.
 struct JsonRefusal {
@@ -23,4 +23,4 @@ std::string LayoutToJson(const kbd::KeyboardLayout& layout);
 // which keeps its defaults when left out.
 std::variant<kbd::KeyboardLayout, JsonRefusal> LayoutFromJson(std::string_view text);
 
-} // namespace cli
+} // namespace formats

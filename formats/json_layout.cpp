@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
-namespace cli {
+namespace formats {
 namespace {
 
 using nlohmann::json;
@@ -127,4 +127,4 @@ std::variant<kbd::KeyboardLayout, JsonRefusal> LayoutFromJson(std::string_view t
     return layout;
 }
 
-} // namespace cli
+} // namespace formats
