@@ -51,6 +51,73 @@ constexpr int kQ = 13, kW = 14, kE = 15, kF = 29, kA = 26, kL = 34, kOne = 1, kS
               kLeftBracket = 23, kDecimal = 48;
 constexpr int kEsc = -0x01, kBack = -0x0E, kTab = -0x0F, kReturn = -0x1C, kSpace = -0x39;
 
+constexpr int kTwo = 2, kRightBracket = 24, kN = 42;
+
+// Alt, Shift, Ctrl like ours, with Shift+AltGr filled, and a scan table of two keys
+// that puts A on the Q key too.
+std::vector<std::uint8_t> MoreStates() {
+    test::ImageSpec spec;
+    spec.tables = {
+        {0, 0, {'A'}, {'a'}}, {2, 1, {'A'}, {'A'}}, {5, 6, {'A'}, {0xE6}}, {7, 7, {'A'}, {0xC6}}};
+    spec.scans = {0x1E, 0x10};
+    spec.scanKeys = {'A', 'A'};
+    spec.capsKeys = {'A'};
+    return test::BuildImage(spec);
+}
+
+// Shift, Ctrl, Alt: bit 1 is Ctrl here, yet the driver's Caps Lock still flips bit 1.
+std::vector<std::uint8_t> OtherOrder() {
+    test::ImageSpec spec;
+    spec.stateKeys = {0x10, 0x11, 0x12};
+    spec.tables = {{0, 0, {'A'}, {'a'}}, {1, 1, {'A'}, {'A'}}, {2, 2, {'A'}, {'c'}}};
+    spec.scans = {0x1E};
+    spec.scanKeys = {'A'};
+    spec.capsKeys = {'A'};
+    return test::BuildImage(spec);
+}
+
+std::vector<std::uint8_t> DeadCircumflex() {
+    test::ImageSpec spec;
+    spec.tables = {{0, 0, {0xDD, 'A', 'E', 'Q'}, {'^', 'a', 'e', 'q'}}};
+    spec.scans = {0x1B, 0x1E, 0x12, 0x10};
+    spec.scanKeys = {0xDD, 'A', 'E', 'Q'};
+    spec.nDeadKeys = 1;
+    spec.deadKeys = {'^'};
+    spec.compose = {{'^', 'a', 0xE2}, {'^', 'e', 0xEA}};
+    return test::BuildImage(spec);
+}
+
+// DEADCOMBOS: the tilde is dead on AltGr+2 only, not on Shift+2.
+std::vector<std::uint8_t> DeadTildeCombo() {
+    test::ImageSpec spec;
+    spec.flags = 0x0A | 0x20;
+    spec.tables = {{0, 0, {'2', 'N'}, {'2', 'n'}}, {2, 1, {'2'}, {'~'}}, {5, 6, {'2'}, {'~'}}};
+    spec.scans = {0x03, 0x31};
+    spec.scanKeys = {'2', 'N'};
+    spec.nDeadKeys = 1;
+    spec.deadKeys = {'~', '2', 5, 0};
+    spec.compose = {{'~', 'n', 0xF1}};
+    return test::BuildImage(spec);
+}
+
+std::vector<std::uint8_t> Ligature() {
+    test::ImageSpec spec;
+    spec.tables = {{0, 0, {'A'}, {'a'}}, {2, 1, {'A'}, {'A'}}};
+    spec.scans = {0x1E};
+    spec.scanKeys = {'A'};
+    spec.ligatures = {'a', 'A', 0, 0, 2, 'b', 0, 'c', 0, 0, 0, 0, 0};
+    return test::BuildImage(spec);
+}
+
+// nStates 0: the empty search of TOASC_STATES keeps the flag of the test before it.
+std::vector<std::uint8_t> NoStates() {
+    test::ImageSpec spec;
+    spec.tables = {{0, 0, {'A'}, {'a'}}};
+    spec.scans = {0x1E};
+    spec.scanKeys = {'A'};
+    return test::BuildImage(spec);
+}
+
 class KeySequence : public testing::TestWithParam<Sequence> {};
 
 TEST_P(KeySequence, TypesWhatTheDriverTypes) {
@@ -116,6 +183,61 @@ INSTANTIATE_TEST_SUITE_P(
                              DefaultImage,
                              {{kNorm, kDecimal, "2C", Source::Layout},
                               {kAltGr, kF, "5B", Source::Layout}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    BuiltImages, KeySequence,
+    testing::Values(Sequence{"MoreStates",
+                             MoreStates,
+                             {{kAltGr, kA, "E6", Source::Layout},
+                              {kShiftAltGr, kA, "C6", Source::Layout},
+                              {kAltGr, kA, "C6", Source::Layout, true},
+                              {kNorm, kA, "41", Source::Layout}}},
+                    Sequence{"ScanSizeTwo",
+                             MoreStates,
+                             {{kNorm, kQ, "61", Source::Layout},
+                              {kNorm, kW, "nothing", Source::Nothing},
+                              {kCtrl, kW, "17", Source::Driver}}},
+                    Sequence{"OtherStateKeyOrder",
+                             OtherOrder,
+                             {{kShift, kA, "41", Source::Layout},
+                              {kCtrl, kA, "63", Source::Layout},
+                              {kCtrl, kQ, "nothing", Source::Nothing},
+                              {kNorm, kA, "63", Source::Layout, true}}},
+                    Sequence{"DeadKeyComposes",
+                             DeadCircumflex,
+                             {{kNorm, kRightBracket, "dead 5E", Source::DeadKey},
+                              {kNorm, kA, "E2", Source::Composed},
+                              {kNorm, kRightBracket, "dead 5E", Source::DeadKey},
+                              {kNorm, kQ, "5E 71", Source::NotComposed},
+                              {kNorm, kRightBracket, "dead 5E", Source::DeadKey},
+                              {kNorm, kRightBracket, "5E 5E", Source::NotComposed}}},
+                    Sequence{"DeadKeyThenDriverKeys",
+                             DeadCircumflex,
+                             {{kNorm, kRightBracket, "dead 5E", Source::DeadKey},
+                              {kNorm, kSpace, "5E", Source::DeadKeySpace},
+                              {kNorm, kRightBracket, "dead 5E", Source::DeadKey},
+                              {kNorm, kEsc, "1B", Source::Driver},
+                              {kNorm, kE, "EA", Source::Composed},
+                              {kNorm, kRightBracket, "dead 5E", Source::DeadKey},
+                              {kNorm, kBack, "00", Source::Driver},
+                              {kNorm, kA, "61", Source::Layout}}},
+                    Sequence{"DeadCombosByState",
+                             DeadTildeCombo,
+                             {{kShift, kTwo, "7E", Source::Layout},
+                              {kAltGr, kTwo, "dead 7E", Source::DeadKey},
+                              {kNorm, kN, "F1", Source::Composed}}},
+                    Sequence{"Ligature",
+                             Ligature,
+                             {{kNorm, kA, "61 62 63", Source::Ligature},
+                              {kShift, kA, "41", Source::Layout}}},
+                    Sequence{"NoStates",
+                             NoStates,
+                             {{kShift, kA, "61", Source::Layout},
+                              {kCtrl, kA, "61", Source::Layout},
+                              {kAlt, kA, "nothing", Source::Nothing},
+                              {kAltGr, kA, "nothing", Source::Nothing},
+                              {kShift, kTab, "09", Source::Driver}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
