@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "export_commands.h"
 #include "system_layout_commands.h"
+#include "type_command.h"
 #include "version/version.h"
 
 #include <CLI/CLI.hpp>
@@ -51,6 +52,13 @@ constexpr const char* kUsage =
     "  kbdtool floppy FILE OUT.img [--name NAME]\n"
     "                                         a 1.44 MB install floppy for Windows 95 with\n"
     "                                         NAME.KBD (default: FILE's stem), README.TXT\n"
+    "  kbdtool type FILE [--codepage N] PRESS...\n"
+    "                                         what Windows 95 types for each PRESS,\n"
+    "                                         [Ctrl+][Alt+][Shift+][AltGr+]N (key 1..49) or\n"
+    "                                         CapsLock: one line each, the press, a tab\n"
+    "                                         and the bytes with their characters (\"71 q\",\n"
+    "                                         \"dead 5E ^\", \"nothing\"); a malformed\n"
+    "                                         PRESS is wrong usage\n"
     "  kbdtool --version                      the version, the same as the editor's\n"
     "Every FILE may also be a JSON layout, by its .json extension.\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
@@ -91,6 +99,11 @@ int main(int argc, char** argv) {
     auto* lintCmd = app.add_subcommand("lint");
     lintCmd->add_option("FILE.kbd", in)->required();
     lintCmd->add_option("--codepage", codePage);
+    auto* typeCmd = app.add_subcommand("type");
+    typeCmd->add_option("FILE", in)->required();
+    typeCmd->add_option("--codepage", codePage);
+    std::vector<std::string> presses;
+    typeCmd->add_option("PRESS", presses)->required();
     const cli::SystemLayoutCommands systemLayouts(app);
     cli::ExportCommands exports(app, codePage);
 
@@ -132,6 +145,9 @@ int main(int argc, char** argv) {
     }
     if (pictureCmd->parsed()) {
         return cli::WritePicture(in, out, codePage);
+    }
+    if (typeCmd->parsed()) {
+        return cli::TypePresses(in, *page, presses);
     }
     if (lintCmd->parsed()) {
         return cli::LintFile(in, *page);
