@@ -1,0 +1,70 @@
+// kbdtool type, run as a process: one line per press, what Windows 95 types.
+#include "../driver/image_builder.h"
+#include "tool_run.h"
+
+namespace {
+
+struct TypeLine {
+    const char* name;
+    std::string args;
+    int status;
+    std::string out;
+    std::string err; // the start of standard error
+};
+
+class TypeCommand : public ToolTest, public testing::WithParamInterface<TypeLine> {};
+
+TEST_P(TypeCommand, PrintsEachPress) {
+    ASSERT_EQ(Run("default good.kbd").status, 0);
+    Write("short.kbd", Read("good.kbd").substr(0, 100));
+    Write("layout.json", DefaultJson().dump());
+    kbd::driver::test::ImageSpec spec;
+    spec.tables = {{0, 0, {0xDD, 'A', 'Q'}, {'^', 'a', 'q'}}};
+    spec.scans = {0x1B, 0x1E, 0x10};
+    spec.scanKeys = {0xDD, 'A', 'Q'};
+    spec.nDeadKeys = 1;
+    spec.deadKeys = {'^'};
+    spec.compose = {{'^', 'a', 0xE2}};
+    const auto dead = kbd::driver::test::BuildImage(spec);
+    Write("dead.kbd", std::string(dead.begin(), dead.end()));
+
+    const ToolRun run = Run(GetParam().args);
+    EXPECT_EQ(run.status, GetParam().status);
+    EXPECT_EQ(run.out, GetParam().out);
+    EXPECT_EQ(run.err.substr(0, GetParam().err.size()), GetParam().err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , TypeCommand,
+    testing::Values(
+        TypeLine{"Layers", "type good.kbd 14 Shift+14 AltGr+14 Shift+AltGr+14", 0,
+                 "14\t71 q\nShift+14\t51 Q\nAltGr+14\t5C \\\nShift+AltGr+14\tnothing\n", ""},
+        TypeLine{"CapsLockTakesAltGrAway", "type good.kbd CapsLock AltGr+14 14 CapsLock 14", 0,
+                 "CapsLock\tCaps Lock on\nAltGr+14\tnothing\n14\t51 Q\nCapsLock\tCaps Lock "
+                 "off\n14\t71 q\n",
+                 ""},
+        TypeLine{"CtrlLetterShowsItsControlPicture", "type good.kbd Ctrl+27", 0,
+                 "Ctrl+27\t01 \xE2\x90\x81\n", ""},
+        TypeLine{"ChosenCodePage", "type good.kbd --codepage 1252 AltGr+9", 0,
+                 "AltGr+9\tFF \xC3\xBF\n", ""},
+        TypeLine{"DefaultCodePage", "type good.kbd AltGr+9", 0, "AltGr+9\tFF \xCB\x99\n", ""},
+        TypeLine{"Json", "type layout.json Alt+14", 0, "Alt+14\t71 q\n", ""},
+        TypeLine{"DeadKeys", "type dead.kbd 25 27 25 14", 0,
+                 "25\tdead 5E ^\n27\tE2 \xC3\xA2\n25\tdead 5E ^\n14\t5E ^ 71 q\n", ""},
+        TypeLine{"RefusedFile", "type short.kbd 1", 1, "",
+                 "kbdtool: The keyboard file's tables are malformed: short.kbd (pKbdStart 128 "
+                 "with kbdSize 560 reaches past the end of the 100-byte file)\n"},
+        TypeLine{"MissingFile", "type none.kbd 1", 1, "", "kbdtool: Cannot open the file: none"},
+        TypeLine{"KeyZero", "type good.kbd 0", 2, "", "kbdtool: malformed press \"0\""},
+        TypeLine{"KeyFifty", "type good.kbd 50", 2, "", "kbdtool: malformed press \"50\""},
+        TypeLine{"LeadingZero", "type good.kbd 014", 2, "", "kbdtool: malformed press \"014\""},
+        TypeLine{"ModifierOrder", "type good.kbd Shift+Ctrl+1", 2, "",
+                 "kbdtool: malformed press \"Shift+Ctrl+1\""},
+        TypeLine{"ModifierTwice", "type good.kbd Ctrl+Ctrl+1", 2, "",
+                 "kbdtool: malformed press \"Ctrl+Ctrl+1\""},
+        TypeLine{"BadPressBeforeBadFile", "type none.kbd 1 Caps", 2, "",
+                 "kbdtool: malformed press \"Caps\""},
+        TypeLine{"NoPress", "type good.kbd", 2, "", "kbdtool: "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
