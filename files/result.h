@@ -19,6 +19,8 @@ enum class ErrorKind {
     CannotCreate,   // the new file could not be created next to the target
     CannotWrite,    // writing or flushing the new file failed (a full disk, ...)
     CannotReplace,  // the new file could not be renamed over the target
+    LinkRefused,    // a symbolic link on the way that the kernel would not follow either
+    BadContents,    // the file's text is not what its format allows; the reason says why
 };
 
 // A short text for each kind, for messages.
@@ -27,9 +29,12 @@ std::string_view describe(ErrorKind kind);
 struct Error {
     ErrorKind kind;
     std::string path;
-    std::string reason; // the OS reason (strerror), empty when the fault is in the data
+    // The OS reason (strerror); for LinkRefused and BadContents what is wrong. Empty when
+    // the kind says it all.
+    std::string reason;
 
-    // "describe(kind): path (reason)", for a message box or standard error.
+    // "describe(kind): path (reason)", or "path: reason" for BadContents, for a message
+    // box or standard error; control characters of the path and reason are escaped.
     std::string message() const;
 };
 
