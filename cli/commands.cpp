@@ -4,6 +4,7 @@
 #include "key_table.h"
 #include "layout/writer.h"
 #include "layout_input.h"
+#include "refuse.h"
 #include "render/layout_picture.h"
 #include "text_file.h"
 
@@ -13,11 +14,6 @@
 
 namespace cli {
 namespace {
-
-ExitStatus Refuse(const std::string& message) {
-    std::cerr << "kbdtool: " << message << "\n";
-    return ExitRefused;
-}
 
 std::optional<kbd::KeyboardLayout> Open(const std::string& path) {
     return ReadLayout(path);
@@ -55,15 +51,8 @@ ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::strin
 }
 
 ExitStatus ImportJson(const std::string& jsonFile, const std::string& out) {
-    const kbd::Result<std::string> text = ReadTextFile(jsonFile);
-    if (!text.ok()) {
-        return Refuse(text.error().message());
-    }
-    const auto parsed = formats::LayoutFromJson(text.value());
-    if (const auto* refusal = std::get_if<formats::JsonRefusal>(&parsed)) {
-        return Refuse(jsonFile + ": " + refusal->message);
-    }
-    return Save(std::get<kbd::KeyboardLayout>(parsed), out);
+    const kbd::Result<kbd::KeyboardLayout> read = ReadJsonLayout(jsonFile);
+    return read.ok() ? Save(read.value(), out) : Refuse(read.error().message());
 }
 
 ExitStatus ShowTable(const std::string& kbdFile, const kbd::CodePage& page) {

@@ -4,8 +4,7 @@
 #include "exports/klc.h"
 #include "exports/xkb_symbols.h"
 #include "layout_input.h"
-
-#include <iostream>
+#include "refuse.h"
 
 namespace cli {
 namespace {
@@ -14,8 +13,7 @@ ExitStatus Report(const kbd::exports::ExportFailure& failure) {
     if (!failure) {
         return ExitOk;
     }
-    std::cerr << "kbdtool: " << *failure << "\n";
-    return ExitRefused;
+    return Refuse(*failure);
 }
 
 } // namespace

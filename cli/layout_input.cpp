@@ -2,21 +2,13 @@
 
 #include "formats/json_layout.h"
 #include "layout/reader.h"
+#include "refuse.h"
 #include "text_file.h"
 
 #include <algorithm>
 #include <cctype>
-#include <iostream>
 
 namespace cli {
-namespace {
-
-std::nullopt_t Refused(const std::string& message) {
-    std::cerr << "kbdtool: " << message << "\n";
-    return std::nullopt;
-}
-
-} // namespace
 
 bool IsJsonPath(const std::string& path) {
     constexpr std::string_view kExtension = ".json";
@@ -26,24 +18,30 @@ bool IsJsonPath(const std::string& path) {
            });
 }
 
+kbd::Result<kbd::KeyboardLayout> ReadJsonLayout(const std::string& path) {
+    const kbd::Result<std::string> text = ReadTextFile(path, formats::kMaxJsonLayoutBytes);
+    if (!text.ok()) {
+        return text.error();
+    }
+    return formats::LayoutFromJson(text.value(), path);
+}
+
 std::optional<kbd::KeyboardLayout> ReadLayout(const std::string& path) {
     if (IsJsonPath(path)) {
-        const kbd::Result<std::string> text = ReadTextFile(path);
-        if (!text.ok()) {
-            return Refused(text.error().message());
+        const kbd::Result<kbd::KeyboardLayout> read = ReadJsonLayout(path);
+        if (!read.ok()) {
+            Refuse(read.error().message());
+            return std::nullopt;
         }
-        auto parsed = formats::LayoutFromJson(text.value());
-        if (const auto* refusal = std::get_if<formats::JsonRefusal>(&parsed)) {
-            return Refused(path + ": " + refusal->message);
-        }
-        return std::get<kbd::KeyboardLayout>(parsed);
+        return read.value();
     }
     // A fresh default layout, as the editor's open has: ScanCode, which no file carries,
     // holds the defaults.
     kbd::KeyboardLayout layout = kbd::DefaultLayout();
     const kbd::Status loaded = kbd::LoadKbdFile(path, layout);
     if (!loaded.ok()) {
-        return Refused(loaded.error().message());
+        Refuse(loaded.error().message());
+        return std::nullopt;
     }
     return layout;
 }

@@ -2,6 +2,7 @@
 // case, from kbdtool's JSON: a layout can be checked and exported before it is ever saved.
 #pragma once
 
+#include "files/result.h"
 #include "layout/keyboard_layout.h"
 
 #include <optional>
@@ -13,5 +14,8 @@ bool IsJsonPath(const std::string& path);
 
 // Reads the layout at `path` as the editor's open would; says why not on standard error.
 std::optional<kbd::KeyboardLayout> ReadLayout(const std::string& path);
+
+// Reads the JSON layout at `path`, whatever its extension.
+kbd::Result<kbd::KeyboardLayout> ReadJsonLayout(const std::string& path);
 
 } // namespace cli

@@ -5,6 +5,7 @@
 #include "codepage/code_page.h"
 #include "commands.h"
 #include "export_commands.h"
+#include "files/excerpt.h"
 #include "system_layout_commands.h"
 #include "type_command.h"
 #include "version/version.h"
@@ -64,7 +65,7 @@ constexpr const char* kUsage =
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
 int UsageError(const std::string& why) {
-    std::cerr << "kbdtool: " << why << "\n" << kUsage;
+    std::cerr << "kbdtool: " << kbd::Escaped(why) << "\n" << kUsage;
     return cli::ExitUsage;
 }
 

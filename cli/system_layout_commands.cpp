@@ -1,6 +1,8 @@
 #include "system_layout_commands.h"
 
+#include "files/excerpt.h"
 #include "layout/writer.h"
+#include "refuse.h"
 #include "system_layouts/layout_from_xkb.h"
 #include "system_layouts/layout_list.h"
 
@@ -9,11 +11,6 @@
 
 namespace cli {
 namespace {
-
-ExitStatus Refuse(const std::string& message) {
-    std::cerr << "kbdtool: " << message << "\n";
-    return ExitRefused;
-}
 
 std::optional<std::vector<kbd::SystemLayout>> Registry() {
     auto layouts = kbd::ListSystemLayouts();
@@ -57,11 +54,12 @@ ExitStatus FromXkb(const std::string& id, const std::string& out, int codePage) 
             return l.name == wanted->name && l.variant == wanted->variant;
         });
     if (!listed) {
-        return Refuse("no system layout is named \"" + id + "\" (kbdtool layouts lists them)");
+        return Refuse("no system layout is named \"" + kbd::Excerpt(id) +
+                      "\" (kbdtool layouts lists them)");
     }
     const auto built = kbd::BuildSystemLayout(*wanted, *page);
     if (!built) {
-        return Refuse("libxkbcommon cannot compile the system layout \"" + id + "\"");
+        return Refuse("libxkbcommon cannot compile the system layout \"" + kbd::Excerpt(id) + "\"");
     }
     const kbd::Status saved = kbd::SaveKbdFile(built->layout, out);
     if (!saved.ok()) {

@@ -3,13 +3,15 @@
 
 #include "files/result.h"
 
+#include <cstddef>
 #include <string>
 
 namespace cli {
 
-// Reads the whole regular file at `path`. A FIFO or a folder is refused rather than
-// waited on or misread.
-kbd::Result<std::string> ReadTextFile(const std::string& path);
+// Reads the regular file at `path`, whole or, when it is longer than `limit` bytes, its
+// first limit + 1 bytes: enough for the reader to refuse it without holding all of it. A
+// FIFO or a folder is refused rather than waited on or misread.
+kbd::Result<std::string> ReadTextFile(const std::string& path, std::size_t limit);
 
 // Replaces the file at `path` with `text` the way the editor saves: a failure leaves
 // the previous file whole and no partial file behind.

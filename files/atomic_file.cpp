@@ -31,28 +31,48 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+Error Fail(ErrorKind kind, const std::string& path, int error) {
+    return Error{kind, path, ErrnoText(error)};
+}
+
+// The kernel's fs.protected_symlinks rule, which open() obeys but a resolution by hand
+// does not: in a folder that anyone may write to and that is sticky, only a link of the
+// caller or of the folder's owner is followed. Another user's link there is a trap that
+// would make us replace a file of ours that the link names.
+bool MayFollow(const std::string& link, const struct stat& linkStat) {
+    struct stat folder {};
+    if (::stat(DirName(link).c_str(), &folder) != 0) {
+        return false;
+    }
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || linkStat.st_uid == ::geteuid() || linkStat.st_uid == folder.st_uid;
+}
+
 // Follows symbolic links by hand, since realpath() fails for a link whose file does
-// not exist yet, and saving through such a link should create that file.
-std::string ResolveLinks(const std::string& path) {
+// not exist yet, and saving through such a link should create that file. As many hops
+// as the kernel allows; more is a loop.
+Result<std::string> ResolveLinks(const std::string& path) {
+    constexpr int kMaxHops = 40;
     std::string target = path;
-    for (int hops = 0; hops < 40; ++hops) {
+    for (int hops = 0; hops < kMaxHops; ++hops) {
         struct stat st {};
         if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
             return target;
         }
+        if (!MayFollow(target, st)) {
+            return Error{ErrorKind::LinkRefused, path,
+                         target + " belongs to another user, in a sticky folder that anyone "
+                                  "may write to"};
+        }
         std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096), '\0');
         const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
         if (length < 0) {
-            return target;
+            return Fail(ErrorKind::LinkRefused, path, errno);
         }
         link.resize(static_cast<std::size_t>(length));
         target = link.starts_with('/') ? link : DirName(target) + "/" + link;
     }
-    return target;
-}
-
-Error Fail(ErrorKind kind, const std::string& path, int error) {
-    return Error{kind, path, ErrnoText(error)};
+    return Fail(ErrorKind::LinkRefused, path, ELOOP);
 }
 
 // Creates a fresh file beside `target` with a name no other file has. O_EXCL makes
@@ -105,7 +125,11 @@ SystemCalls& FileSystemCalls() {
 }
 
 Status ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> data) {
-    const std::string target = ResolveLinks(path);
+    const Result<std::string> resolved = ResolveLinks(path);
+    if (!resolved.ok()) {
+        return resolved.error();
+    }
+    const std::string& target = resolved.value();
 
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;

@@ -1,5 +1,7 @@
 #include "result.h"
 
+#include "excerpt.h"
+
 namespace kbd {
 
 std::string_view describe(ErrorKind kind) {
@@ -24,19 +26,27 @@ std::string_view describe(ErrorKind kind) {
         return "Cannot replace the file";
     case ErrorKind::BadKeyboardData:
         return "The keyboard file's tables are malformed";
+    case ErrorKind::LinkRefused:
+        return "Not following the symbolic link";
+    case ErrorKind::BadContents:
+        return "Not a layout";
     }
     return "Unknown error";
 }
 
 std::string Error::message() const {
+    // The format's own words name the field at fault; "Not a layout" would add nothing.
+    if (kind == ErrorKind::BadContents) {
+        return Escaped(path) + ": " + Escaped(reason);
+    }
     std::string text(describe(kind));
     if (!path.empty()) {
         text += ": ";
-        text += path;
+        text += Escaped(path);
     }
     if (!reason.empty()) {
         text += " (";
-        text += reason;
+        text += Escaped(reason);
         text += ")";
     }
     return text;

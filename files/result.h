@@ -21,6 +21,8 @@ enum class ErrorKind {
     CannotReplace,  // the new file could not be renamed over the target
     // A keyboard file whose tables Windows' keyboard driver cannot use.
     BadKeyboardData,
+    LinkRefused,    // a symbolic link on the way that the kernel would not follow either
+    BadContents,    // the file's text is not what its format allows; the reason says why
 };
 
 // A short text for each kind, for messages.
@@ -29,9 +31,12 @@ std::string_view describe(ErrorKind kind);
 struct Error {
     ErrorKind kind;
     std::string path;
-    std::string reason; // the OS reason (strerror), empty when the fault is in the data
+    // The OS reason (strerror); for LinkRefused and BadContents what is wrong. Empty when
+    // the kind says it all.
+    std::string reason;
 
-    // "describe(kind): path (reason)", for a message box or standard error.
+    // "describe(kind): path (reason)", or "path: reason" for BadContents, for a message
+    // box or standard error; control characters of the path and reason are escaped.
     std::string message() const;
 };
 

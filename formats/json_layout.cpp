@@ -1,7 +1,10 @@
 #include "json_layout.h"
 
+#include "files/excerpt.h"
+
 #include <array>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <set>
 
 namespace formats {
@@ -9,20 +12,75 @@ namespace {
 
 using nlohmann::json;
 
+// Why a value was refused; nothing when it was taken.
+using Refusal = std::optional<std::string>;
+
+// A field of the object: how its value is read into a layout and written from one. A
+// field of another shape than a byte table brings its own pair of functions.
 struct Field {
     const char* name;
-    kbd::KeyBytes kbd::KeyboardLayout::*bytes;
     bool required;
+    Refusal (*read)(const char* name, const json& value, kbd::KeyboardLayout& layout);
+    json (*write)(const kbd::KeyboardLayout& layout);
 };
 
+// What a refusal says about a value: a scalar as written (shortened), a container by its
+// kind, since printing it whole could be as long, and as deep, as the input.
+std::string Describe(const json& value) {
+    if (value.is_array()) {
+        return "an array";
+    }
+    if (value.is_object()) {
+        return "an object";
+    }
+    return kbd::Excerpt(value.dump(-1, ' ', false, json::error_handler_t::replace));
+}
+
+template <kbd::KeyBytes kbd::KeyboardLayout::*bytes>
+Refusal ReadBytes(const char* name, const json& value, kbd::KeyboardLayout& layout) {
+    if (!value.is_array()) {
+        return std::string(name) + ": must be an array of 49 integers 0..255";
+    }
+    if (value.size() != kbd::kKeyCount) {
+        return std::string(name) + ": has " + std::to_string(value.size()) +
+               " values, a layout has 49 keys";
+    }
+    kbd::KeyBytes read{};
+    for (int i = 0; i < kbd::kKeyCount; ++i) {
+        const json& item = value[static_cast<std::size_t>(i)];
+        const std::string where = std::string(name) + "[" + std::to_string(i) + "]";
+        if (!item.is_number_integer()) {
+            return where + ": " + Describe(item) + " is not an integer";
+        }
+        if (item.is_number_unsigned() ? item.get<std::uint64_t>() > 255
+                                      : item.get<std::int64_t>() < 0) {
+            return where + ": " + Describe(item) + " is outside 0..255";
+        }
+        read[static_cast<std::size_t>(i)] = item.get<std::uint8_t>();
+    }
+    layout.*bytes = read;
+    return std::nullopt;
+}
+
+template <kbd::KeyBytes kbd::KeyboardLayout::*bytes>
+json WriteBytes(const kbd::KeyboardLayout& layout) {
+    return layout.*bytes;
+}
+
+template <kbd::KeyBytes kbd::KeyboardLayout::*bytes>
+constexpr Field ByteTable(const char* name, bool required) {
+    return {name, required, &ReadBytes<bytes>, &WriteBytes<bytes>};
+}
+
+using L = kbd::KeyboardLayout;
 constexpr std::array<Field, 7> kFields = {{
-    {"ScanCode", &kbd::KeyboardLayout::ScanCode, false},
-    {"VirtualKey", &kbd::KeyboardLayout::VirtualKey, true},
-    {"NormalChar", &kbd::KeyboardLayout::NormalChar, true},
-    {"ShiftChar", &kbd::KeyboardLayout::ShiftChar, true},
-    {"AltGrChar", &kbd::KeyboardLayout::AltGrChar, true},
-    {"AnsiChar", &kbd::KeyboardLayout::AnsiChar, true},
-    {"CapsAffected", &kbd::KeyboardLayout::CapsAffected, true},
+    ByteTable<&L::ScanCode>("ScanCode", false),
+    ByteTable<&L::VirtualKey>("VirtualKey", true),
+    ByteTable<&L::NormalChar>("NormalChar", true),
+    ByteTable<&L::ShiftChar>("ShiftChar", true),
+    ByteTable<&L::AltGrChar>("AltGrChar", true),
+    ByteTable<&L::AnsiChar>("AnsiChar", true),
+    ByteTable<&L::CapsAffected>("CapsAffected", true),
 }};
 
 const Field* FindField(const std::string& name) {
@@ -34,46 +92,86 @@ const Field* FindField(const std::string& name) {
     return nullptr;
 }
 
-JsonRefusal Refuse(const std::string& what) {
-    return {what};
+// Containers deeper than this are inside an item (the object, a field's array, the item)
+// and refused by the item's type, so the parser drops their contents instead of keeping
+// them: a deeply nested item then costs no memory and no recursion later.
+constexpr int kKeptDepth = 3;
+
+// The parser's words without its exception tag, the input it quotes cut short: its "last
+// read" token may be the whole of a long string.
+std::string ParserSays(const json::exception& error) {
+    std::string_view said = error.what();
+    if (said.starts_with("[json.exception.")) {
+        const auto tagEnd = said.find("] ");
+        said.remove_prefix(tagEnd == std::string_view::npos ? 0 : tagEnd + 2);
+    }
+    const auto quote = said.find('\'');
+    if (quote == std::string_view::npos) {
+        return kbd::Escaped(said);
+    }
+    return kbd::Escaped(said.substr(0, quote)) + kbd::Excerpt(said.substr(quote));
 }
 
-// The parser keeps only the last of repeated keys; a file that names a field twice is
-// ambiguous, so the repeats are noted while parsing and refused afterwards.
-json Parse(std::string_view text, std::string& repeated) {
+// Parses the object. The parser keeps only the last of repeated keys; a file that names
+// a field twice is ambiguous, so the first repeat is noted while parsing.
+Refusal Parse(std::string_view text, json& document, std::string& repeated) {
     std::set<std::string> seen;
-    auto noteKeys = [&](int depth, json::parse_event_t event, json& parsed) {
+    auto filter = [&](int depth, json::parse_event_t event, json& parsed) {
         if (depth == 1 && event == json::parse_event_t::key && repeated.empty() &&
             !seen.insert(parsed.get<std::string>()).second) {
             repeated = parsed.get<std::string>();
         }
-        return true;
+        const bool opens =
+            event == json::parse_event_t::array_start || event == json::parse_event_t::object_start;
+        return !(opens && depth >= kKeptDepth);
     };
-    return json::parse(text, noteKeys);
+    // nlohmann reports every fault by exception (a syntax error, a number beyond a
+    // double's range); they end here and become a refusal.
+    try {
+        document = json::parse(text, filter);
+    } catch (const json::exception& error) {
+        return "not valid JSON: " + ParserSays(error);
+    }
+    return std::nullopt;
 }
 
-std::variant<kbd::KeyBytes, JsonRefusal> ReadBytes(const std::string& name, const json& value) {
-    if (!value.is_array()) {
-        return Refuse(name + ": must be an array of 49 integers 0..255");
+Refusal ReadLayout(std::string_view text, kbd::KeyboardLayout& layout) {
+    if (text.size() > kMaxJsonLayoutBytes) {
+        return std::string("more than 1 MiB, and a layout takes about 1.2 KB: not a layout");
     }
-    if (value.size() != kbd::kKeyCount) {
-        return Refuse(name + ": has " + std::to_string(value.size()) +
-                      " values, a layout has 49 keys");
+    // The parser would stop at a NUL and take what came before it as the whole file.
+    if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
+        return "a NUL byte at offset " + std::to_string(nul) + ": a layout is text";
     }
-    kbd::KeyBytes bytes{};
-    for (int i = 0; i < kbd::kKeyCount; ++i) {
-        const json& item = value[static_cast<std::size_t>(i)];
-        const std::string where = name + "[" + std::to_string(i) + "]";
-        if (!item.is_number_integer()) {
-            return Refuse(where + ": " + item.dump() + " is not an integer");
+    json document;
+    std::string repeated;
+    if (Refusal refused = Parse(text, document, repeated)) {
+        return refused;
+    }
+    if (!document.is_object()) {
+        return std::string("the layout must be one JSON object with the seven fields");
+    }
+    if (!repeated.empty()) {
+        return kbd::Excerpt(repeated) + ": named more than once";
+    }
+    for (const auto& item : document.items()) {
+        if (FindField(item.key()) == nullptr) {
+            return kbd::Excerpt(item.key()) + ": not a field of a layout";
         }
-        if (item.is_number_unsigned() ? item.get<std::uint64_t>() > 255
-                                      : item.get<std::int64_t>() < 0) {
-            return Refuse(where + ": " + item.dump() + " is outside 0..255");
-        }
-        bytes[static_cast<std::size_t>(i)] = item.get<std::uint8_t>();
     }
-    return bytes;
+    for (const Field& field : kFields) {
+        const auto found = document.find(field.name);
+        if (found == document.end()) {
+            if (field.required) {
+                return std::string(field.name) + ": missing";
+            }
+            continue;
+        }
+        if (Refusal refused = field.read(field.name, *found, layout)) {
+            return refused;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -84,45 +182,15 @@ std::string LayoutToJson(const kbd::KeyboardLayout& layout) {
         if (&field != &kFields.front()) {
             text += ",\n";
         }
-        text += "  " + json(field.name).dump() + ": " + json(layout.*field.bytes).dump();
+        text += "  " + json(field.name).dump() + ": " + field.write(layout).dump();
     }
     return text + "\n}\n";
 }
 
-std::variant<kbd::KeyboardLayout, JsonRefusal> LayoutFromJson(std::string_view text) {
-    json document;
-    std::string repeated;
-    try {
-        document = Parse(text, repeated);
-    } catch (const json::parse_error& error) {
-        return Refuse(std::string("not valid JSON: ") + error.what());
-    }
-    if (!document.is_object()) {
-        return Refuse("the layout must be one JSON object with the seven fields");
-    }
-    if (!repeated.empty()) {
-        return Refuse(repeated + ": named more than once");
-    }
-    for (const auto& item : document.items()) {
-        if (FindField(item.key()) == nullptr) {
-            return Refuse(item.key() + ": not a field of a layout");
-        }
-    }
-
+kbd::Result<kbd::KeyboardLayout> LayoutFromJson(std::string_view text, const std::string& path) {
     kbd::KeyboardLayout layout = kbd::DefaultLayout();
-    for (const Field& field : kFields) {
-        const auto found = document.find(field.name);
-        if (found == document.end()) {
-            if (field.required) {
-                return Refuse(std::string(field.name) + ": missing");
-            }
-            continue;
-        }
-        auto bytes = ReadBytes(field.name, *found);
-        if (auto* refusal = std::get_if<JsonRefusal>(&bytes)) {
-            return *refusal;
-        }
-        layout.*field.bytes = std::get<kbd::KeyBytes>(bytes);
+    if (Refusal refused = ReadLayout(text, layout)) {
+        return kbd::Error{kbd::ErrorKind::BadContents, path, *refused};
     }
     return layout;
 }

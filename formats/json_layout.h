@@ -2,25 +2,27 @@
 // layouts in version control and edit them with ordinary tools.
 #pragma once
 
+#include "files/result.h"
 #include "layout/keyboard_layout.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace formats {
 
-// Why a JSON text was not taken as a layout; names the field and key index at fault.
-struct JsonRefusal {
-    std::string message;
-};
+// A layout takes about 1.2 KB; a text a thousand times larger is no layout, and refusing
+// it unread keeps a hostile file from costing gigabytes of memory.
+inline constexpr std::size_t kMaxJsonLayoutBytes = std::size_t{1} << 20;
 
 // One field per line, in the layout's own order, so that a diff shows which table
 // changed.
 std::string LayoutToJson(const kbd::KeyboardLayout& layout);
 
 // Every field must be present except ScanCode, which the editor never edits and
-// which keeps its defaults when left out.
-std::variant<kbd::KeyboardLayout, JsonRefusal> LayoutFromJson(std::string_view text);
+// which keeps its defaults when left out. A refusal is a BadContents error for `path`
+// whose reason names the field and key index at fault; input it quotes is escaped and
+// cut short.
+kbd::Result<kbd::KeyboardLayout> LayoutFromJson(std::string_view text, const std::string& path);
 
 } // namespace formats

@@ -139,8 +139,22 @@ Line Import(const char* name, const std::string& json, const std::string& says) 
     return {name, "import in.json kept.out", 1, "", "kbdtool: in.json: " + says, json};
 }
 
+// `command` (which reads in.json), refused as import refuses it.
+Line Reading(const char* name, const std::string& command, const std::string& json,
+             const std::string& says) {
+    return {name, command, 1, "", "kbdtool: in.json: " + says, json};
+}
+
 using Json = nlohmann::ordered_json;
 const std::string kGood = DefaultJson().dump();
+
+std::string Repeat(const std::string& text, std::size_t times) {
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
+}
 
 // The built-in layout's JSON with the value at `pointer` replaced; bad.json lacks a field.
 std::string With(const char* pointer, const Json& value) {
@@ -240,7 +254,39 @@ INSTANTIATE_TEST_SUITE_P(
         Import("Text", With("/ShiftChar/48", "A"), "ShiftChar[48]: \"A\" is not an integer\n"),
         Import("Boolean", With("/AltGrChar/9", true), "AltGrChar[9]: true is not an integer\n"),
         Import("ScanCodeChecked", With("/ScanCode/48", 300),
-               "ScanCode[48]: 300 is outside 0..255\n")),
+               "ScanCode[48]: 300 is outside 0..255\n"),
+        // Hostile input: each ends in a refusal that names the file, of bounded length and
+        // with control characters escaped.
+        Import("BeyondADouble", "{\"VirtualKey\":[1e400]}",
+               "not valid JSON: number overflow parsing '1e400'\n"),
+        Reading("BeyondADoubleInLint", "lint in.json", "{\"AnsiChar\":[-1e400]}",
+                "not valid JSON: number overflow parsing '-1e400'\n"),
+        Reading("BeyondADoubleInFloppy", "floppy in.json kept.out", "{\"ShiftChar\":[0,1e999]}",
+                "not valid JSON: number overflow parsing '1e999'\n"),
+        Reading("DeepItem", "to-klc in.json kept.out",
+                "{\"VirtualKey\":[" + Repeat("[", 70000) + Repeat("]", 70000) + Repeat(",0", 48) +
+                    "]}",
+                "VirtualKey[0]: an array is not an integer\n"),
+        Reading("LongItem", "to-xkb in.json kept.out",
+                "{\"VirtualKey\":[\"" + std::string(500000, 'x') + "\"" + Repeat(",0", 48) + "]}",
+                "VirtualKey[0]: \"" + std::string(39, 'x') + "\u2026 is not an integer\n"),
+        Import("LongStringEndingInAControl", "{\"" + std::string(500000, 'y') + "\a\":0}",
+               "not valid JSON: parse error at line 1, column 500003: syntax error while parsing "
+               "object key - invalid string: control character U+0007 (BEL) must be escaped to "
+               "\\u0007; last read: '\"" +
+                   std::string(38, 'y') + "\u2026\n"),
+        Reading("OverAMebibyte", "export in.json kept.out",
+                "{\"VirtualKey\":[" + Repeat("0,", 600000) + "0]}",
+                "more than 1 MiB, and a layout takes about 1.2 KB: not a layout\n"),
+        Reading("NulEndsNothing", "check in.json", kGood + std::string("\0 not json {{{", 15),
+                "a NUL byte at offset " + std::to_string(kGood.size()) + ": a layout is text\n"),
+        Import("TerminalTitleInAKey", "{\"\\u001b]0;pwned\\u0007\":0}",
+               "\\x1b]0;pwned\\x07: not a field of a layout\n"),
+        Reading("NulInAKey", "show in.json", "{\"\\u0000\":0," + kGood.substr(1),
+                "\\x00: not a field of a layout\n"),
+        Refused("ColourInALayoutName", "from-xkb \"$(printf 'us\\033[31mRED')\" kept.out",
+                "kbdtool: no system layout is named \"us\\x1b[31mRED\" (kbdtool layouts lists "
+                "them)\n")),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

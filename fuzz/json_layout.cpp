@@ -1,0 +1,119 @@
+// Arbitrary text as a JSON layout. A refusal must be short and free of control
+// characters; an accepted layout must hold exactly the numbers the text gives each field,
+// as a second reading by the plain event parser finds them (no field twice, every value
+// 0..255, 49 of each), and must read back unchanged from what it writes.
+#include "formats/json_layout.h"
+
+#include <cstdlib>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace {
+
+using nlohmann::json;
+
+// Collects the integers of each field of the top object, and notes anything else.
+class FieldNumbers : public nlohmann::json_sax<json> {
+public:
+    std::map<std::string, std::vector<long long>> fields;
+    bool odd = false; // a repeat, a non-integer, an integer beyond a byte, a nested value
+
+    bool null() override { return Other(); }
+    bool boolean(bool) override { return Other(); }
+    bool number_integer(number_integer_t value) override { return Number(value); }
+    bool number_unsigned(number_unsigned_t value) override {
+        return value > 255 ? Other() : Number(static_cast<long long>(value));
+    }
+    bool number_float(number_float_t, const string_t&) override { return Other(); }
+    bool string(string_t&) override { return Other(); }
+    bool binary(binary_t&) override { return Other(); }
+    bool start_object(std::size_t) override { return Open(depth_ == 0); }
+    bool key(string_t& name) override {
+        current_ = name;
+        odd |= !fields.emplace(name, std::vector<long long>{}).second;
+        return true;
+    }
+    bool end_object() override { return --depth_, true; }
+    bool start_array(std::size_t) override { return Open(depth_ == 1); }
+    bool end_array() override { return --depth_, true; }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        return Other();
+    }
+
+private:
+    bool Open(bool expected) {
+        ++depth_;
+        return expected || Other();
+    }
+    bool Number(long long value) {
+        if (depth_ != 2 || value < 0 || value > 255) {
+            return Other();
+        }
+        fields[current_].push_back(value);
+        return true;
+    }
+    bool Other() {
+        odd = true;
+        return false;
+    }
+    int depth_ = 0;
+    std::string current_;
+};
+
+bool HoldsFields(const kbd::KeyboardLayout& layout, const FieldNumbers& numbers) {
+    const std::map<std::string, const kbd::KeyBytes*> tables = {
+        {"ScanCode", &layout.ScanCode},        {"VirtualKey", &layout.VirtualKey},
+        {"NormalChar", &layout.NormalChar},    {"ShiftChar", &layout.ShiftChar},
+        {"AltGrChar", &layout.AltGrChar},      {"AnsiChar", &layout.AnsiChar},
+        {"CapsAffected", &layout.CapsAffected}};
+    for (const auto& [name, values] : numbers.fields) {
+        const auto table = tables.find(name);
+        if (table == tables.end() || values.size() != table->second->size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if ((*table->second)[i] != values[i]) {
+                return false;
+            }
+        }
+    }
+    return numbers.fields.size() >= 6 &&
+           (numbers.fields.size() == 7) == numbers.fields.contains("ScanCode");
+}
+
+bool Readable(const std::string& message) {
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            return false;
+        }
+    }
+    return message.size() < 400;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const auto read = formats::LayoutFromJson(text, "in.json");
+    if (!read.ok()) {
+        if (!Readable(read.error().message())) {
+            std::abort();
+        }
+        return 0;
+    }
+    FieldNumbers numbers;
+    if (text.find('\0') != std::string::npos || !json::sax_parse(text, &numbers) || numbers.odd ||
+        !HoldsFields(read.value(), numbers)) {
+        std::abort();
+    }
+    const std::string written = formats::LayoutToJson(read.value());
+    const auto again = formats::LayoutFromJson(written, "again.json");
+    if (!again.ok() || !(again.value() == read.value()) ||
+        formats::LayoutToJson(again.value()) != written) {
+        std::abort();
+    }
+    return 0;
+}
