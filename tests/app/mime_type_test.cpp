@@ -25,15 +25,15 @@ private slots:
         const QString packages = mime_.filePath(QStringLiteral("mime/packages"));
         QVERIFY(QDir().mkpath(packages));
         QVERIFY(QFile::copy(QStringLiteral(KBD_MIME_XML), packages + "/kbdgen.xml"));
+        // Qt reads the folders at its first look-up, which comes after this: ours first,
+        // then the system's. update-mime-database warns about a folder outside them.
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(mime_.path()) + ":/usr/local/share:/usr/share");
         QProcess update;
         update.start(QStringLiteral("update-mime-database"), {mime_.filePath("mime")});
         QVERIFY(update.waitForFinished());
         QCOMPARE(update.exitCode(), 0);
         QCOMPARE(update.readAllStandardError(), QByteArray());
         QVERIFY(QFile::exists(mime_.filePath(QStringLiteral("mime/mime.cache"))));
-        // Qt reads the folders at its first look-up, which comes after this: ours first,
-        // then the system's.
-        qputenv("XDG_DATA_DIRS", QFile::encodeName(mime_.path()) + ":/usr/local/share:/usr/share");
     }
 
     void typeOfFile_data() {
