@@ -24,7 +24,7 @@ TEST_F(ToolTest, VersionIsTheNewestReleaseOfBothReleaseNotes) {
     const std::string metainfo = FirstMatch(SourceFile("app/io.github.tavik.kbdgen.metainfo.xml"),
                                             R"re(<release version="([^"]*)")re");
     const std::string changelog =
-        FirstMatch(SourceFile("packaging/changelog"), R"(^kbdgen \(([^)]*)\) )");
+        FirstMatch(SourceFile("debian/changelog"), R"(^kbdgen \(([^)]*)\) )");
     const ToolRun run = Run("--version");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(std::regex_match(metainfo, std::regex(R"(\d+\.\d+\.\d+)"))) << metainfo;
@@ -61,7 +61,18 @@ TEST(AppId, TheDesktopFilesNameTheOneIdInside) {
               id + ".desktop");
     EXPECT_EQ(FirstMatch(metainfo, R"re(<icon type="stock">([^<]*)<)re"), id);
     EXPECT_EQ(FirstMatch(desktop, "\nIcon=([^\n]*)"), id);
-    EXPECT_EQ(FirstMatch(desktop, "\nExec=([^\n]*)"), "kbdgen");
+    EXPECT_EQ(FirstMatch(desktop, "\nExec=([^\n]*)"), "kbdgen %f");
+}
+
+// A file manager offers the editor for a KBD file when the type the MIME package defines is
+// the one the menu entry takes and the metainfo announces.
+TEST(AppId, TheMenuEntryTakesTheTypeTheMimePackageDefines) {
+    const std::string id = KBD_APP_ID;
+    const std::string type =
+        FirstMatch(SourceFile("app/" + id + ".xml"), R"re(<mime-type type="([^"]*)")re");
+    EXPECT_EQ(type, "application/x-kbdgen-kbd");
+    EXPECT_EQ(FirstMatch(SourceFile("app/" + id + ".desktop"), "\nMimeType=([^\n]*)"), type + ";");
+    EXPECT_EQ(FirstMatch(SourceFile("app/" + id + ".metainfo.xml"), "<mediatype>([^<]*)<"), type);
 }
 
 } // namespace

@@ -62,6 +62,9 @@ public:
     void rb_ansiClick();
 
     void OpenKBD1Click();
+    // What File, Open does once the chooser has given `path`: load it, or refuse it with the
+    // message box. `kbdgen FILE` opens through here too.
+    void OpenKbdFile(const QString& path);
     void SaveKBD1Click();
     void NewFromSystemLayoutClick();
     void Kraj1Click();

@@ -54,12 +54,15 @@ void TAllKeysForm::CreateFileDialogs() {
 
 void TAllKeysForm::OpenKBD1Click() {
     const auto path = OpenDialog1->choose();
-    if (!path) {
-        return;
+    if (path) {
+        OpenKbdFile(*path);
     }
+}
+
+void TAllKeysForm::OpenKbdFile(const QString& path) {
     KeyboardLayout opened = document_.layout();
-    if (LoadKbdFile(LocalPath(*path), opened).ok()) {
-        document_.change(QStringLiteral("opening of %1").arg(QFileInfo(*path).fileName()), opened);
+    if (LoadKbdFile(LocalPath(path), opened).ok()) {
+        document_.change(QStringLiteral("opening of %1").arg(QFileInfo(path).fileName()), opened);
         ShowLayer(LayerMode);
         return;
     }
