@@ -1,7 +1,7 @@
 #include "floppy.h"
 
-#include "child_process.h"
 #include "floppy_readme.h"
+#include "files/child_process.h"
 #include "files/regular_file.h"
 #include "layout/writer.h"
 
