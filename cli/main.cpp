@@ -5,6 +5,7 @@
 #include "codepage/code_page.h"
 #include "commands.h"
 #include "export_commands.h"
+#include "install_command.h"
 #include "system_layout_commands.h"
 #include "version/version.h"
 
@@ -51,6 +52,17 @@ constexpr const char* kUsage =
     "  kbdtool floppy FILE OUT.img [--name NAME]\n"
     "                                         a 1.44 MB install floppy for Windows 95 with\n"
     "                                         NAME.KBD (default: FILE's stem), README.TXT\n"
+    "  kbdtool install --list DISK.IMG [--codepage N]\n"
+    "                                         the Windows folders of an emulated machine's\n"
+    "                                         disk and their KBD files, with what the first\n"
+    "                                         letter row types in code page N\n"
+    "  kbdtool install FILE DISK.IMG --replace KBDXX.KBD [--partition N]\n"
+    "                                         FILE in place of SYSTEM\\KBDXX.KBD, the\n"
+    "                                         original kept once as KBDXX.ORI\n"
+    "  kbdtool install FILE DISK.IMG --add NAME [--text TEXT] [--partition N]\n"
+    "                                         FILE as SYSTEM\\NAME.KBD, and NAME.REG in the\n"
+    "                                         Windows folder to register it; shut the\n"
+    "                                         machine down first\n"
     "  kbdtool --version                      the version, the same as the editor's\n"
     "Every FILE may also be a JSON layout, by its .json extension.\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
@@ -93,6 +105,7 @@ int main(int argc, char** argv) {
     lintCmd->add_option("--codepage", codePage);
     const cli::SystemLayoutCommands systemLayouts(app);
     cli::ExportCommands exports(app, codePage);
+    const cli::InstallCommand install(app, codePage);
 
     try {
         app.parse(argc, argv);
@@ -126,6 +139,9 @@ int main(int argc, char** argv) {
     }
     if (const auto exported = exports.run(*page)) {
         return *exported;
+    }
+    if (const auto installed = install.run(*page)) {
+        return *installed;
     }
     if (showCmd->parsed()) {
         return cli::ShowTable(in, *page);

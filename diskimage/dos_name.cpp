@@ -28,9 +28,8 @@ bool IsDosName(std::string_view name) {
 
 std::optional<std::string> DosNameOf(std::string_view name) {
     std::string upper(name);
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) {
-        return static_cast<char>(std::toupper(c));
-    });
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (!IsDosName(upper)) {
         return std::nullopt;
     }

@@ -97,8 +97,8 @@ Step FatTools::copyOut(const std::vector<std::string>& folder, const std::string
         return Unsafe("a name that is not a DOS name or a host folder that is not absolute");
     }
     // -n: the host folder is our own scratch folder, nothing there to ask about.
-    auto copied = run({"mcopy", "-n", "-i", drive_, VolumePath(folder) + "/" + pattern,
-                       into + "/"});
+    auto copied =
+        run({"mcopy", "-n", "-i", drive_, VolumePath(folder) + "/" + pattern, into + "/"});
     return copied.ok() ? Fine() : Step(Refusal{copied.refusal()});
 }
 

@@ -1,7 +1,7 @@
 #include "image_format.h"
 
-#include "le_bytes.h"
 #include "files/regular_file.h"
+#include "le_bytes.h"
 
 #include <algorithm>
 #include <array>
@@ -13,8 +13,7 @@
 namespace kbd::diskimage {
 namespace {
 
-bool StartsWith(std::span<const std::uint8_t> bytes, std::string_view magic,
-                std::size_t at = 0) {
+bool StartsWith(std::span<const std::uint8_t> bytes, std::string_view magic, std::size_t at = 0) {
     return bytes.size() >= at + magic.size() &&
            std::equal(magic.begin(), magic.end(), bytes.begin() + static_cast<long>(at),
                       [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
@@ -33,8 +32,8 @@ constexpr std::uint32_t kVhdFixed = 2;
 } // namespace
 
 Outcome<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> head,
-                                       std::span<const std::uint8_t> tail,
-                                       std::uint64_t fileBytes, const std::string& path) {
+                                       std::span<const std::uint8_t> tail, std::uint64_t fileBytes,
+                                       const std::string& path) {
     if (StartsWith(head, "QFI\xfb")) {
         return Convert(path, "QEMU qcow2");
     }
@@ -77,15 +76,14 @@ Outcome<ImageFormat> ReadImageFormat(const std::string& path) {
     const ssize_t gotHead = ::pread(fd.get(), head.data(), head.size(), 0);
     ssize_t gotTail = 0;
     if (size >= kSectorSize) {
-        gotTail = ::pread(fd.get(), tail.data(), tail.size(),
-                          static_cast<off_t>(size - kSectorSize));
+        gotTail =
+            ::pread(fd.get(), tail.data(), tail.size(), static_cast<off_t>(size - kSectorSize));
     }
     if (gotHead < 0 || gotTail < 0) {
         return Refusal{path + ": cannot read it (" + std::strerror(errno) + ")"};
     }
     return DetectImageFormat(std::span(head).first(static_cast<std::size_t>(gotHead)),
-                             std::span(tail).first(static_cast<std::size_t>(gotTail)), size,
-                             path);
+                             std::span(tail).first(static_cast<std::size_t>(gotTail)), size, path);
 }
 
 } // namespace kbd::diskimage

@@ -25,8 +25,8 @@ struct ImageFormat {
 // `head` is the file's first sector, `tail` its last (either shorter in a short file).
 // A qcow2, VDI, VMDK or dynamic VHD is refused with the qemu-img command that converts it.
 Outcome<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> head,
-                                       std::span<const std::uint8_t> tail,
-                                       std::uint64_t fileBytes, const std::string& path);
+                                       std::span<const std::uint8_t> tail, std::uint64_t fileBytes,
+                                       const std::string& path);
 
 // The same, read from the file at `path`.
 Outcome<ImageFormat> ReadImageFormat(const std::string& path);

@@ -90,8 +90,7 @@ private:
     Refusal refuse(const std::string& why) const { return Refusal{name_ + ": " + why}; }
 
     std::string describe(const Volume& volume) const {
-        return "partition " + std::to_string(volume.number) + " (type " + Hex(volume.type) +
-               ")";
+        return "partition " + std::to_string(volume.number) + " (type " + Hex(volume.type) + ")";
     }
 
     // Checked in 64 bits: both fields are 32-bit, so their sum cannot wrap.
@@ -99,24 +98,22 @@ private:
                                        std::uint64_t to) const {
         if (volume.sectors == 0 || volume.firstSector < from ||
             volume.firstSector + volume.sectors > to) {
-            return refuse(describe(volume) + " runs from sector " +
-                          std::to_string(volume.firstSector) + " to " +
-                          std::to_string(volume.firstSector + volume.sectors) +
-                          ", outside the " + (to == diskSectors_ ? "image's " : "extended partition's ") +
-                          std::to_string(from) + ".." + std::to_string(to) +
-                          "; the partition table cannot be trusted");
+            return refuse(
+                describe(volume) + " runs from sector " + std::to_string(volume.firstSector) +
+                " to " + std::to_string(volume.firstSector + volume.sectors) + ", outside the " +
+                (to == diskSectors_ ? "image's " : "extended partition's ") + std::to_string(from) +
+                ".." + std::to_string(to) + "; the partition table cannot be trusted");
         }
         return std::nullopt;
     }
 
     Outcome<std::vector<Volume>> checkFat(const Volume& volume, const Sector& boot) const {
         if (FatTotalSectors(boot) > volume.sectors) {
-            return refuse("the FAT volume " +
-                          (volume.number == 0 ? std::string("at its start")
-                                              : "in " + describe(volume)) +
-                          " claims " + std::to_string(FatTotalSectors(boot)) +
-                          " sectors, more than the " + std::to_string(volume.sectors) +
-                          " it has");
+            return refuse(
+                "the FAT volume " +
+                (volume.number == 0 ? std::string("at its start") : "in " + describe(volume)) +
+                " claims " + std::to_string(FatTotalSectors(boot)) + " sectors, more than the " +
+                std::to_string(volume.sectors) + " it has");
         }
         return std::vector<Volume>{volume};
     }
@@ -176,7 +173,8 @@ private:
             record = extended.firstSector + next.first;
             if (record >= end) {
                 return refuse("the chain of logical partitions leaves the extended partition "
-                              "at sector " + std::to_string(record));
+                              "at sector " +
+                              std::to_string(record));
             }
         }
     }

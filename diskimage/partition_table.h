@@ -15,8 +15,8 @@
 namespace kbd::diskimage {
 
 struct Volume {
-    int number = 0;         // 1..4 primary, 5.. logical, as fdisk and Linux count; 0 bare
-    std::uint8_t type = 0;  // the partition type byte; 0 for a bare volume
+    int number = 0;        // 1..4 primary, 5.. logical, as fdisk and Linux count; 0 bare
+    std::uint8_t type = 0; // the partition type byte; 0 for a bare volume
     std::uint64_t firstSector = 0;
     std::uint64_t sectors = 0;
 

@@ -93,8 +93,7 @@ ChildRun Run(const std::vector<std::string>& argv, bool keepOutput) {
     if (keepOutput) {
         ::posix_spawn_file_actions_adddup2(actions.get(), output.writeEnd(), STDOUT_FILENO);
     } else {
-        ::posix_spawn_file_actions_addopen(actions.get(), STDOUT_FILENO, "/dev/null", O_WRONLY,
-                                           0);
+        ::posix_spawn_file_actions_addopen(actions.get(), STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     }
     ::posix_spawn_file_actions_adddup2(actions.get(), errors.writeEnd(), STDERR_FILENO);
 
