@@ -22,6 +22,8 @@ std::string_view describe(ErrorKind kind) {
         return "Cannot write the file";
     case ErrorKind::CannotReplace:
         return "Cannot replace the file";
+    case ErrorKind::BadKeyboardData:
+        return "The keyboard file's tables are malformed";
     }
     return "Unknown error";
 }

@@ -19,6 +19,8 @@ enum class ErrorKind {
     CannotCreate,   // the new file could not be created next to the target
     CannotWrite,    // writing or flushing the new file failed (a full disk, ...)
     CannotReplace,  // the new file could not be renamed over the target
+    // A keyboard file whose tables Windows' keyboard driver cannot use.
+    BadKeyboardData,
 };
 
 // A short text for each kind, for messages.

@@ -1,0 +1,122 @@
+// Press sequences and the bytes Windows 95's driver types for them, one row per
+// sequence: on the editor's default file and on images built here with what the
+// editor never writes.
+#include "driver/to_ascii.h"
+#include "image_builder.h"
+#include "layout/keyboard_layout.h"
+#include "layout/writer.h"
+
+#include <gtest/gtest.h>
+
+namespace kbd::driver {
+namespace {
+
+// One press and what it must type: hex bytes ("5C", "60 61"), "dead 5E" or "nothing".
+struct Step {
+    Modifiers held;
+    int key; // key index 0..48, or -scan code for a key outside the 49
+    const char* typed;
+    Source source;
+    bool capsLockBefore = false; // toggle Caps Lock before this press
+};
+
+struct Sequence {
+    const char* name;
+    std::vector<std::uint8_t> (*image)();
+    std::vector<Step> steps;
+};
+
+std::string Hex(std::uint8_t byte) {
+    const char* digits = "0123456789ABCDEF";
+    return {digits[byte >> 4], digits[byte & 15]};
+}
+
+std::string Shown(const Typed& typed) {
+    if (typed.bytes.empty()) {
+        return "nothing";
+    }
+    std::string text = typed.deadWaiting() ? "dead " : "";
+    for (std::size_t i = 0; i < typed.bytes.size(); ++i) {
+        text += (i == 0 ? "" : " ") + Hex(typed.bytes[i]);
+    }
+    return text;
+}
+
+std::vector<std::uint8_t> DefaultImage() {
+    const KbdImage image = BuildKbdImage(DefaultLayout());
+    return {image.begin(), image.end()};
+}
+
+constexpr int kQ = 13, kW = 14, kE = 15, kF = 29, kA = 26, kL = 34, kOne = 1, kSix = 6, kMinus = 11,
+              kLeftBracket = 23, kDecimal = 48;
+constexpr int kEsc = -0x01, kBack = -0x0E, kTab = -0x0F, kReturn = -0x1C, kSpace = -0x39;
+
+class KeySequence : public testing::TestWithParam<Sequence> {};
+
+TEST_P(KeySequence, TypesWhatTheDriverTypes) {
+    const Sequence& sequence = GetParam();
+    const std::vector<std::uint8_t> image = sequence.image();
+    const auto loaded = LoadKeyboard(image);
+    ASSERT_TRUE(loaded.ok()) << loaded.error().message();
+    Keyboard keyboard(loaded.value());
+    int n = 0;
+    for (const Step& step : sequence.steps) {
+        if (step.capsLockBefore) {
+            keyboard.setCapsLock(!keyboard.capsLock());
+        }
+        const Typed typed =
+            step.key >= 0 ? keyboard.pressKey(step.key, step.held)
+                          : keyboard.pressScanCode(static_cast<std::uint8_t>(-step.key), step.held);
+        EXPECT_EQ(Shown(typed), step.typed) << "press " << n;
+        EXPECT_EQ(typed.source, step.source) << "press " << n;
+        ++n;
+    }
+}
+
+constexpr Modifiers kCtrlShift{.shift = true, .ctrl = true};
+constexpr Modifiers kAlt{.alt = true};
+
+INSTANTIATE_TEST_SUITE_P(
+    DefaultFile, KeySequence,
+    testing::Values(Sequence{"NormShiftAltGr",
+                             DefaultImage,
+                             {{kNorm, kQ, "71", Source::Layout},
+                              {kShift, kQ, "51", Source::Layout},
+                              {kAltGr, kQ, "5C", Source::Layout},
+                              {kAltGr, kE, "nothing", Source::Nothing},
+                              {kShiftAltGr, kQ, "nothing", Source::Nothing}}},
+                    Sequence{"CapsLockFlipsShiftEvenUnderAltGr",
+                             DefaultImage,
+                             {{kNorm, kQ, "51", Source::Layout, true},
+                              {kShift, kQ, "71", Source::Layout},
+                              {kAltGr, kQ, "nothing", Source::Nothing},
+                              {kAltGr, kOne, "7E", Source::Layout},
+                              {kNorm, kOne, "31", Source::Layout}}},
+                    Sequence{"CtrlFallbacks",
+                             DefaultImage,
+                             {{kCtrl, kA, "01", Source::Driver},
+                              {kCtrl, kL, "0C", Source::Driver},
+                              {kCtrlShift, kA, "01", Source::Driver},
+                              {kCtrl, kLeftBracket, "1B", Source::Layout},
+                              {kCtrlShift, kSix, "1E", Source::Layout},
+                              {kCtrlShift, kMinus, "1F", Source::Layout},
+                              {kCtrl, kOne, "nothing", Source::Nothing},
+                              {kCtrl, kReturn, "0A", Source::Driver},
+                              {kCtrl, kBack, "7F", Source::Driver}}},
+                    Sequence{"KeysTheDriverTypesItself",
+                             DefaultImage,
+                             {{kNorm, kEsc, "1B", Source::Driver},
+                              {kShift, kTab, "09", Source::Driver},
+                              {kAlt, kBack, "08", Source::Driver},
+                              {kAlt, kTab, "nothing", Source::Nothing},
+                              {kNorm, kSpace, "20", Source::Driver},
+                              {kAlt, kQ, "71", Source::Layout}}},
+                    // SCAN_SIZE is 48 in our file: the decimal key takes the driver's US code.
+                    Sequence{"DecimalKeyThroughTheUsTable",
+                             DefaultImage,
+                             {{kNorm, kDecimal, "2C", Source::Layout},
+                              {kAltGr, kF, "5B", Source::Layout}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kbd::driver
