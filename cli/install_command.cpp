@@ -1,6 +1,7 @@
 #include "install_command.h"
 
 #include "diskimage/install.h"
+#include "diskimage/layout_preview.h"
 #include "diskimage/survey.h"
 #include "layout/writer.h"
 #include "layout_input.h"
@@ -77,11 +78,11 @@ ExitStatus InstallCommand::list(const std::string& image, const kbd::CodePage& p
     if (survey.value().windows.empty()) {
         return Refused(disk::ChooseWindows(survey.value(), -1).refusal());
     }
-    (void)page;
     for (const disk::WindowsFolder& windows : survey.value().windows) {
         std::cout << "partition " << windows.volume.number << ": " << windows.folder << "\n";
         for (const disk::LayoutFile& file : windows.layouts) {
-            std::cout << "  " << file.name << "\n";
+            std::cout << "  " << file.name << std::string(12 - file.name.size(), ' ')
+                      << kbd::diskimage::FirstRowPreview(file.bytes, page) << "\n";
         }
     }
     return ExitOk;

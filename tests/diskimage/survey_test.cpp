@@ -1,6 +1,7 @@
 // What the survey finds, and what it refuses before anything is written: images mtools
 // cannot write into, and partition tables that point outside the image.
 #include "../layout/temp_folder.h"
+#include "diskimage/layout_preview.h"
 #include "diskimage/survey.h"
 #include "test_image.h"
 
@@ -28,6 +29,17 @@ TEST(Survey, FindsWindowsAndItsLayoutFiles) {
     EXPECT_EQ(windows.layouts[0].name, "KBDUS.KBD");
     EXPECT_EQ(std::string(windows.layouts[1].bytes.begin(), windows.layouts[1].bytes.end()),
               kbd::testing::YuKbd());
+}
+
+TEST(Survey, PreviewsTheFirstLetterRowAsTheDriverTypesIt) {
+    const auto page = kbd::CodePage::Load(1250);
+    ASSERT_TRUE(page);
+    const std::string yu = kbd::testing::YuKbd();
+    EXPECT_EQ(
+        kbd::diskimage::FirstRowPreview(std::vector<std::uint8_t>(yu.begin(), yu.end()), *page),
+        "q w e r t z u i o p š đ");
+    EXPECT_EQ(kbd::diskimage::FirstRowPreview(std::vector<std::uint8_t>(688, 0), *page),
+              "(not loaded: KbdDesc (bytes 0 and 1) is not \"DS\")");
 }
 
 TEST(Survey, FindsWindowsOnABareVolume) {

@@ -1,6 +1,7 @@
 #include "test_image.h"
 
 #include "files/child_process.h"
+#include "layout/writer.h"
 
 #include <cstdio>
 #include <fstream>
@@ -41,12 +42,25 @@ void PutU32(std::string& bytes, std::size_t at, std::uint32_t value) {
 
 } // namespace
 
+namespace {
+
+std::string Image(const KeyboardLayout& layout) {
+    const KbdImage image = BuildKbdImage(layout);
+    return {image.begin(), image.end()};
+}
+
+} // namespace
+
 std::string UsKbd() {
-    return std::string(700, 'u');
+    return Image(DefaultLayout());
 }
 
 std::string YuKbd() {
-    return std::string(700, 'y');
+    KeyboardLayout layout = DefaultLayout();
+    // The first letter row of the Serbian (Latin) layout in code page 1250.
+    const std::string row = "qwertzuiop\x9a\xf0";
+    std::copy(row.begin(), row.end(), layout.NormalChar.begin() + 13);
+    return Image(layout);
 }
 
 void MakeDisk(const std::string& path, const std::vector<Partition>& partitions) {

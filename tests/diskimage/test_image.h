@@ -18,7 +18,8 @@ struct Partition {
 
 inline constexpr std::uint32_t kDiskSectors = 16384; // 8 MB
 
-// The two layout files each Windows folder holds, by name: distinct bytes.
+// The two layout files each Windows folder holds, written by the editor's writer: the
+// built-in layout, and one whose first letter row is Serbian's.
 std::string UsKbd();
 std::string YuKbd();
 
