@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "export_commands.h"
 #include "files/excerpt.h"
+#include "install_command.h"
 #include "system_layout_commands.h"
 #include "type_command.h"
 #include "version/version.h"
@@ -60,6 +61,17 @@ constexpr const char* kUsage =
     "                                         and the bytes with their characters (\"71 q\",\n"
     "                                         \"dead 5E ^\", \"nothing\"); a malformed\n"
     "                                         PRESS is wrong usage\n"
+    "  kbdtool install --list DISK.IMG [--codepage N]\n"
+    "                                         the Windows folders of an emulated machine's\n"
+    "                                         disk and their KBD files, with what the first\n"
+    "                                         letter row types in code page N\n"
+    "  kbdtool install FILE DISK.IMG --replace KBDXX.KBD [--partition N]\n"
+    "                                         FILE in place of SYSTEM\\KBDXX.KBD, the\n"
+    "                                         original kept once as KBDXX.ORI\n"
+    "  kbdtool install FILE DISK.IMG --add NAME [--text TEXT] [--partition N]\n"
+    "                                         FILE as SYSTEM\\NAME.KBD, and NAME.REG in the\n"
+    "                                         Windows folder to register it; shut the\n"
+    "                                         machine down first\n"
     "  kbdtool --version                      the version, the same as the editor's\n"
     "Every FILE may also be a JSON layout, by its .json extension.\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
@@ -107,6 +119,7 @@ int main(int argc, char** argv) {
     typeCmd->add_option("PRESS", presses)->required();
     const cli::SystemLayoutCommands systemLayouts(app);
     cli::ExportCommands exports(app, codePage);
+    const cli::InstallCommand install(app, codePage);
 
     try {
         app.parse(argc, argv);
@@ -140,6 +153,9 @@ int main(int argc, char** argv) {
     }
     if (const auto exported = exports.run(*page)) {
         return *exported;
+    }
+    if (const auto installed = install.run(*page)) {
+        return *installed;
     }
     if (showCmd->parsed()) {
         return cli::ShowTable(in, *page);

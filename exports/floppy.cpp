@@ -1,8 +1,9 @@
 #include "floppy.h"
 
-#include "child_process.h"
-#include "floppy_readme.h"
+#include "diskimage/layout_registry.h"
+#include "files/child_process.h"
 #include "files/regular_file.h"
+#include "floppy_readme.h"
 #include "layout/writer.h"
 
 #include <cerrno>
@@ -108,6 +109,8 @@ ExportFailure MakeInstallFloppy(const KeyboardLayout& layout, std::string_view n
     const std::string kbdName = FloppyKbdName(name);
     const std::string image = scratch.file("floppy.img"), kbd = scratch.file(kbdName),
                       readme = scratch.file("README.TXT");
+    const std::string regName = kbdName.substr(0, kbdName.find('.')) + ".REG",
+                      reg = scratch.file(regName);
     const KbdImage kbdBytes = BuildKbdImage(layout);
     if (auto failed = WriteWhole(kbd, kbdBytes)) {
         return failed;
@@ -115,10 +118,16 @@ ExportFailure MakeInstallFloppy(const KeyboardLayout& layout, std::string_view n
     if (auto failed = WriteWhole(readme, FloppyReadme(kbdName))) {
         return failed;
     }
+    // The same file an install into a disk image adds, so both ways register alike.
+    const std::string text = kbdName.substr(0, kbdName.find('.'));
+    if (auto failed = WriteWhole(
+            reg, diskimage::LayoutRegistryFile(kbdName, text, diskimage::KbdLanguage(kbdBytes)))) {
+        return failed;
+    }
     if (auto failed = Run(path, {"mformat", "-C", "-f", "1440", "-i", image, "::"})) {
         return failed;
     }
-    if (auto failed = Run(path, {"mcopy", "-i", image, kbd, readme, "::"})) {
+    if (auto failed = Run(path, {"mcopy", "-i", image, kbd, reg, readme, "::"})) {
         return failed;
     }
     std::vector<std::uint8_t> bytes;

@@ -49,7 +49,7 @@ TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
         EXPECT_EQ(std::system(("cd " + Path("") + " && " + command + " >listing").c_str()), 0);
         return Read("listing");
     };
-    EXPECT_EQ(mtools("mdir -b -i qz.img ::"), "::/KBD_QZ.KBD\n::/README.TXT\n");
+    EXPECT_EQ(mtools("mdir -b -i qz.img ::"), "::/KBD_QZ.KBD\n::/KBD_QZ.REG\n::/README.TXT\n");
     EXPECT_EQ(mtools("mtype -i qz.img ::KBD_QZ.KBD"), Read("kbd_qz.kbd"));
     const std::string readme = mtools("mtype -i qz.img ::README.TXT");
     EXPECT_TRUE(readme.starts_with("KBD_QZ.KBD - a keyboard layout for Windows 95\r\n"
@@ -59,7 +59,8 @@ TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
           "not\r\ndelete it and do not copy over it. Without it there is no "
           "way back\r\nto the layout Windows had.\r\n",
           "\r\n4. Restart Windows.", "\r\n       REN C:\\WINDOWS\\SYSTEM\\KBDXX.KBD KBDXX.OLD\r\n",
-          "\r\n       COPY A:\\KBD_QZ.KBD C:\\WINDOWS\\SYSTEM\\KBDXX.KBD\r\n"}) {
+          "\r\n       COPY A:\\KBD_QZ.KBD C:\\WINDOWS\\SYSTEM\\KBDXX.KBD\r\n",
+          "\r\n2. Open A:\\KBD_QZ.REG (double-click it in Explorer) and let it add\r\n"}) {
         EXPECT_NE(readme.find(line), std::string::npos) << line;
     }
     for (std::size_t at = 0; at < readme.size(); ++at) {
@@ -68,7 +69,7 @@ TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
     }
 
     ASSERT_EQ(Run("floppy kbd_qz.kbd n.img --name 'my layout'").status, 0);
-    EXPECT_EQ(mtools("mdir -b -i n.img ::"), "::/MYLAYOUT.KBD\n::/README.TXT\n");
+    EXPECT_EQ(mtools("mdir -b -i n.img ::"), "::/MYLAYOUT.KBD\n::/MYLAYOUT.REG\n::/README.TXT\n");
 }
 
 // The picture itself is the render tests' business; kbdtool's part is what it passes on.

@@ -1,0 +1,124 @@
+// What the survey finds, and what it refuses before anything is written: images mtools
+// cannot write into, and partition tables that point outside the image.
+#include "../layout/temp_folder.h"
+#include "diskimage/layout_preview.h"
+#include "diskimage/survey.h"
+#include "test_image.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+using kbd::diskimage::SurveyImage;
+using kbd::testing::Partition;
+
+TEST(Survey, FindsWindowsAndItsLayoutFiles) {
+    const kbd::testing::TempFolder folder;
+    const std::string image = folder.file("disk.img");
+    kbd::testing::MakeWindowsDisk(image);
+    const auto survey = SurveyImage(image);
+    ASSERT_TRUE(survey.ok()) << survey.refusal();
+    ASSERT_EQ(survey.value().volumes.size(), 2u);
+    EXPECT_EQ(survey.value().volumes[1].number, 2);
+    ASSERT_EQ(survey.value().windows.size(), 1u);
+    const auto& windows = survey.value().windows[0];
+    EXPECT_EQ(windows.volume.firstSector, 63u);
+    EXPECT_EQ(windows.folder, "WINDOWS");
+    ASSERT_EQ(windows.layouts.size(), 2u);
+    EXPECT_EQ(windows.layouts[0].name, "KBDUS.KBD");
+    EXPECT_EQ(std::string(windows.layouts[1].bytes.begin(), windows.layouts[1].bytes.end()),
+              kbd::testing::YuKbd());
+}
+
+TEST(Survey, PreviewsTheFirstLetterRowAsTheDriverTypesIt) {
+    const auto page = kbd::CodePage::Load(1250);
+    ASSERT_TRUE(page);
+    const std::string yu = kbd::testing::YuKbd();
+    EXPECT_EQ(
+        kbd::diskimage::FirstRowPreview(std::vector<std::uint8_t>(yu.begin(), yu.end()), *page),
+        "q w e r t z u i o p š đ");
+    EXPECT_EQ(kbd::diskimage::FirstRowPreview(std::vector<std::uint8_t>(688, 0), *page),
+              "(not loaded: KbdDesc (bytes 0 and 1) is not \"DS\")");
+}
+
+TEST(Survey, FindsWindowsOnABareVolume) {
+    const kbd::testing::TempFolder folder;
+    const std::string image = folder.file("bare.img");
+    kbd::testing::MakeBareVolume(image);
+    const auto survey = SurveyImage(image);
+    ASSERT_TRUE(survey.ok()) << survey.refusal();
+    ASSERT_EQ(survey.value().windows.size(), 1u);
+    EXPECT_EQ(survey.value().windows[0].volume.number, 0);
+}
+
+TEST(Survey, ReadsAFixedVhdUpToItsFooter) {
+    const kbd::testing::TempFolder folder;
+    const std::string image = folder.file("disk.vhd");
+    kbd::testing::MakeWindowsDisk(image);
+    std::string footer(512, '\0');
+    footer.replace(0, 8, "conectix");
+    footer[63] = 2; // fixed
+    std::ofstream(image, std::ios::binary | std::ios::app) << footer;
+    const auto survey = SurveyImage(image);
+    ASSERT_TRUE(survey.ok()) << survey.refusal();
+    EXPECT_EQ(survey.value().format.kind, kbd::diskimage::ImageKind::FixedVhd);
+    EXPECT_EQ(survey.value().format.diskBytes, kbd::testing::kDiskSectors * 512ull);
+    EXPECT_EQ(survey.value().windows.size(), 1u);
+}
+
+struct Refused {
+    const char* test;
+    std::string head;             // the image's first bytes, when not a made disk
+    std::vector<Partition> table; // else the disk made
+    std::string refusal;          // after "<image>: "
+};
+
+class SurveyRefusal : public testing::TestWithParam<Refused> {};
+
+TEST_P(SurveyRefusal, NamesTheImageAndTheReason) {
+    const kbd::testing::TempFolder folder;
+    const std::string image = folder.file("disk.img");
+    if (GetParam().head.empty()) {
+        kbd::testing::MakeDisk(image, GetParam().table);
+    } else {
+        std::string bytes = GetParam().head;
+        bytes.resize(4096, '\0');
+        folder.write("disk.img", bytes);
+    }
+    const auto survey = SurveyImage(image);
+    ASSERT_FALSE(survey.ok());
+    EXPECT_EQ(survey.refusal(), image + ": " + GetParam().refusal);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"disk.img"});
+}
+
+constexpr const char* kConvert =
+    " image, which mtools cannot write into; convert it to a raw image first: qemu-img "
+    "convert -O raw IN OUT.img";
+
+INSTANTIATE_TEST_SUITE_P(
+    Images, SurveyRefusal,
+    testing::Values(
+        Refused{
+            "Qcow2", std::string("QFI\xfb\0\0\0\3", 8), {}, std::string("a QEMU qcow2") + kConvert},
+        Refused{"Vdi",
+                std::string("<<< Oracle VM VirtualBox Disk Image >>>\n").append(24, '\0') +
+                    "\x7f\x10\xda\xbe",
+                {},
+                std::string("a VirtualBox VDI") + kConvert},
+        Refused{"PartitionPastTheEnd",
+                "",
+                {{0x06, 63, 8001}, {0x0B, 8064, 9000, false}},
+                "partition 2 (type 0B) runs from sector 8064 to 17064, outside the image's "
+                "0..16384; the partition table cannot be trusted"},
+        Refused{"ExtendedWithoutRecord",
+                "",
+                {{0x05, 100, 50, false}},
+                "the extended boot record at sector 100 has no boot signature"},
+        Refused{"NoTable",
+                std::string("just text"),
+                {},
+                "neither a partition table nor a FAT volume at its start"}),
+    [](const auto& info) { return std::string(info.param.test); });
+
+} // namespace
