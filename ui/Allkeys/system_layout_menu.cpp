@@ -36,7 +36,8 @@ void TAllKeysForm::NewFromSystemLayoutClick() {
         if (NotCarried_ == nullptr) {
             NotCarried_ = new TNotCarriedWindow(this);
         }
-        NotCarried_->list(id, lines);
+        NotCarried_->list(id, lines,
+                          QString::fromStdString(NotCarriedSummary(choice->built.notCarried)));
         toolkit::ShowModeless(NotCarried_);
     }
 }
