@@ -3,6 +3,7 @@
 // of xkeyboard-config reaches, on a symbols file of our own.
 #include "../layout/temp_folder.h"
 #include "layout/fill_rules.h"
+#include "layout/script_reading.h"
 #include "system_layouts/layout_from_xkb.h"
 
 #include <algorithm>
@@ -300,6 +301,23 @@ TEST(NotCarriedText, ShowsTheKeptByteInTheCodePage) {
     const NotCarried item{1, LayerShift, NotCarriedWhy::NotInCodePage, U'\u20AC', "EuroSign", 0xB8};
     EXPECT_EQ(NotCarriedText(item, CodePage::LoadOrLatin1(1251)),
               "key 1 Shift: U+20AC \u20AC is not in code page 1251; kept \u0451");
+}
+
+// A layout saved in one code page and opened in another is offered its own again; one
+// that reads right where it is, or as well in several, is offered nothing.
+TEST(BetterCodePage, OffersTheCodePageTheLayoutWasMadeIn) {
+    const std::tuple<const char*, int, int, std::optional<int>> rows[] = {
+        {"rs", 1251, 1250, 1251},         {"rs", 1251, 1252, 1251},
+        {"gr", 1253, 1250, 1253},         {"tr", 1254, 1250, 1254},
+        {"bg", 1251, 1251, std::nullopt}, {"de", 1252, 1250, std::nullopt},
+        {"pl", 1250, 1250, std::nullopt},
+    };
+    for (const auto& [name, made, shown, offered] : rows) {
+        const auto built = BuildSystemLayout(name, "", *CodePage::Load(made));
+        ASSERT_TRUE(built) << name;
+        EXPECT_EQ(BetterCodePage(built->layout, shown), offered) << name << " " << shown;
+    }
+    EXPECT_EQ(BetterCodePage(DefaultLayout(), 1250), std::nullopt);
 }
 
 // The heading says what each key does instead, as the lines do: an AltGr-only list is
