@@ -28,11 +28,21 @@ ExportCommands::ExportCommands(CLI::App& app, int& codePage)
     }
     xkb_->add_option("--codepage", codePage);
     klc_->add_option("--codepage", codePage);
+    klc_->add_option("--locale", locale_);
 }
 
 std::optional<ExitStatus> ExportCommands::run(const kbd::CodePage& page) const {
     if (!xkb_->parsed() && !klc_->parsed() && !floppy_->parsed()) {
         return std::nullopt;
+    }
+    const kbd::WindowsLocale* locale = &kbd::MainLocale(page.number());
+    if (klc_->parsed() && locale_) {
+        locale = kbd::FindLocale(*locale_);
+        if (locale == nullptr) {
+            std::cerr << "kbdtool: unknown locale \"" << *locale_
+                      << "\": give a Windows locale name such as de-DE or sr-Cyrl-CS\n";
+            return ExitUsage;
+        }
     }
     const auto layout = ReadLayout(in_);
     if (!layout) {
@@ -47,7 +57,7 @@ std::optional<ExitStatus> ExportCommands::run(const kbd::CodePage& page) const {
     if (xkb_->parsed()) {
         return Report(exports::ExportXkbSymbols(*layout, page, name, out_));
     }
-    return Report(exports::ExportKlc(*layout, page, name, out_));
+    return Report(exports::ExportKlc(*layout, page, name, out_, *locale));
 }
 
 } // namespace cli

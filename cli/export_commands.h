@@ -27,6 +27,7 @@ private:
     std::string in_;
     std::string out_;
     std::optional<std::string> name_;
+    std::optional<std::string> locale_; // to-klc's --locale, BCP 47
 };
 
 } // namespace cli

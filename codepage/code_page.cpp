@@ -115,6 +115,47 @@ char32_t ToLower(char32_t point) {
                : static_cast<char32_t>(towlower_l(static_cast<wint_t>(point), locale));
 }
 
+bool IsLetter(char32_t point) {
+    const locale_t locale = UnicodeLocale();
+    if (locale == static_cast<locale_t>(nullptr)) {
+        return point > 0x7F || (point | 0x20) - U'a' < 26;
+    }
+    return iswalpha_l(static_cast<wint_t>(point), locale) != 0 && !IsCombining(point);
+}
+
+struct Block {
+    char32_t first;
+    char32_t last;
+    LetterScript script;
+};
+
+constexpr std::array<Block, 14> kBlocks{{
+    {0x0041, 0x005A, LetterScript::Latin},
+    {0x0061, 0x007A, LetterScript::Latin},
+    {0x00AA, 0x00AA, LetterScript::Latin},
+    {0x00BA, 0x00BA, LetterScript::Latin},
+    {0x00C0, 0x024F, LetterScript::Latin},
+    {0x1E00, 0x1EFF, LetterScript::Latin},
+    {0x0370, 0x03FF, LetterScript::Greek},
+    {0x1F00, 0x1FFF, LetterScript::Greek},
+    {0x0400, 0x052F, LetterScript::Cyrillic},
+    {0x0590, 0x05FF, LetterScript::Hebrew},
+    {0x0600, 0x06FF, LetterScript::Arabic},
+    {0xFB50, 0xFDFF, LetterScript::Arabic},
+    {0xFE70, 0xFEFF, LetterScript::Arabic},
+    {0x0E00, 0x0E7F, LetterScript::Thai},
+}};
+
+// Each language's own case where it is not Unicode's default: Turkish dotted and dotless
+// i; in Greek the final sigma, which capitalises as sigma, and the micro sign, a unit
+// that only Unicode's compatibility gives the capital mu.
+constexpr std::array<LanguageCase, 4> kLanguageCases{{
+    {1254, U'i', U'\u0130', true},
+    {1254, U'\u0131', U'I', true},
+    {1253, U'\u03C2', U'\u03A3', false},
+    {1253, U'\u00B5', U'\u00B5', false},
+}};
+
 std::string Shown(const std::string& utf8, const std::optional<char32_t>& point, bool mark) {
     if (utf8.empty()) {
         return Utf8(kUndefined);
@@ -172,13 +213,34 @@ std::shared_ptr<const CodePage::Data> Build(int number, const std::string& iconv
         data->mark[code] = data->point[code] && IsCombining(*data->point[code]);
         data->shown[code] = Shown(text, data->point[code], data->mark[code]);
     }
+    CodePage::Cases& cases = data->cases;
     for (int code = 0; code < 256; ++code) {
         const auto byte = static_cast<std::uint8_t>(code);
-        data->cases.upper[code] = data->cases.lower[code] = byte;
+        cases.upper[code] = cases.lower[code] = byte;
         if (const auto point = data->point[code]) {
-            data->cases.upper[code] = Encode(*data, ToUpper(*point)).value_or(byte);
-            data->cases.lower[code] = Encode(*data, ToLower(*point)).value_or(byte);
+            cases.upper[code] = Encode(*data, ToUpper(*point)).value_or(byte);
+            cases.lower[code] = Encode(*data, ToLower(*point)).value_or(byte);
+            cases.script[code] = ScriptOf(*point);
         }
+    }
+    std::array<bool, 256> oneWay{};
+    for (const LanguageCase& rule : kLanguageCases) {
+        const auto lower = rule.codePage == number ? Encode(*data, rule.lower) : std::nullopt;
+        const auto upper = lower ? Encode(*data, rule.upper) : std::nullopt;
+        if (!upper) {
+            continue;
+        }
+        cases.upper[*lower] = *upper;
+        if (rule.upperLowersToThis) {
+            cases.lower[*upper] = *lower;
+        } else if (*upper != *lower) {
+            oneWay[*lower] = true;
+        }
+    }
+    for (int code = 0; code < 256; ++code) {
+        const std::uint8_t upper = cases.upper[code];
+        const bool paired = cases.lower[upper] == code || oneWay[code];
+        cases.pairedUpper[code] = paired ? upper : static_cast<std::uint8_t>(code);
     }
     return data;
 }
@@ -195,6 +257,59 @@ std::shared_ptr<const CodePage::Data> Cached(int number, const std::string& icon
 }
 
 } // namespace
+
+LetterScript ScriptOf(char32_t point) {
+    if (!IsLetter(point)) {
+        return LetterScript::None;
+    }
+    for (const Block& block : kBlocks) {
+        if (point >= block.first && point <= block.last) {
+            return block.script;
+        }
+    }
+    return LetterScript::None;
+}
+
+std::string_view LetterScriptName(LetterScript script) {
+    switch (script) {
+    case LetterScript::Latin:
+        return "Latin";
+    case LetterScript::Greek:
+        return "Greek";
+    case LetterScript::Cyrillic:
+        return "Cyrillic";
+    case LetterScript::Hebrew:
+        return "Hebrew";
+    case LetterScript::Arabic:
+        return "Arabic";
+    case LetterScript::Thai:
+        return "Thai";
+    case LetterScript::None:
+        break;
+    }
+    return "none";
+}
+
+LetterScript MainScript(int codePage) {
+    switch (codePage) {
+    case 1251:
+        return LetterScript::Cyrillic;
+    case 1253:
+        return LetterScript::Greek;
+    case 1255:
+        return LetterScript::Hebrew;
+    case 1256:
+        return LetterScript::Arabic;
+    case 874:
+        return LetterScript::Thai;
+    default:
+        return LetterScript::Latin;
+    }
+}
+
+std::span<const LanguageCase> LanguageCases() {
+    return kLanguageCases;
+}
 
 std::span<const Script> Scripts() {
     return kScripts;

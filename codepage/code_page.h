@@ -17,6 +17,26 @@ namespace kbd {
 // The code page of the language every written file announces (Serbian, Latin script).
 inline constexpr int kDefaultCodePage = 1250;
 
+enum class LetterScript : std::uint8_t { None, Latin, Greek, Cyrillic, Hebrew, Arabic, Thai };
+
+// The script of a letter, by its Unicode block; None for anything that is not a letter.
+LetterScript ScriptOf(char32_t point);
+
+// "Latin", "Cyrillic"...; "none" for None.
+std::string_view LetterScriptName(LetterScript script);
+
+// The script of the letters a code page is made for: Cyrillic for 1251, Latin for 1250.
+LetterScript MainScript(int codePage);
+
+// Where a code page's language cases a letter otherwise than Unicode's default does.
+struct LanguageCase {
+    int codePage;
+    char32_t lower;
+    char32_t upper;         // equal to `lower`: the character has no case in this code page
+    bool upperLowersToThis; // false: the upper case keeps its default lower case
+};
+std::span<const LanguageCase> LanguageCases();
+
 struct Script {
     std::string_view name;
     int codePage;
@@ -64,16 +84,22 @@ public:
     bool defined(std::uint8_t code) const { return cases_->defined[code]; }
 
     // The byte of the upper (lower) case of the byte's character in this code page; the
-    // byte itself when it has none here (the sharp s, the micro sign).
+    // byte itself when it has none here (the sharp s, the micro sign). Unicode's default
+    // case is followed except where the code page's language has its own (LanguageCases).
     std::uint8_t upper(std::uint8_t code) const { return cases_->upper[code]; }
     std::uint8_t lower(std::uint8_t code) const { return cases_->lower[code]; }
 
     // Two different characters of which `shift` is the upper case of `norm` and `norm` the
     // lower case of `shift`: the keys Caps Lock acts on.
+    // The Greek final sigma pairs with the capital sigma although that lowers to the other
+    // sigma, so the pair is a table of its own rather than upper() and lower() together.
     bool isCasePair(std::uint8_t norm, std::uint8_t shift) const {
-        // Only a byte that stands for one character has another case, so the tables say it all.
-        return norm != shift && upper(norm) == shift && lower(shift) == norm;
+        return norm != shift && cases_->pairedUpper[norm] == shift;
     }
+
+    // The script of the byte's character when it is a letter; LetterScript::None for
+    // digits, signs, marks and holes.
+    LetterScript script(std::uint8_t code) const { return cases_->script[code]; }
 
     // True when the byte reads as one combining mark.
     bool isMark(std::uint8_t code) const;
@@ -84,6 +110,8 @@ public:
         std::array<std::uint8_t, 256> upper{};
         std::array<std::uint8_t, 256> lower{};
         std::array<bool, 256> defined{};
+        std::array<std::uint8_t, 256> pairedUpper{}; // the byte itself when none
+        std::array<LetterScript, 256> script{};
     };
 
 private:

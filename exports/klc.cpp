@@ -194,7 +194,8 @@ std::vector<std::string> KlcRefusals(const KeyboardLayout& layout, const CodePag
     return refusals;
 }
 
-std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::string_view name) {
+std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
+                     const WindowsLocale& locale) {
     const std::string description = Description(name);
     std::vector<int> order(kKeyCount);
     std::iota(order.begin(), order.end(), 0);
@@ -213,8 +214,9 @@ std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::st
         "KBD\t" + KlcShortName(name) + "\t\"" + description + "\"\r\n\r\n" +
         "COPYRIGHT\t\"(c) the author of this layout\"\r\n\r\n"
         "COMPANY\t\"Made with Tavik's Keyboard Generator for Windows 95\"\r\n\r\n"
-        "LOCALENAME\t\"sr-Latn-CS\"\r\n\r\n"
-        "LOCALEID\t\"0000081a\"\r\n\r\n"
+        "LOCALENAME\t\"" +
+        std::string(locale.name) + "\"\r\n\r\n" + "LOCALEID\t\"" + LocaleIdText(locale.id) +
+        "\"\r\n\r\n" +
         "VERSION\t1.0\r\n\r\n"
         "SHIFTSTATE\r\n\r\n"
         "0\t// Norm\r\n"
@@ -232,18 +234,18 @@ std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::st
         description +
         "\r\n\r\n"
         "LANGUAGENAMES\r\n\r\n"
-        "0409\tSerbian (Latin)\r\n\r\n"
-        "ENDKBD\r\n";
+        "0409\t" +
+        std::string(locale.language) + "\r\n\r\n" + "ENDKBD\r\n";
     std::string bytes = "\xFF\xFE";
     AppendUtf16(bytes, text);
     return bytes;
 }
 
 ExportFailure ExportKlc(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
-                        const std::string& path) {
+                        const std::string& path, const WindowsLocale& locale) {
     const std::vector<std::string> refusals = KlcRefusals(layout, page);
     if (refusals.empty()) {
-        return WriteWhole(path, KlcBytes(layout, page, name));
+        return WriteWhole(path, KlcBytes(layout, page, name, locale));
     }
     std::string message = path + ": the layout cannot become a .klc file: ";
     for (std::size_t i = 0; i < refusals.size(); ++i) {

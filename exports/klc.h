@@ -3,6 +3,7 @@
 #pragma once
 
 #include "codepage/code_page.h"
+#include "codepage/locales.h"
 #include "export_names.h"
 #include "layout/keyboard_layout.h"
 
@@ -19,12 +20,22 @@ std::vector<std::string> KlcRefusals(const KeyboardLayout& layout, const CodePag
 
 // The file as it is written: UTF-16LE with a byte-order mark, CRLF line ends, fields
 // separated by tabs. `name` gives the 1-8 character KBD name and the description. For a
-// layout with refusals, the keys at fault get rows MSKLC will reject.
-std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::string_view name);
+// layout with refusals, the keys at fault get rows MSKLC will reject. `locale` is the
+// language Windows lists the layout under; without it, the code page's main language.
+std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
+                     const WindowsLocale& locale);
+inline std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page,
+                            std::string_view name) {
+    return KlcBytes(layout, page, name, MainLocale(page.number()));
+}
 
 // Refuses, writing nothing, when KlcRefusals has anything to say; else writes KlcBytes
 // to `path` whole or not at all.
 ExportFailure ExportKlc(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
-                        const std::string& path);
+                        const std::string& path, const WindowsLocale& locale);
+inline ExportFailure ExportKlc(const KeyboardLayout& layout, const CodePage& page,
+                               std::string_view name, const std::string& path) {
+    return ExportKlc(layout, page, name, path, MainLocale(page.number()));
+}
 
 } // namespace kbd::exports

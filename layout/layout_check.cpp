@@ -84,6 +84,28 @@ void CheckCaps(const KeyboardLayout& layout, int i, const CodePage& page, const 
     }
 }
 
+// Only scripts with letter case: Hebrew and Arabic layouts have no capitals to put on
+// Shift, and Israeli ones put the Latin capitals there on purpose.
+bool HasCase(LetterScript script) {
+    return script == LetterScript::Latin || script == LetterScript::Greek ||
+           script == LetterScript::Cyrillic;
+}
+
+void CheckScripts(const KeyboardLayout& layout, int i, const CodePage& page,
+                  const KeyReport& report) {
+    const LetterScript norm = page.script(layout.NormalChar[i]);
+    const LetterScript shift = page.script(layout.ShiftChar[i]);
+    if (HasCase(norm) && HasCase(shift) && norm != shift) {
+        const std::string_view normName = LetterScriptName(norm),
+                               shiftName = LetterScriptName(shift);
+        report.add(0, Severity::Warning,
+                   "Norm 0x%02X is a %.*s letter but Shift 0x%02X a %.*s one: Shift types a "
+                   "letter of another script",
+                   layout.NormalChar[i], static_cast<int>(normName.size()), normName.data(),
+                   layout.ShiftChar[i], static_cast<int>(shiftName.size()), shiftName.data());
+    }
+}
+
 void CheckDefined(std::uint8_t code, int layer, const CodePage& page, const KeyReport& report) {
     if (!page.defined(code)) {
         const std::string_view name = LayerName(layer);
@@ -148,6 +170,7 @@ std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePage& p
             CheckSharedCode(layout, i, firstKey, report);
         }
         CheckCaps(layout, i, page, report);
+        CheckScripts(layout, i, page, report);
         CheckDefined(layout.ShiftChar[i], LayerShift, page, report);
         CheckDefined(layout.NormalChar[i], LayerNorm, page, report);
         CheckAltGr(layout, i, page, report);

@@ -53,52 +53,109 @@ public:
         layout.AltGrChar[index] = kNoAltGr;
         if (index == kDecimalKey) {
             // Its first level is a cursor key; the character is on the NumLock level.
-            if (const auto byte = Byte(index, 1, LayerNorm, norm)) {
-                norm = shift = *byte;
+            auto read = Read(index, 1, LayerNorm);
+            if (read.byte) {
+                norm = shift = *read.byte;
+            } else if (read.lost) {
+                Keep(*read.lost, norm);
+                shift = norm;
             }
             layout.AnsiChar[index] = norm;
             layout.CapsAffected[index] = 0;
             return;
         }
-        norm = Byte(index, 0, LayerNorm, norm).value_or(norm);
-        shift = Byte(index, 1, LayerShift, shift).value_or(shift);
+        auto normRead = Read(index, 0, LayerNorm);
+        if (normRead.byte) {
+            norm = *normRead.byte;
+        } else if (normRead.lost) {
+            Keep(*normRead.lost, norm);
+        }
+        auto shiftRead = Read(index, 1, LayerShift);
+        if (shiftRead.byte) {
+            shift = *shiftRead.byte;
+        } else if (shiftRead.lost) {
+            KeepShift(*shiftRead.lost, norm, shift);
+        } else if (OtherScript(shift, codePage_.script(norm))) {
+            // No keysym: the default Shift must not put a letter of another script beside Norm.
+            shift = UpperOrNothing(norm);
+        }
         // A byte of 32 or less would not be written; the space stands for none.
-        layout.AltGrChar[index] =
-            std::max(Byte(index, 2, LayerAltGr, kNoAltGr).value_or(kNoAltGr), kNoAltGr);
+        auto altGrRead = Read(index, 2, LayerAltGr);
+        if (altGrRead.lost) {
+            altGrRead.lost->kept = kNoAltGr;
+            built_.notCarried.push_back(std::move(*altGrRead.lost));
+        }
+        layout.AltGrChar[index] = std::max(altGrRead.byte.value_or(kNoAltGr), kNoAltGr);
     }
 
 private:
-    // The byte of the level's character, or nothing (and a line for the list when the
-    // level has a keysym) when the layer must keep `kept`.
-    std::optional<std::uint8_t> Byte(int index, int level, int layer, std::uint8_t kept) {
+    struct Level {
+        std::optional<std::uint8_t> byte;
+        std::optional<NotCarried> lost; // without either, the level has no keysym
+    };
+
+    Level Read(int index, int level, int layer) const {
         const xkb_keycode_t keycode = DefaultLayout().ScanCode[index] + kEvdevOffset;
         const xkb_keysym_t* syms = nullptr;
         const int count = xkb_keymap_key_get_syms_by_level(
             keymap_, keycode, 0, static_cast<xkb_level_index_t>(level), &syms);
         if (count <= 0 || syms[0] == XKB_KEY_NoSymbol || syms[0] == XKB_KEY_VoidSymbol) {
-            return std::nullopt;
+            return {};
         }
-        NotCarried lost{index + 1, layer, NotCarriedWhy::NoCharacter, 0, KeysymName(syms[0]), kept};
+        NotCarried lost{index + 1, layer, NotCarriedWhy::NoCharacter, 0, KeysymName(syms[0]), 0};
         const std::optional<char32_t> character = KeysymCharacter(syms[0]);
         if (!character) {
-            return Lose(std::move(lost));
+            return {std::nullopt, std::move(lost)};
         }
         lost.character = *character;
         if (*character <= U' ') {
             lost.why = NotCarriedWhy::SpaceOrControl;
-            return Lose(std::move(lost));
+            return {std::nullopt, std::move(lost)};
         }
-        const std::optional<std::uint8_t> byte = codePage_.byteFor(*character);
-        if (!byte) {
-            lost.why = NotCarriedWhy::NotInCodePage;
-            return Lose(std::move(lost));
+        if (const auto byte = codePage_.byteFor(*character)) {
+            return {byte, std::nullopt};
         }
-        return byte;
+        lost.why = NotCarriedWhy::NotInCodePage;
+        return {std::nullopt, std::move(lost)};
     }
 
-    std::optional<std::uint8_t> Lose(NotCarried lost) {
+    // The script the lost character would have brought: its own, or for a sign, a space
+    // or a dead key, that of the code page's letters.
+    LetterScript LostScript(const NotCarried& lost) const {
+        const LetterScript own =
+            lost.character != 0 ? ScriptOf(lost.character) : LetterScript::None;
+        return own != LetterScript::None ? own : MainScript(codePage_.number());
+    }
+
+    // A default letter of another script would type a letter nobody asked for: a Cyrillic
+    // key with a Latin Shift letter.
+    bool OtherScript(std::uint8_t kept, LetterScript wanted) const {
+        const LetterScript script = codePage_.script(kept);
+        return script != LetterScript::None && wanted != LetterScript::None && script != wanted;
+    }
+
+    std::uint8_t UpperOrNothing(std::uint8_t norm) const {
+        const std::uint8_t upper = codePage_.upper(norm);
+        return norm != 0 && upper != norm ? upper : 0;
+    }
+
+    void Keep(NotCarried lost, std::uint8_t& byte) {
+        if (OtherScript(byte, LostScript(lost))) {
+            byte = 0;
+        }
+        lost.kept = byte;
         built_.notCarried.push_back(std::move(lost));
-        return std::nullopt;
+    }
+
+    void KeepShift(NotCarried lost, std::uint8_t norm, std::uint8_t& shift) {
+        if (const std::uint8_t upper = UpperOrNothing(norm); upper != 0) {
+            shift = upper;
+            lost.upperOfNorm = true;
+        } else if (OtherScript(shift, LostScript(lost))) {
+            shift = 0;
+        }
+        lost.kept = shift;
+        built_.notCarried.push_back(std::move(lost));
     }
 
     xkb_keymap* keymap_;

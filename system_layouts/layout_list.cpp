@@ -1,5 +1,8 @@
 #include "layout_list.h"
 
+#include "codepage/code_page.h"
+#include "codepage/locales.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdarg>
@@ -50,7 +53,7 @@ std::string LayoutId(std::string_view name, std::string_view variant) {
 std::optional<SystemLayout> ParseLayoutId(std::string_view id) {
     const auto open = id.find('(');
     if (open == std::string_view::npos) {
-        return IsName(id) ? std::optional(SystemLayout{std::string(id), {}, {}}) : std::nullopt;
+        return IsName(id) ? std::optional(SystemLayout{std::string(id), {}, {}, {}}) : std::nullopt;
     }
     const std::string_view name = id.substr(0, open);
     if (id.back() != ')' || open + 1 >= id.size()) {
@@ -60,7 +63,7 @@ std::optional<SystemLayout> ParseLayoutId(std::string_view id) {
     if (!IsName(name) || !IsName(variant)) {
         return std::nullopt;
     }
-    return SystemLayout{std::string(name), std::string(variant), {}};
+    return SystemLayout{std::string(name), std::string(variant), {}, {}};
 }
 
 std::optional<std::vector<SystemLayout>> ListSystemLayouts() {
@@ -77,11 +80,53 @@ std::optional<std::vector<SystemLayout>> ListSystemLayouts() {
     std::vector<SystemLayout> layouts;
     for (rxkb_layout* layout = rxkb_layout_first(context.get()); layout != nullptr;
          layout = rxkb_layout_next(layout)) {
-        layouts.push_back({Text(rxkb_layout_get_name(layout)),
-                           Text(rxkb_layout_get_variant(layout)),
-                           Text(rxkb_layout_get_description(layout))});
+        SystemLayout row{Text(rxkb_layout_get_name(layout)),
+                         Text(rxkb_layout_get_variant(layout)),
+                         Text(rxkb_layout_get_description(layout)),
+                         {}};
+        for (rxkb_iso639_code* code = rxkb_layout_get_iso639_first(layout); code != nullptr;
+             code = rxkb_iso639_code_next(code)) {
+            row.languages.push_back(Text(rxkb_iso639_code_get_code(code)));
+        }
+        // xkeyboard-config names the languages of most variants only on their layout.
+        if (row.languages.empty() && !row.variant.empty() && !layouts.empty() &&
+            layouts.back().name == row.name) {
+            row.languages = layouts.back().languages;
+        }
+        layouts.push_back(std::move(row));
     }
     return layouts;
+}
+
+std::optional<int> ImpliedCodePage(const SystemLayout& layout) {
+    // A variant named after a script asks for it: rs(latin), az(cyrillic).
+    LetterScript wanted = LetterScript::None;
+    if (ContainsIgnoringCase(layout.variant, "latin")) {
+        wanted = LetterScript::Latin;
+    } else if (ContainsIgnoringCase(layout.variant, "cyr")) {
+        wanted = LetterScript::Cyrillic;
+    }
+    for (const std::string& language : layout.languages) {
+        for (const WindowsLocale& row : WindowsLocales()) {
+            if (row.iso639 == language &&
+                (wanted == LetterScript::None || MainScript(row.codePage) == wanted)) {
+                return row.codePage;
+            }
+        }
+        if (LocaleOfLanguage(language, 0) != nullptr) {
+            return std::nullopt; // the language is known, but not in the script asked for
+        }
+    }
+    return std::nullopt;
+}
+
+const WindowsLocale* LayoutLocale(const SystemLayout& layout, int codePage) {
+    for (const std::string& language : layout.languages) {
+        if (const WindowsLocale* locale = LocaleOfLanguage(language, codePage)) {
+            return locale;
+        }
+    }
+    return nullptr;
 }
 
 bool LayoutMatches(const SystemLayout& layout, std::string_view text) {

@@ -13,6 +13,8 @@ struct SystemLayout {
     std::string name;        // "de"
     std::string variant;     // "nodeadkeys"; empty for the layout itself
     std::string description; // "German (no dead keys)"
+    // ISO 639-3 codes of its languages ("deu"); a variant without its own has its layout's.
+    std::vector<std::string> languages;
 
     friend bool operator==(const SystemLayout&, const SystemLayout&) = default;
 };
@@ -30,6 +32,15 @@ std::optional<SystemLayout> ParseLayoutId(std::string_view id);
 // Every layout and variant of the evdev rules, each layout followed by its variants, in
 // the registry's order; nothing when the registry cannot be read.
 std::optional<std::vector<SystemLayout>> ListSystemLayouts();
+
+// The code page the layout's languages are written in: 1251 for Serbian, 1250 for a
+// Serbian variant named Latin, 1253 for Greek; nothing for languages the locale table
+// does not hold, or a variant whose script the language has no row for.
+std::optional<int> ImpliedCodePage(const SystemLayout& layout);
+
+// The Windows locale of the layout's first language the table holds, in `codePage`'s
+// script where the language has one ("srp" in 1250: sr-Latn-CS); null when none is held.
+const struct WindowsLocale* LayoutLocale(const SystemLayout& layout, int codePage);
 
 // True when `text` occurs in the id or the description, ignoring ASCII case; an empty
 // text matches every layout.

@@ -32,8 +32,50 @@ std::string NotCarriedText(const NotCarried& item, const CodePage& codePage) {
         break;
     }
     // An AltGr layer keeps nothing: a key types no AltGr character rather than a wrong one.
-    text += item.layer == LayerAltGr ? "; left empty" : "; kept " + codePage.shown(item.kept);
+    if (item.layer == LayerAltGr || item.kept == 0) {
+        text += "; left empty";
+    } else if (item.upperOfNorm) {
+        text += "; upper case of Norm: " + codePage.shown(item.kept);
+    } else {
+        text += "; kept " + codePage.shown(item.kept);
+    }
     return text;
+}
+
+std::string NotCarriedSummary(const std::vector<NotCarried>& items) {
+    int kept = 0, upper = 0, empty = 0;
+    for (const NotCarried& item : items) {
+        if (item.layer == LayerAltGr || item.kept == 0) {
+            ++empty;
+        } else if (item.upperOfNorm) {
+            ++upper;
+        } else {
+            ++kept;
+        }
+    }
+    std::vector<std::string> parts;
+    const auto count = [](int n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    if (kept > 0) {
+        parts.push_back(
+            count(kept, "key kept its default character", "keys kept their default character"));
+    }
+    if (upper > 0) {
+        parts.push_back(count(upper, "Shift took the upper case of Norm",
+                              "Shifts took the upper case of Norm"));
+    }
+    if (empty > 0) {
+        parts.push_back(count(empty, "layer was left empty", "layers were left empty"));
+    }
+    if (parts.empty()) {
+        return {};
+    }
+    std::string text = "Where the code page has no character for the new one, ";
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    }
+    return text + ".";
 }
 
 } // namespace kbd

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kbd {
 
@@ -21,7 +22,8 @@ struct NotCarried {
     NotCarriedWhy why;
     char32_t character; // 0 for NoCharacter
     std::string keysym; // the keysym's name ("Greek_omega", "dead_belowdot")
-    std::uint8_t kept;  // the byte the layer keeps: the default for Norm and Shift, 0x20 for AltGr
+    std::uint8_t kept;  // the byte the layer types instead: the default, 0 for none, 0x20 for AltGr
+    bool upperOfNorm = false; // Shift took Norm's upper case rather than the default
 };
 
 // One line, key and layer first, the outcome last:
@@ -29,7 +31,14 @@ struct NotCarried {
 //   key 12 AltGr: U+00AF ¯ is not in code page 1251; left empty
 //   key 5 Shift: U+0009 is a space or a control character; kept $
 //   key 33 AltGr: dead_belowdot has no character; left empty
+//   key 27 Shift: U+045D ѝ is not in code page 1251; upper case of Norm: Ь
+//   key 14 Norm: U+FEFB ﻻ is not in code page 1256; left empty
 // `codePage` names the code page and reads the kept byte.
 std::string NotCarriedText(const NotCarried& item, const CodePage& codePage);
+
+// What became of the keys, for the heading of the list: "Where the code page has no byte
+// for a character, 3 keys kept their default character, 2 took the upper case of Norm
+// and 5 were left empty." Empty for an empty list.
+std::string NotCarriedSummary(const std::vector<NotCarried>& items);
 
 } // namespace kbd

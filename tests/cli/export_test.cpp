@@ -30,6 +30,22 @@ TEST_F(ToolTest, ExportsTakeTheirNameFromTheFileOrTheOption) {
     EXPECT_EQ(
         Read("my_layout.klc").substr(0, 40),
         std::string("\xFF\xFEK\0B\0D\0\t\0M\0Y\0L\0A\0Y\0O\0U\0T\0\t\0\"\0m\0y\0_\0l\0a\0y\0", 40));
+
+    // --locale names the language Windows lists the layout under; an unknown one is refused.
+    ASSERT_EQ(Run("to-klc d.json de.klc --locale de-DE").status, 0);
+    const std::string de = Read("de.klc");
+    std::string id; // "LOCALEID\t\"00000407\"" in UTF-16LE
+    for (const char c : std::string("LOCALEID\t\"00000407\"")) {
+        id += c;
+        id += '\0';
+    }
+    EXPECT_NE(de.find(id), std::string::npos);
+    const std::size_t namesBefore = Names().size();
+    const ToolRun unknown = Run("to-klc d.json xx.klc --locale xx-YY");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "kbdtool: unknown locale \"xx-YY\": give a Windows locale name such "
+                           "as de-DE or sr-Cyrl-CS\n");
+    EXPECT_EQ(Names().size(), namesBefore); // nothing written
 }
 
 // The KBD file under the input's name, or --name, and the steps, as DOS reads them.

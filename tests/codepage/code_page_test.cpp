@@ -29,13 +29,13 @@ TEST(ShownByte, ReadsAsTheWindowsShowIt) {
 }
 
 // The upper case is a byte's only when the code page has it; else the byte is its own. A
-// pair needs both directions: Turkish dotless i goes up to I, but I comes down to the dotted i.
+// pair needs both directions: ÿ goes up to Ÿ and Ÿ comes down to ÿ.
 TEST(CaseFacts, GiveTheUpperCaseOnlyWhenThePageHasIt) {
     const std::tuple<int, std::uint8_t, bool, std::uint8_t, bool> cases[] = {
         {1252, 0xFF, true, 0x9F, true},  // ÿ and Ÿ, far apart
         {1252, 0xB5, true, 0xB5, false}, // the micro sign's upper case is Greek
         {1250, 0x81, false, 0x81, false}, {1250, '1', true, '1', false},
-        {1254, 0xFD, true, 'I', false},   {1254, 'i', true, 'I', true}};
+        {1254, 0xFD, true, 'I', true},    {1254, 'i', true, 0xDD, true}};
     for (const auto& [number, code, defined, upper, pair] : cases) {
         const CodePage page = Page(number);
         EXPECT_EQ(page.defined(code), defined) << number << " " << int{code};
@@ -44,6 +44,38 @@ TEST(CaseFacts, GiveTheUpperCaseOnlyWhenThePageHasIt) {
         EXPECT_EQ(page.isCasePair(code, upper), pair) << number << " " << int{code};
         EXPECT_FALSE(page.isCasePair(upper, code)) << number << " " << int{code};
     }
+}
+
+// Caps Lock pairs as each code page's language writes them, one row a pair.
+TEST(LanguageCase, PairsLettersAsTheCodePagesLanguageDoes) {
+    const std::tuple<const char*, int, std::uint8_t, std::uint8_t, bool> rows[] = {
+        {"Turkish i, dotted capital", 1254, 'i', 0xDD, true},
+        {"Turkish dotless i, capital I", 1254, 0xFD, 'I', true},
+        {"Turkish i is not the small I", 1254, 'i', 'I', false},
+        {"Turkish dotless i is no capital dotted I", 1254, 0xFD, 0xDD, false},
+        {"Western i and I", 1252, 'i', 'I', true},
+        {"Western i and Y acute", 1252, 'i', 0xDD, false},
+        {"Greek final sigma", 1253, 0xF2, 0xD3, true},
+        {"Greek sigma", 1253, 0xF3, 0xD3, true},
+        {"Greek micro sign is no mu", 1253, 0xB5, 0xCC, false},
+    };
+    for (const auto& [what, number, norm, shift, pair] : rows) {
+        EXPECT_EQ(Page(number).isCasePair(norm, shift), pair) << what;
+    }
+    // Where the pair goes one way only, the capital still lowers to its own small letter.
+    EXPECT_EQ(Page(1253).lower(0xD3), 0xF3);
+    EXPECT_EQ(Page(1254).lower('I'), 0xFD);
+    EXPECT_EQ(Page(1253).upper(0xB5), 0xB5);
+}
+
+TEST(LetterScripts, NameTheScriptOfLettersOnly) {
+    EXPECT_EQ(Page(1251).script(0xE0), LetterScript::Cyrillic);
+    EXPECT_EQ(Page(1250).script(0xE0), LetterScript::Latin);
+    EXPECT_EQ(Page(1256).script(0xC7), LetterScript::Arabic);
+    EXPECT_EQ(Page(1256).script(0xA1), LetterScript::None); // Arabic comma
+    EXPECT_EQ(Page(1253).script(0xB5), LetterScript::None); // micro sign
+    EXPECT_EQ(Page(1255).script('1'), LetterScript::None);
+    EXPECT_EQ(Page(1250).script(0x81), LetterScript::None);
 }
 
 TEST(ByteFor, FindsTheOneByteOfACharacterAndNothingElse) {

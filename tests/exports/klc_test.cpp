@@ -40,7 +40,9 @@ TEST(KlcText, OfTheDefaultLayout) {
     layout.ShiftChar[15] = 0x01;
     layout.CapsAffected[16] = 2;
     layout.CapsAffected[17] = 0;
-    const std::string bytes = kbd::exports::KlcBytes(layout, *CodePage::Load(1250), "qz");
+    // The built-in layout is Serbian, in Latin letters.
+    const std::string bytes =
+        kbd::exports::KlcBytes(layout, *CodePage::Load(1250), "qz", *kbd::FindLocale("sr-latn-cs"));
     EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFEK\0", 4)); // UTF-16LE with its mark
     EXPECT_EQ(
         Utf16Text(bytes),
@@ -91,6 +93,34 @@ TEST(KlcText, NamesTheLayoutInAnyLanguage) {
     EXPECT_EQ(Names(""), Lines(u"KBD\tLAYOUT\t\"LAYOUT\"", u"LAYOUT"));
     EXPECT_EQ(Names("a\xC4z9\xF0\x9F\x98\x80\xC0\xAF\xED\xA0\x80").first,
               u"KBD\tAZ9\t\"a\uFFFDz9\U0001F600\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\"");
+}
+
+// The locale: the one given, else the code page's main language; never Serbian for all.
+TEST(KlcText, ListsTheLayoutUnderItsLocale) {
+    const std::tuple<const char*, int, const char16_t*> rows[] = {
+        {"de-DE", 1252, u"LOCALENAME\t\"de-DE\"\r\n\r\nLOCALEID\t\"00000407\"|German (Germany)"},
+        {"el-GR", 1253, u"LOCALENAME\t\"el-GR\"\r\n\r\nLOCALEID\t\"00000408\"|Greek (Greece)"},
+        {"sr-Cyrl-CS", 1251,
+         u"LOCALENAME\t\"sr-Cyrl-CS\"\r\n\r\nLOCALEID\t\"00000c1a\"|Serbian (Cyrillic)"},
+        {nullptr, 1253, u"LOCALENAME\t\"el-GR\"\r\n\r\nLOCALEID\t\"00000408\"|Greek (Greece)"},
+        {nullptr, 1250, u"LOCALENAME\t\"pl-PL\"\r\n\r\nLOCALEID\t\"00000415\"|Polish (Poland)"},
+        {nullptr, 437,
+         u"LOCALENAME\t\"en-US\"\r\n\r\nLOCALEID\t\"00000409\"|English (United States)"},
+    };
+    for (const auto& [name, number, expected] : rows) {
+        const CodePage page = CodePage::LoadOrLatin1(number);
+        const std::u16string text = Utf16Text(
+            name ? kbd::exports::KlcBytes(kbd::DefaultLayout(), page, "qz", *kbd::FindLocale(name))
+                 : kbd::exports::KlcBytes(kbd::DefaultLayout(), page, "qz"));
+        const std::u16string want(expected);
+        const auto bar = want.find(u'|');
+        const auto at = text.find(u"LOCALENAME");
+        EXPECT_EQ(text.substr(at, bar), want.substr(0, bar)) << number;
+        const auto names = text.find(u"LANGUAGENAMES\r\n\r\n0409\t") + 22;
+        EXPECT_EQ(text.substr(names, text.find(u"\r\n", names) - names), want.substr(bar + 1))
+            << number;
+    }
+    EXPECT_EQ(kbd::FindLocale("xx-YY"), nullptr);
 }
 
 struct Refusal {

@@ -54,6 +54,36 @@ TEST(CheckLayout, FindsEachBrokenRuleOnItsKey) {
         }));
 }
 
+// A Cyrillic letter with a Latin capital on Shift is named; the Hebrew letters with Latin
+// capitals of an Israeli layout, and letters beside signs, are not.
+TEST(CheckLayout, WarnsOfNormAndShiftInTwoScriptsWithCase) {
+    KeyboardLayout l = DefaultLayout();
+    const std::tuple<int, int, std::uint8_t, std::uint8_t, const char*> rows[] = {
+        {27, 1251, 0xFC, 'A',
+         "Norm 0xFC is a Cyrillic letter but Shift 0x41 a Latin one: Shift types a letter of "
+         "another script"},
+        {27, 1253, 0xE1, 'A',
+         "Norm 0xE1 is a Greek letter but Shift 0x41 a Latin one: Shift types a letter of "
+         "another script"},
+        {27, 1255, 0xF9, 'A', nullptr},
+        {27, 1251, 0xFC, '!', nullptr},
+        {27, 1251, 0xFC, 0xDC, nullptr},
+    };
+    for (const auto& [key, number, norm, shift, text] : rows) {
+        l.NormalChar[key - 1] = l.AnsiChar[key - 1] = norm;
+        l.ShiftChar[key - 1] = shift;
+        l.CapsAffected[key - 1] = 0;
+        std::vector<std::string> found;
+        for (const Finding& f : CheckLayout(l, CodePage::LoadOrLatin1(number))) {
+            if (f.key == key && f.text.find("script") != std::string::npos) {
+                found.push_back(f.text);
+            }
+        }
+        EXPECT_EQ(found, text ? std::vector<std::string>{text} : std::vector<std::string>{})
+            << number << " " << int{norm} << " " << int{shift};
+    }
+}
+
 // Whatever a save and a reload change, the check calls a loss, and nothing else but a
 // shared code, which may have lost its key's data in an earlier save: one key of the
 // default layout changed at random.

@@ -3,6 +3,7 @@
 // of xkeyboard-config reaches, on a symbols file of our own.
 #include "../layout/temp_folder.h"
 #include "layout/fill_rules.h"
+#include "layout/script_reading.h"
 #include "system_layouts/layout_from_xkb.h"
 
 #include <algorithm>
@@ -123,20 +124,68 @@ INSTANTIATE_TEST_SUITE_P(
             1,
             {"key 9 AltGr: U+20BD \u20BD is not in code page 1251; left empty"},
             "1000000000000111111111111011111111111111111111000"},
-        // In a Latin code page the 33 letter keys keep the default bytes, two characters
-        // each, besides the numero sign and the rouble.
+        // Turkish: the dotless ı pairs with I and i with the dotted İ, so Caps Lock acts on
+        // both keys.
+        Row{"Turkish1254",
+            "tr",
+            1254,
+            {"21: DE FD 49 EE 49 1", "37: 49 69 DD 27 DD 1"},
+            4,
+            {"key 33 AltGr: dead_hook has no character; left empty"},
+            nullptr},
+        // The lam-alef ligatures have no byte: their layers type nothing rather than the
+        // default Latin b, B, T and G.
+        Row{"Arabic1256",
+            "ara",
+            1256,
+            {"18: 54 DD 00 20 DD 0", "31: 47 E1 00 20 E1 0", "42: 42 00 00 20 00 0"},
+            24,
+            {"key 18 Shift: U+FEF9 \uFEF9 is not in code page 1256; left empty",
+             "key 42 Norm: U+FEFB \uFEFB is not in code page 1256; left empty"},
+            nullptr},
+        // ѝ has no byte in 1251: Shift takes the upper case of Norm ь instead of a Latin A.
+        Row{"Bulgarian1251",
+            "bg",
+            1251,
+            {"27: 41 FC DC FB DC 1"},
+            10,
+            {"key 27 Shift: U+045D \u045D is not in code page 1251; upper case of Norm: \u042C",
+             "key 48 Norm: U+045D \u045D is not in code page 1251; kept <"},
+            nullptr},
+        // In a Latin code page the Cyrillic letters lose their keys rather than type Latin
+        // ones; where the default is a sign (the places of ё, ж, б, ю...) it stays.
         Row{"Russian1250",
             "ru",
             1250,
-            {"1: C0 60 7E 20 60 0", "4: 33 33 23 20 33 0", "14: 51 71 51 20 51 1",
+            {"1: C0 60 7E 20 60 0", "4: 33 33 23 20 33 0", "14: 51 00 00 20 00 0",
              "46: BE 2E 3E 20 2E 0"},
             68,
             {"key 1 Norm: U+0451 \u0451 is not in code page 1250; kept `",
              "key 4 Shift: U+2116 \u2116 is not in code page 1250; kept #",
              "key 9 AltGr: U+20BD \u20BD is not in code page 1250; left empty",
+             "key 14 Norm: U+0439 \u0439 is not in code page 1250; left empty",
              "key 46 Shift: U+042E \u042E is not in code page 1250; kept >"},
-            "0000000000000111111111100011111111100111111100000"}),
+            "0000000000000000000000000000000000000000000000000"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A layout of another script gets no Latin letter from the defaults on any key. (Hebrew
+// layouts put Latin capitals on Shift themselves, so they are not rows here.)
+TEST(BuildSystemLayout, GivesNoLatinLetterToALayoutOfAnotherScript) {
+    const std::pair<const char*, int> layouts[] = {
+        {"bg", 1251}, {"ara", 1256}, {"ru", 1251}, {"gr", 1253}, {"ua", 1251}};
+    for (const auto& [name, number] : layouts) {
+        const CodePage page = *CodePage::Load(number);
+        const auto built = BuildSystemLayout(name, "", page);
+        ASSERT_TRUE(built) << name;
+        for (int i = 0; i < kKeyCount; ++i) {
+            for (const std::uint8_t code : {built->layout.NormalChar[i], built->layout.ShiftChar[i],
+                                            built->layout.AnsiChar[i]}) {
+                EXPECT_NE(page.script(code), LetterScript::Latin)
+                    << name << " key " << i + 1 << " " << int{code};
+            }
+        }
+    }
+}
 
 // The codes are distinct for any layout, not only for the ones worked out by hand; and
 // whatever the registry lists, libxkbcommon compiles, but "custom": a place for a layout
@@ -218,9 +267,9 @@ protected:
 };
 
 // The first character above the space, and the first keysym of a level, is carried on
-// any layer; VoidSymbol is a level left empty on purpose, with nothing to report; kept
-// defaults still give key 14 its letter pair and code.
-TEST_F(OwnSymbols, SpacesControlsAndOtherScriptsKeepTheDefaults) {
+// any layer; VoidSymbol is a level left empty on purpose, with nothing to report; signs
+// keep the defaults, but key 14's Greek letters do not become the default Latin q and Q.
+TEST_F(OwnSymbols, SpacesControlsAndSignsKeepTheDefaultsOtherScriptsDoNot) {
     const CodePage page = CodePage::LoadOrLatin1(1250);
     const auto built = BuildSystemLayout("kbdtest", "", page);
     ASSERT_TRUE(built);
@@ -231,8 +280,8 @@ TEST_F(OwnSymbols, SpacesControlsAndOtherScriptsKeepTheDefaults) {
                   "key 3 Shift: U+0009 is a space or a control character; kept @",
                   "key 5 AltGr: U+03C9 \u03C9 is not in code page 1250; left empty",
                   "key 6 Norm: U+1F600 \U0001F600 is not in code page 1250; kept 5",
-                  "key 14 Norm: U+03C9 \u03C9 is not in code page 1250; kept q",
-                  "key 14 Shift: U+03A9 \u03A9 is not in code page 1250; kept Q",
+                  "key 14 Norm: U+03C9 \u03C9 is not in code page 1250; left empty",
+                  "key 14 Shift: U+03A9 \u03A9 is not in code page 1250; left empty",
                   "key 49 Norm: U+066B \u066B is not in code page 1250; kept ,",
               }));
     std::string keys;
@@ -243,7 +292,7 @@ TEST_F(OwnSymbols, SpacesControlsAndOtherScriptsKeepTheDefaults) {
                     "3: 32 21 40 21 21 0\n"
                     "4: 33 24 80 20 24 0\n"
                     "6: 35 35 25 20 35 0\n"
-                    "14: 51 71 51 20 51 1\n"
+                    "14: 51 00 00 20 00 0\n"
                     "49: 6E 2C 2C 20 2C 0\n");
 }
 
@@ -252,6 +301,40 @@ TEST(NotCarriedText, ShowsTheKeptByteInTheCodePage) {
     const NotCarried item{1, LayerShift, NotCarriedWhy::NotInCodePage, U'\u20AC', "EuroSign", 0xB8};
     EXPECT_EQ(NotCarriedText(item, CodePage::LoadOrLatin1(1251)),
               "key 1 Shift: U+20AC \u20AC is not in code page 1251; kept \u0451");
+}
+
+// A layout saved in one code page and opened in another is offered its own again; one
+// that reads right where it is, or as well in several, is offered nothing.
+TEST(BetterCodePage, OffersTheCodePageTheLayoutWasMadeIn) {
+    const std::tuple<const char*, int, int, std::optional<int>> rows[] = {
+        {"rs", 1251, 1250, 1251},         {"rs", 1251, 1252, 1251},
+        {"gr", 1253, 1250, 1253},         {"tr", 1254, 1250, 1254},
+        {"bg", 1251, 1251, std::nullopt}, {"de", 1252, 1250, std::nullopt},
+        {"pl", 1250, 1250, std::nullopt},
+    };
+    for (const auto& [name, made, shown, offered] : rows) {
+        const auto built = BuildSystemLayout(name, "", *CodePage::Load(made));
+        ASSERT_TRUE(built) << name;
+        EXPECT_EQ(BetterCodePage(built->layout, shown), offered) << name << " " << shown;
+    }
+    EXPECT_EQ(BetterCodePage(DefaultLayout(), 1250), std::nullopt);
+}
+
+// The heading says what each key does instead, as the lines do: an AltGr-only list is
+// no list of kept characters.
+TEST(NotCarriedSummary, SaysWhatTheKeysTypeInstead) {
+    const auto item = [](int layer, std::uint8_t kept, bool upper) {
+        NotCarried lost{1, layer, NotCarriedWhy::NotInCodePage, U'\u20AC', "EuroSign", kept};
+        lost.upperOfNorm = upper;
+        return lost;
+    };
+    EXPECT_EQ(NotCarriedSummary({item(LayerAltGr, 0x20, false), item(LayerAltGr, 0x20, false)}),
+              "Where the code page has no character for the new one, 2 layers were left empty.");
+    EXPECT_EQ(NotCarriedSummary({item(LayerNorm, 'q', false), item(LayerShift, 0xDC, true),
+                                 item(LayerNorm, 0, false)}),
+              "Where the code page has no character for the new one, 1 key kept its default "
+              "character, 1 Shift took the upper case of Norm and 1 layer was left empty.");
+    EXPECT_EQ(NotCarriedSummary({}), "");
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // The spelling of a layout and the filter of the list; the list itself is kbdtool's
 // layouts test.
+#include "codepage/locales.h"
 #include "system_layouts/layout_list.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace kbd {
@@ -24,9 +26,9 @@ TEST_P(LayoutIdRow, ParsesOnlyNameAndNameWithVariant) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, LayoutIdRow,
-                         testing::Values(Id{"Name", "de", SystemLayout{"de", "", ""}},
+                         testing::Values(Id{"Name", "de", SystemLayout{"de", "", "", {}}},
                                          Id{"DashAndUnderscore", "ru(typewriter-legacy_1)",
-                                            SystemLayout{"ru", "typewriter-legacy_1", ""}},
+                                            SystemLayout{"ru", "typewriter-legacy_1", "", {}}},
                                          Id{"Unclosed", "de(nodeadkeys", std::nullopt},
                                          Id{"EmptyVariant", "de()", std::nullopt},
                                          Id{"VariantOnly", "(nodeadkeys)", std::nullopt},
@@ -43,7 +45,7 @@ struct Filter {
 class LayoutFilterRow : public testing::TestWithParam<Filter> {};
 
 TEST_P(LayoutFilterRow, LooksAtIdAndDescriptionInAnyCase) {
-    const SystemLayout layout{"de", "nodeadkeys", "German (no dead keys)"};
+    const SystemLayout layout{"de", "nodeadkeys", "German (no dead keys)", {}};
     EXPECT_EQ(LayoutMatches(layout, GetParam().text), GetParam().matches);
 }
 
@@ -55,6 +57,37 @@ INSTANTIATE_TEST_SUITE_P(
                     // Name and description are searched one at a time, not joined.
                     Filter{"AcrossBoth", "keys) German", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The registry's languages imply the script, a variant named after one overriding it; the
+// same languages name the locale a .klc is listed under.
+TEST(SystemLayoutLanguage, ImpliesTheScriptAndTheLocale) {
+    const auto layouts = ListSystemLayouts();
+    ASSERT_TRUE(layouts);
+    const auto find = [&](std::string_view id) {
+        const auto at = std::ranges::find_if(
+            *layouts, [id](const SystemLayout& layout) { return LayoutId(layout) == id; });
+        return at != layouts->end() ? *at : SystemLayout{};
+    };
+    const std::tuple<const char*, std::optional<int>, const char*> rows[] = {
+        {"rs", 1251, "sr-Cyrl-CS"},
+        {"rs(latin)", 1250, "sr-Latn-CS"},
+        {"gr", 1253, "el-GR"},
+        {"de", 1252, "de-DE"},
+        {"de(nodeadkeys)", 1252, "de-DE"},
+        {"tr", 1254, "tr-TR"},
+        {"ara", 1256, "ar-SA"},
+        {"bg", 1251, "bg-BG"},
+        {"kz(latin)", std::nullopt, "kk-KZ"},
+        {"jp", std::nullopt, nullptr},
+    };
+    for (const auto& [id, codePage, locale] : rows) {
+        const SystemLayout layout = find(id);
+        ASSERT_FALSE(layout.name.empty()) << id;
+        EXPECT_EQ(ImpliedCodePage(layout), codePage) << id;
+        const WindowsLocale* found = LayoutLocale(layout, codePage.value_or(1251));
+        EXPECT_EQ(found ? std::string(found->name) : "", locale ? locale : "") << id;
+    }
+}
 
 } // namespace
 } // namespace kbd

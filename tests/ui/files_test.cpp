@@ -3,11 +3,14 @@
 #include "exports/klc.h"
 #include "form_driver.h"
 #include "layout/writer.h"
+#include "system_layouts/layout_from_xkb.h"
 #include "ui/toolkit/file_chooser.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QLabel>
+#include <QPushButton>
 #include <sys/stat.h>
 
 using namespace kbd;
@@ -79,6 +82,47 @@ private slots:
         QCOMPARE(Key(17)->text(), QString()); // no AltGr character: stored as 0
         QCOMPARE(form()->layerMode(), 3);
         QCOMPARE(Magnifier()->text(), QStringLiteral(")"));
+    }
+
+    // A KBD file carries no code page: a Serbian Cyrillic file opened in the start-up
+    // script is offered Cyrillic, and the offer's button switches as Options, Font would;
+    // a Latin file is offered nothing.
+    void openOffersTheScriptTheFileReadsBestIn_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<int>("madeIn");
+        QTest::addColumn<QString>("offer");
+        QTest::newRow("Serbian Cyrillic")
+            << "rs" << 1251 << "This layout looks like Cyrillic (1251). Show it in Cyrillic?";
+        QTest::newRow("Greek") << "gr" << 1253
+                               << "This layout looks like Greek (1253). Show it in Greek?";
+        QTest::newRow("Serbian Latin") << "rs(latin)" << 1250 << "";
+        QTest::newRow("German") << "de" << 1252 << "";
+    }
+
+    void openOffersTheScriptTheFileReadsBestIn() {
+        QFETCH(QString, layout);
+        QFETCH(int, madeIn);
+        QFETCH(QString, offer);
+        const auto built =
+            BuildSystemLayout(ParseLayoutId(layout.toStdString()).value(), *CodePage::Load(madeIn));
+        QVERIFY(built);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("saved.kbd"));
+        QVERIFY(SaveKbdFile(built->layout, QFile::encodeName(path).toStdString()).ok());
+        {
+            ChooserAnswer answer(QStringLiteral("OpenDialog1"), path);
+            Item("OpenKBD1")->trigger();
+        }
+        auto* bar = Child<QWidget>("ScriptOffer");
+        QCOMPARE(form()->codePage().number(), 1250); // nothing changes without the click
+        QCOMPARE(bar->isVisibleTo(form()), !offer.isEmpty());
+        if (offer.isEmpty()) {
+            return;
+        }
+        QCOMPARE(Child<QLabel>("ScriptOfferText")->text(), offer);
+        Child<QPushButton>("ScriptOfferButton")->click();
+        QCOMPARE(form()->codePage().number(), madeIn);
+        QVERIFY(!bar->isVisibleTo(form()));
     }
 
     void openRefusesForeignFilesAndCancel_data() {
@@ -165,7 +209,8 @@ private slots:
         }
         QCOMPARE(Contents(folder.filePath("mine.klc")),
                  QByteArray::fromStdString(
-                     exports::KlcBytes(ProgramLayout(), *CodePage::Load(1251), "mine")));
+                     exports::KlcBytes(ProgramLayout(), *CodePage::Load(1251), "mine",
+                                       *FindLocale("sr-Cyrl-CS")))); // the built-in Serbian
     }
 
     void exportRefusalSaysWhyAndWritesNothing() {

@@ -5,8 +5,10 @@
 #include "layout/writer.h"
 #include "system_layouts/layout_from_xkb.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -120,7 +122,11 @@ private slots:
         CloseModalAfter();
         form()->EditKey(14);          // closed untouched
         Item("FillAnsi1")->trigger(); // the defaults follow both rules
+        QCOMPARE(form()->statusBar()->currentMessage(),
+                 QStringLiteral("ANSI already follows the rule of thumb on every key"));
         Item("SetCaps1")->trigger();
+        QCOMPARE(form()->statusBar()->currentMessage(),
+                 QStringLiteral("Caps Lock already on exactly the letter pairs"));
         const QTemporaryDir folder;
         {
             const ChooserAnswer answer(QStringLiteral("SaveDialog1"),
@@ -131,6 +137,44 @@ private slots:
         form()->NewFromSystemLayoutClick();
         QCOMPARE(form()->codePage().number(), 1250);
         QCOMPARE(form()->document().undoStack().count(), 0);
+    }
+
+    // The script follows the selected layout's languages until one is picked by hand.
+    void systemLayoutWindowPreselectsTheScript_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<int>("codePage");
+        QTest::newRow("Serbian") << "rs" << 1251;
+        QTest::newRow("Serbian Latin") << "rs(latin)" << 1250;
+        QTest::newRow("Greek") << "gr" << 1253;
+        QTest::newRow("German") << "de" << 1252;
+        QTest::newRow("Turkish") << "tr" << 1254;
+        QTest::newRow("Arabic") << "ara" << 1256;
+    }
+
+    void systemLayoutWindowPreselectsTheScript() {
+        QFETCH(QString, layout);
+        QFETCH(int, codePage);
+        int shown = 0, afterPick = 0;
+        WhenModalShows([&](QWidget* modal) {
+            if (modal->objectName() != QStringLiteral("SystemLayoutForm")) {
+                return false;
+            }
+            auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("LayoutList"));
+            auto* scripts = modal->findChild<QComboBox*>(QStringLiteral("ScriptBox"));
+            list->setCurrentItem(list->findItems(layout, Qt::MatchExactly, 1).value(0));
+            shown = scripts->currentData().toInt();
+            // A pick by hand (Thai) stays while the selection moves on.
+            scripts->setCurrentIndex(scripts->findData(874));
+            emit scripts->activated(scripts->currentIndex());
+            list->setCurrentItem(
+                list->findItems(QStringLiteral("gr"), Qt::MatchExactly, 1).value(0));
+            afterPick = scripts->currentData().toInt();
+            modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+            return true;
+        });
+        form()->NewFromSystemLayoutClick();
+        QCOMPARE(shown, codePage);
+        QCOMPARE(afterPick, 874);
     }
 
     // The characters the code page lacks are listed, one line each.

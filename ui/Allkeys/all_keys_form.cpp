@@ -43,6 +43,7 @@ TAllKeysForm::TAllKeysForm(QWidget* parent)
     CreateMenu();
     CreateFileDialogs();
     CreateFontDialog();
+    CreateStatusBar();
 
     // A single fixed border: the window is exactly its menu bar over the client area, and
     // only maximising changes that. A size fixed in the window hints would also take the

@@ -12,6 +12,8 @@
 
 class QDragMoveEvent;
 class QDropEvent;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace kbd::toolkit {
@@ -80,6 +82,14 @@ public:
     void CheckLayoutClick();
     void ExportPictureClick();
 
+    // After a file is opened or imported: when another of the ten code pages reads the
+    // layout clearly better (BetterCodePage), the bar under the keys offers it; nothing
+    // changes without its button.
+    void OfferBetterScript();
+    void HideScriptOffer();
+    // A line on the status bar for a few seconds.
+    void ShowStatus(const QString& text);
+
     // The code-assignment flow for key `number` 1..49: preset the dialog, run it modally,
     // store what it holds, re-caption the keys.
     void EditKey(int number);
@@ -98,6 +108,9 @@ private:
     void CreateMenu();
     void CreateFileDialogs();
     void CreateFontDialog();
+    void CreateStatusBar();
+    // Shows the layout in `codePage`, as Options, Font's script would.
+    void SwitchCodePage(int codePage);
     void FormCreate();
     void ApplyKeysFont();
     // The code-assignment dialog, made now if it was not yet; null before ConnectWindows.
@@ -138,6 +151,10 @@ private:
     toolkit::FileChooser* PictureDialog_ = nullptr;
     TSystemLayoutForm* SystemLayoutForm_ = nullptr;
     TNotCarriedWindow* NotCarried_ = nullptr;
+    QWidget* scriptOffer_ = nullptr;
+    QLabel* scriptOfferText_ = nullptr;
+    QPushButton* scriptOfferButton_ = nullptr;
+    int offeredCodePage_ = 0;
 };
 
 } // namespace kbd

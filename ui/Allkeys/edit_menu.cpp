@@ -13,14 +13,20 @@ constexpr std::uint8_t kNoAltGr = 0x20;
 
 void TAllKeysForm::FillAnsiClick() {
     KeyboardLayout filled = document_.layout();
-    FillAnsiByRuleOfThumb(filled, codePage().page());
+    if (FillAnsiByRuleOfThumb(filled, codePage().page()) == 0) {
+        ShowStatus(QStringLiteral("ANSI already follows the rule of thumb on every key"));
+        return;
+    }
     document_.change(QStringLiteral("filling of ANSI by the rule of thumb"), filled);
     ShowLayer(LayerMode);
 }
 
 void TAllKeysForm::SetCapsClick() {
     KeyboardLayout set = document_.layout();
-    SetCapsOnCasePairs(set, codePage().page());
+    if (SetCapsOnCasePairs(set, codePage().page()) == 0) {
+        ShowStatus(QStringLiteral("Caps Lock already on exactly the letter pairs"));
+        return;
+    }
     document_.change(QStringLiteral("setting of Caps Lock on letter pairs"), set);
     ShowLayer(LayerMode);
 }

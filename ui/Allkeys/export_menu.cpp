@@ -15,9 +15,9 @@
 namespace kbd {
 namespace {
 
-// An export of the layout, characters read in `page`, to `path`; the layout is named
-// after the file.
-using Exporter = exports::ExportFailure (*)(const KeyboardLayout& layout, const CodePage& page,
+// An export of the document's layout, characters read in `page`, to `path`; the layout
+// is named after the file.
+using Exporter = exports::ExportFailure (*)(const LayoutDocument& document, const CodePage& page,
                                             std::string_view name, const std::string& path);
 
 struct ExportItem {
@@ -38,8 +38,7 @@ void RunExport(TAllKeysForm& form, toolkit::FileChooser& chooser, Exporter run) 
     }
     const std::string path = QFile::encodeName(*chosen).toStdString();
     // The layout being edited, characters read in the code page its keys show now.
-    const auto failed =
-        run(form.document().layout(), form.codePage().page(), exports::FileStem(path), path);
+    const auto failed = run(form.document(), form.codePage().page(), exports::FileStem(path), path);
     if (failed) {
         toolkit::ShowMessage(&form, QStringLiteral("Error in Exporting"),
                              QString::fromStdString(*failed));
@@ -76,7 +75,10 @@ void AddExportItems(TAllKeysForm* form, QMenu* tools) {
          {QStringLiteral("XKB symbols, no extension (*)"), QStringLiteral("XKB symbols (*.xkb)")},
          "",
          "kbd_qz",
-         &exports::ExportXkbSymbols});
+         [](const LayoutDocument& document, const CodePage& page, std::string_view name,
+            const std::string& path) {
+             return exports::ExportXkbSymbols(document.layout(), page, name, path);
+         }});
     AddItem(form, tools,
             {"ExportKlc1",
              "Export for &Windows NT (.klc)...",
@@ -85,7 +87,17 @@ void AddExportItems(TAllKeysForm* form, QMenu* tools) {
              {QStringLiteral("MSKLC source (*.klc)")},
              "klc",
              "kbd_qz.klc",
-             &exports::ExportKlc});
+             [](const LayoutDocument& document, const CodePage& page, std::string_view name,
+                const std::string& path) {
+                 // The language the layout came from, in the script shown where it has
+                 // one (the built-in Serbian shown in Cyrillic); else the code page's.
+                 const WindowsLocale* locale = FindLocale(document.locale());
+                 if (locale != nullptr && locale->codePage != page.number()) {
+                     locale = LocaleOfLanguage(locale->iso639, page.number());
+                 }
+                 return exports::ExportKlc(document.layout(), page, name, path,
+                                           locale ? *locale : MainLocale(page.number()));
+             }});
     AddItem(form, tools,
             {"MakeFloppy1",
              "Make install &floppy...",
@@ -94,9 +106,9 @@ void AddExportItems(TAllKeysForm* form, QMenu* tools) {
              {QStringLiteral("Floppy image (*.img)")},
              "img",
              "kbd_qz.img",
-             [](const KeyboardLayout& layout, const CodePage&, std::string_view name,
+             [](const LayoutDocument& document, const CodePage&, std::string_view name,
                 const std::string& path) {
-                 return exports::MakeInstallFloppy(layout, name, path);
+                 return exports::MakeInstallFloppy(document.layout(), name, path);
              }});
 }
 

@@ -64,6 +64,8 @@ void TAllKeysForm::OpenKbdFile(const QString& path) {
     if (LoadKbdFile(LocalPath(path), opened).ok()) {
         document_.change(QStringLiteral("opening of %1").arg(QFileInfo(path).fileName()), opened);
         ShowLayer(LayerMode);
+        document_.setLocale({}); // a KBD file does not say its language
+        OfferBetterScript();
         return;
     }
     toolkit::ShowMessage(this, QStringLiteral("Error in Opening"),

@@ -1,6 +1,7 @@
 // File, New from system layout: starts the layout over from one the desktop knows, in the
 // code page chosen with it, as one undo step.
 #include "all_keys_form.h"
+#include "codepage/locales.h"
 #include "system_layouts/not_carried.h"
 #include "ui/Systemlayout/not_carried_window.h"
 #include "ui/Systemlayout/system_layout_form.h"
@@ -19,6 +20,9 @@ void TAllKeysForm::NewFromSystemLayoutClick() {
     }
     const QString id = QString::fromStdString(LayoutId(choice->which));
     document_.change(QStringLiteral("new layout from %1").arg(id), choice->built.layout);
+    const WindowsLocale* locale = LayoutLocale(choice->which, choice->codePage);
+    document_.setLocale(locale ? std::string(locale->name) : std::string());
+    HideScriptOffer();
 
     // The display takes the chosen code page as the font command's script would give it.
     toolkit::DisplayFont font = FontDialog1->font();
@@ -36,7 +40,8 @@ void TAllKeysForm::NewFromSystemLayoutClick() {
         if (NotCarried_ == nullptr) {
             NotCarried_ = new TNotCarriedWindow(this);
         }
-        NotCarried_->list(id, lines);
+        NotCarried_->list(id, lines,
+                          QString::fromStdString(NotCarriedSummary(choice->built.notCarried)));
         toolkit::ShowModeless(NotCarried_);
     }
 }

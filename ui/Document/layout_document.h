@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <string>
 
 class QUndoStack;
 
@@ -32,6 +33,11 @@ public:
     toolkit::CodePage& codePage() { return codePage_; }
     const toolkit::CodePage& codePage() const { return codePage_; }
 
+    // The Windows locale (BCP 47) of the language the layout came from, where that is
+    // known; empty: the code page's main language. No KBD file carries it.
+    const std::string& locale() const { return locale_; }
+    void setLocale(std::string locale) { locale_ = std::move(locale); }
+
 signals:
     // After every change, undo and redo.
     void layoutChanged();
@@ -45,6 +51,7 @@ private:
 
     KeyboardLayout& layout_;
     toolkit::CodePage codePage_;
+    std::string locale_ = "sr-Latn-CS"; // the built-in layout is Serbian, in Latin letters
     QUndoStack* undoStack_ = nullptr;
 };
 

@@ -22,12 +22,12 @@ TNotCarriedWindow::TNotCarriedWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     resize(520, 300);
 }
 
-void TNotCarriedWindow::list(const QString& layout, const QStringList& lines) {
-    heading_->setText(
-        QStringLiteral("%1: %2 of its characters are not in the layout. Each key kept its "
-                       "default character where the code page has none for the new one.")
-            .arg(layout)
-            .arg(lines.size()));
+void TNotCarriedWindow::list(const QString& layout, const QStringList& lines,
+                             const QString& outcome) {
+    heading_->setText(QStringLiteral("%1: %2 of its characters are not in the layout. %3")
+                          .arg(layout)
+                          .arg(lines.size())
+                          .arg(outcome));
     lines_->setPlainText(lines.join(QLatin1Char('\n')));
 }
 

@@ -16,8 +16,8 @@ public:
     explicit TNotCarriedWindow(QWidget* parent = nullptr);
 
     // Replaces what the window lists: `layout` names the system layout, `lines` the
-    // characters left out.
-    void list(const QString& layout, const QStringList& lines);
+    // characters left out, `outcome` what the keys type instead (NotCarriedSummary).
+    void list(const QString& layout, const QStringList& lines, const QString& outcome);
 
 private:
     QLabel* heading_ = nullptr;

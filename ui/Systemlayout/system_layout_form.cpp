@@ -68,8 +68,10 @@ TSystemLayoutForm::TSystemLayoutForm(QWidget* parent) : QDialog(parent) {
     resize(620, 560);
 
     connect(filter_, &QLineEdit::textChanged, this, &TSystemLayoutForm::applyFilter);
-    connect(list_, &QTreeWidget::currentItemChanged, this, &TSystemLayoutForm::rebuild);
+    connect(list_, &QTreeWidget::currentItemChanged, this, &TSystemLayoutForm::followSelection);
     connect(scripts_, &QComboBox::currentIndexChanged, this, &TSystemLayoutForm::rebuild);
+    // activated: the user's pick only, not the script set by following the selection.
+    connect(scripts_, &QComboBox::activated, this, [this] { scriptPicked_ = true; });
     connect(list_, &QTreeWidget::itemActivated, this, [this] {
         if (choice_) {
             accept();
@@ -88,7 +90,8 @@ std::optional<TSystemLayoutForm::Choice> TSystemLayoutForm::choose(int codePage)
         const int row = scripts_->findData(codePage);
         scripts_->setCurrentIndex(row >= 0 ? row : scripts_->findData(kDefaultCodePage));
     }
-    rebuild();
+    scriptPicked_ = false;
+    followSelection();
     filter_->setFocus();
     if (exec() != QDialog::Accepted || !choice_) {
         return std::nullopt;
@@ -140,6 +143,19 @@ void TSystemLayoutForm::applyFilter() {
     if (list_->currentItem() != nullptr) {
         list_->scrollToItem(list_->currentItem());
     }
+}
+
+void TSystemLayoutForm::followSelection() {
+    const QTreeWidgetItem* item = list_->currentItem();
+    if (!scriptPicked_ && item != nullptr) {
+        const SystemLayout& which =
+            layouts_[static_cast<std::size_t>(item->data(DescriptionColumn, kIndexRole).toInt())];
+        if (const auto implied = ImpliedCodePage(which)) {
+            const QSignalBlocker quiet(scripts_);
+            scripts_->setCurrentIndex(scripts_->findData(*implied));
+        }
+    }
+    rebuild();
 }
 
 void TSystemLayoutForm::rebuild() {

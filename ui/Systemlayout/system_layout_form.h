@@ -38,6 +38,8 @@ private:
     void fillList();
     void applyFilter();
     void rebuild();
+    // Until the user picks a script, it follows the languages of the selected layout.
+    void followSelection();
 
     QLineEdit* filter_ = nullptr;
     QTreeWidget* list_ = nullptr;
@@ -47,6 +49,7 @@ private:
     QDialogButtonBox* buttons_ = nullptr;
     std::vector<SystemLayout> layouts_;
     std::optional<Choice> choice_;
+    bool scriptPicked_ = false; // by hand, in this showing of the window
 };
 
 } // namespace kbd
