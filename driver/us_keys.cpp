@@ -70,12 +70,11 @@ constexpr std::array<UsKey, 54> kUsKeys = {{
     {0x1C, kVkReturn},
     {0x39, kVkSpace},
 }};
-constexpr int kLayoutKeys = 49;
 
 } // namespace
 
 std::uint8_t ScanCodeOfKey(int keyIndex) {
-    return keyIndex >= 0 && keyIndex < kLayoutKeys ? kUsKeys[keyIndex].scan : 0;
+    return keyIndex >= 0 && keyIndex < kTypewriterKeys ? kUsKeys[keyIndex].scan : 0;
 }
 
 std::uint8_t VirtualKeyOfScanCode(const LoadedKeyboard& keyboard, std::uint8_t scanCode) {

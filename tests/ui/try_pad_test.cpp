@@ -47,33 +47,42 @@ private slots:
         QTest::addColumn<QString>("status");
         const Qt::KeyboardModifiers noMods = Qt::NoModifier,
                                     ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
-        const QString a = QStringLiteral("Key 27, Norm: byte 0x61 (97)");
-        const QString altGr2 = QStringLiteral("Key 3, AltGr: byte 0xA1 (161)");
+        const QString a = QStringLiteral("Key 27, table 0 (Norm): byte 0x61 (97)");
+        const QString altGr2 = QStringLiteral("Key 3, table 6 (Ctrl+Alt): byte 0xA1 (161)");
         const QString none;
         QTest::newRow("key by its place") << QList{KEY_A} << noMods << none << "a" << a;
-        QTest::newRow("Ctrl alone is left to the text")
+        QTest::newRow("Ctrl+letter is a control character")
             << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ControlModifier) << none << none
+            << "Key 27, the driver's own table (Ctrl): byte 0x01 (1)";
+        QTest::newRow("Meta is left to the text")
+            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::MetaModifier) << none << "x"
             << "Press a key";
+        QTest::newRow("Caps Lock takes AltGr away from letters")
+            << QList{KEY_Q} << ctrlAlt << "Caps Lock box" << none
+            << "Key 14, nothing: neither table 7 (Ctrl+Alt+Shift) nor the driver's tables have "
+               "the key";
         QTest::newRow("Ctrl+Alt is AltGr") << QList{KEY_2} << ctrlAlt << none << "\u02C7" << altGr2;
         QTest::newRow("in the code page shown")
             << QList{KEY_2} << ctrlAlt << "code page 1251" << QString("\u040E") << altGr2;
         QTest::newRow("key without AltGr")
-            << QList{KEY_E} << ctrlAlt << none << none << "Key 16, AltGr: nothing";
-        QTest::newRow("as the file reads back")
-            << QList{KEY_F} << ctrlAlt << "G shares F's code" << QString("\u00C2")
-            << "Key 30, AltGr: byte 0xC2 (194)";
+            << QList{KEY_E} << ctrlAlt << none << none
+            << "Key 16, nothing: neither table 6 (Ctrl+Alt) nor the driver's tables have the key";
+        // The driver takes the first AltGr entry with the code: F's own, not G's.
+        QTest::newRow("as the driver reads the file")
+            << QList{KEY_F} << ctrlAlt << "G shares F's code" << QString("[")
+            << "Key 30, table 6 (Ctrl+Alt): byte 0x5B (91)";
         QTest::newRow("right Alt is AltGr while held")
             << QList{KEY_RIGHTALT, KEY_1, kRightAltUp, KEY_1} << noMods << none << "~1"
-            << "Key 2, Norm: byte 0x31 (49)";
+            << "Key 2, table 0 (Norm): byte 0x31 (49)";
         QTest::newRow("Caps Lock box with Shift")
             << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ShiftModifier) << "Caps Lock box"
             << QString("a") << a;
         QTest::newRow("Caps Lock key toggles the box")
             << QList{KEY_CAPSLOCK, KEY_Q, KEY_CAPSLOCK, KEY_Q} << noMods << none << "Qq"
-            << "Key 14, Norm: byte 0x71 (113)";
+            << "Key 14, table 0 (Norm): byte 0x71 (113)";
         QTest::newRow("other keys edit as usual")
             << QList{KEY_S, KEY_SPACE, KEY_D, KEY_BACKSPACE} << noMods << none << "s "
-            << "Key 29, Norm: byte 0x64 (100)";
+            << "Key 29, table 0 (Norm): byte 0x64 (100)";
     }
 
     void typesWhatWindowsWould() {

@@ -1,30 +1,18 @@
 // A press in the try-out pad: which of the layout's keys it is, what Windows would type
 // with it, and the status line that says so.
 #include "layout/keyboard_layout.h"
+#include "layout/writer.h"
 #include "try_pad.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStringList>
 
 namespace kbd {
 
 namespace {
-
-QString LayerName(TypedLayer layer) {
-    switch (layer) {
-    case TypedLayer::Norm:
-        return QStringLiteral("Norm");
-    case TypedLayer::Shift:
-        return QStringLiteral("Shift");
-    case TypedLayer::AltGr:
-        return QStringLiteral("AltGr");
-    case TypedLayer::ShiftAltGr:
-        return QStringLiteral("Shift+AltGr");
-    }
-    return {};
-}
 
 // The code page's text for a byte, except that a combining mark is typed bare so that it
 // falls on the character before it, as it would in Windows.
@@ -36,15 +24,21 @@ QString PadCharacter(const QString& shown) {
     return shown;
 }
 
-QString Status(int keyIndex, const Typed& typed) {
-    const QString head =
-        QStringLiteral("Key %1, %2: ").arg(keyIndex + 1).arg(LayerName(typed.layer));
-    if (!typed.byte) {
-        return head + QStringLiteral("nothing");
+QString Hex(std::uint8_t byte) {
+    return QString::number(byte, 16).toUpper().rightJustified(2, u'0');
+}
+
+// "Key 27, table 0 (Norm): byte 0x61 (97)": the key, where the driver found what it typed,
+// and each byte.
+QString PadStatus(const driver::LoadedKeyboard& layout, int keyIndex, const driver::Typed& typed) {
+    const QString head = QStringLiteral("Key %1, %2")
+                             .arg(keyIndex + 1)
+                             .arg(QString::fromStdString(driver::DescribeSource(layout, typed)));
+    QStringList bytes;
+    for (const std::uint8_t byte : typed.bytes) {
+        bytes << QStringLiteral("byte 0x%1 (%2)").arg(Hex(byte)).arg(byte);
     }
-    return head + QStringLiteral("byte 0x%1 (%2)")
-                      .arg(QString::number(*typed.byte, 16).toUpper().rightJustified(2, u'0'))
-                      .arg(*typed.byte);
+    return bytes.isEmpty() ? head : head + QStringLiteral(": ") + bytes.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -59,11 +53,9 @@ std::optional<int> TTryPad::PadKey(const QKeyEvent& event) const {
     if (!key) {
         return std::nullopt;
     }
-    // Control or Alt alone leave the key to the text area, so that its shortcuts still work.
-    const Qt::KeyboardModifiers held = event.modifiers();
-    const bool commandHeld =
-        held.testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (commandHeld && !AltGrHeld(event)) {
+    // Ctrl and Alt type as Windows types with them (Ctrl+letters are characters there);
+    // the desktop's own Meta key leaves the key to the text area.
+    if (event.modifiers().testFlag(Qt::MetaModifier)) {
         return std::nullopt;
     }
     return key;
@@ -116,19 +108,44 @@ bool TTryPad::KeyPress(const QKeyEvent& event) {
     if (!key) {
         return false;
     }
-    TypeWith(*key, {event.modifiers().testFlag(Qt::ShiftModifier), AltGrHeld(event),
-                    capsLock_->isChecked()});
+    const Qt::KeyboardModifiers held = event.modifiers();
+    const bool altGr = AltGrHeld(event);
+    driver::Modifiers modifiers;
+    modifiers.shift = held.testFlag(Qt::ShiftModifier);
+    modifiers.altGr = altGr;
+    modifiers.ctrl = !altGr && held.testFlag(Qt::ControlModifier);
+    modifiers.alt = !altGr && held.testFlag(Qt::AltModifier);
+    TypeWith(*key, static_cast<std::uint8_t>(native - kNativeScanOffset), modifiers);
     return true;
 }
 
-void TTryPad::TypeWith(int keyIndex, Modifiers modifiers) {
-    // Read back on every press, so the pad follows each edit at once and loses what the
-    // saved file would lose.
-    const Typed typed = TypeKey(ReadBack(document_.layout()), keyIndex, modifiers);
-    if (typed.byte) {
-        text_->insertPlainText(PadCharacter(document_.codePage().text(*typed.byte)));
+void TTryPad::TypeWith(int keyIndex, std::uint8_t scanCode, driver::Modifiers held) {
+    // The image is made on every press, so the pad follows each edit at once and types
+    // only what the saved file will.
+    const KbdImage image = BuildKbdImage(document_.layout());
+    if (!keyboard_ || image != image_) {
+        image_ = image;
+        keyboard_.reset();
+        loaded_.reset();
+        auto loaded = driver::LoadKeyboard(image_);
+        if (!loaded.ok()) {
+            lastKey_->setText(QString::fromStdString(loaded.error().message()));
+            return;
+        }
+        loaded_.emplace(loaded.value());
+        keyboard_.emplace(*loaded_);
     }
-    lastKey_->setText(Status(keyIndex, typed));
+    keyboard_->setCapsLock(capsLock_->isChecked());
+    const driver::Typed typed = keyboard_->pressScanCode(scanCode, held);
+    if (!typed.deadWaiting()) {
+        for (const std::uint8_t byte : typed.bytes) {
+            // Control characters move nothing in the text; the status line names them.
+            if (byte >= 0x20) {
+                text_->insertPlainText(PadCharacter(document_.codePage().text(byte)));
+            }
+        }
+    }
+    lastKey_->setText(PadStatus(*loaded_, keyIndex, typed));
 }
 
 } // namespace kbd

@@ -1,8 +1,11 @@
 // "Try layout": a text area in which the physical keyboard types what Windows 95 would
-// type with the layout being edited, read back from the file the editor would save now.
+// type with the layout being edited: the model of its keyboard driver on the file the
+// editor would save now.
 // One window for the whole run; closing it only hides it.
 #pragma once
 
+#include "driver/to_ascii.h"
+#include "layout/kbd_format.h"
 #include "layout/typing.h"
 #include "ui/Document/layout_document.h"
 
@@ -32,7 +35,7 @@ private:
     std::optional<int> PadKey(const QKeyEvent& event) const;
     bool AltGrHeld(const QKeyEvent& event) const;
     bool KeyPress(const QKeyEvent& event);
-    void TypeWith(int keyIndex, Modifiers modifiers);
+    void TypeWith(int keyIndex, std::uint8_t scanCode, driver::Modifiers held);
 
     const LayoutDocument& document_;
     QPlainTextEdit* text_ = nullptr;
@@ -40,6 +43,11 @@ private:
     QLabel* lastKey_ = nullptr;
     // The right Alt key by its own scan code: desktops give it different key symbols.
     bool rightAltDown_ = false;
+    // The driver as loaded with the last image typed on; a new image loads it afresh,
+    // which also drops a waiting dead key.
+    KbdImage image_{};
+    std::optional<driver::LoadedKeyboard> loaded_;
+    std::optional<driver::Keyboard> keyboard_;
 };
 
 } // namespace kbd
