@@ -55,6 +55,10 @@ public:
 
     Outcome<std::vector<Volume>> run() {
         Sector first{};
+        // An image shorter than one sector has no first sector to read.
+        if (diskSectors_ == 0) {
+            return refuse("shorter than one sector");
+        }
         if (!read_(0, first)) {
             return refuse("cannot read its first sector");
         }
