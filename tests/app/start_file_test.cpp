@@ -1,7 +1,7 @@
 // `kbdgen FILE`: the file opens once the event loop runs, as File, Open opens it, and is
 // refused with File, Open's own message box; other command lines get the usage.
-#include "../ui/form_driver.h"
 #include "app/start_file.h"
+#include "form_driver.h"
 #include "layout/writer.h"
 
 #include <QFile>

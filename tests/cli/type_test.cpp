@@ -18,14 +18,14 @@ TEST_P(TypeCommand, PrintsEachPress) {
     ASSERT_EQ(Run("default good.kbd").status, 0);
     Write("short.kbd", Read("good.kbd").substr(0, 100));
     Write("layout.json", DefaultJson().dump());
-    kbd::driver::test::ImageSpec spec;
-    spec.tables = {{0, 0, {0xDD, 'A', 'Q'}, {'^', 'a', 'q'}}};
-    spec.scans = {0x1B, 0x1E, 0x10};
-    spec.scanKeys = {0xDD, 'A', 'Q'};
-    spec.nDeadKeys = 1;
-    spec.deadKeys = {'^'};
-    spec.compose = {{'^', 'a', 0xE2}};
-    const auto dead = kbd::driver::test::BuildImage(spec);
+    kbd::driver::test::ImageSpec shape;
+    shape.tables = {{0, 0, {0xDD, 'A', 'Q'}, {'^', 'a', 'q'}}};
+    shape.scans = {0x1B, 0x1E, 0x10};
+    shape.scanKeys = {0xDD, 'A', 'Q'};
+    shape.nDeadKeys = 1;
+    shape.deadKeys = {'^'};
+    shape.compose = {{'^', 'a', 0xE2}};
+    const auto dead = kbd::driver::test::BuildImage(shape);
     Write("dead.kbd", std::string(dead.begin(), dead.end()));
 
     const ToolRun run = Run(GetParam().args);

@@ -14,7 +14,7 @@ void PutWord(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint16_t val
 
 } // namespace
 
-std::vector<std::uint8_t> BuildImage(const ImageSpec& spec) {
+std::vector<std::uint8_t> BuildImage(const ImageSpec& shape) {
     std::vector<std::uint8_t> data(kDataHeader, 0);
     std::uint16_t words[19] = {};
     auto append = [&data](const std::vector<std::uint8_t>& bytes) {
@@ -22,28 +22,28 @@ std::vector<std::uint8_t> BuildImage(const ImageSpec& spec) {
         data.insert(data.end(), bytes.begin(), bytes.end());
         return at;
     };
-    const std::size_t nStates = spec.tables.empty() ? 0 : spec.tables.size() - 1;
-    words[0] = spec.flags;
-    words[1] = static_cast<std::uint16_t>(spec.stateKeys.size());
+    const std::size_t nStates = shape.tables.empty() ? 0 : shape.tables.size() - 1;
+    words[0] = shape.flags;
+    words[1] = static_cast<std::uint16_t>(shape.stateKeys.size());
     words[2] = static_cast<std::uint16_t>(nStates);
-    words[3] = spec.nDeadKeys;
+    words[3] = shape.nDeadKeys;
     std::vector<std::uint8_t> stateList;
-    for (std::uint8_t key : spec.stateKeys) {
+    for (std::uint8_t key : shape.stateKeys) {
         stateList.push_back(key);
         stateList.push_back(0x80);
     }
     words[5] = append(stateList);
     std::vector<std::uint8_t> toAsc, lens, vkStates;
-    for (std::size_t t = 0; t < spec.tables.size(); ++t) {
+    for (std::size_t t = 0; t < shape.tables.size(); ++t) {
         if (t > 0) {
-            toAsc.push_back(spec.tables[t].state);
+            toAsc.push_back(shape.tables[t].state);
         }
-        lens.push_back(static_cast<std::uint8_t>(spec.tables[t].keys.size()));
-        vkStates.push_back(spec.tables[t].shiftState);
+        lens.push_back(static_cast<std::uint8_t>(shape.tables[t].keys.size()));
+        vkStates.push_back(shape.tables[t].shiftState);
     }
     words[6] = append(toAsc);
     std::vector<std::uint16_t> charOffsets, keyOffsets;
-    for (const TableSpec& table : spec.tables) {
+    for (const TableSpec& table : shape.tables) {
         charOffsets.push_back(table.keys.empty() ? 0 : append(table.chars));
         keyOffsets.push_back(table.keys.empty() ? 0 : append(table.keys));
     }
@@ -59,27 +59,27 @@ std::vector<std::uint8_t> BuildImage(const ImageSpec& spec) {
     words[8] = appendWords(keyOffsets);
     words[9] = append(lens);
     words[10] = append(vkStates);
-    words[11] = append(spec.scans);
-    words[12] = append(spec.scanKeys);
-    words[13] = static_cast<std::uint16_t>(spec.scans.size());
-    words[14] = append(spec.scanKeys); // VKEYTOANSI: any bytes of the same length
-    if (!spec.deadKeys.empty()) {
-        words[15] = append(spec.deadKeys);
-        std::vector<std::uint8_t> trans = {static_cast<std::uint8_t>(spec.compose.size()), 0};
-        for (const auto& pair : spec.compose) {
+    words[11] = append(shape.scans);
+    words[12] = append(shape.scanKeys);
+    words[13] = static_cast<std::uint16_t>(shape.scans.size());
+    words[14] = append(shape.scanKeys); // VKEYTOANSI: any bytes of the same length
+    if (!shape.deadKeys.empty()) {
+        words[15] = append(shape.deadKeys);
+        std::vector<std::uint8_t> trans = {static_cast<std::uint8_t>(shape.compose.size()), 0};
+        for (const auto& pair : shape.compose) {
             trans.push_back(pair.accent);
             trans.push_back(pair.character);
         }
-        for (const auto& pair : spec.compose) {
+        for (const auto& pair : shape.compose) {
             trans.push_back(pair.result);
         }
         words[16] = append(trans);
     }
-    if (!spec.ligatures.empty()) {
-        words[17] = append(spec.ligatures);
+    if (!shape.ligatures.empty()) {
+        words[17] = append(shape.ligatures);
     }
     std::vector<std::uint8_t> caps(32, 0);
-    for (std::uint8_t key : spec.capsKeys) {
+    for (std::uint8_t key : shape.capsKeys) {
         caps[key / 8] |= static_cast<std::uint8_t>(1 << (key % 8));
     }
     words[18] = append(caps);

@@ -35,7 +35,7 @@ struct ImageSpec {
 // The data block's offsets of each header field, for tests that break one.
 inline constexpr std::size_t kHeaderStart = 28;
 
-std::vector<std::uint8_t> BuildImage(const ImageSpec& spec);
+std::vector<std::uint8_t> BuildImage(const ImageSpec& shape);
 
 // Sets word `field` (0 Flags .. 18 CAPS) of the data header in a built image.
 void SetHeaderWord(std::vector<std::uint8_t>& image, int field, std::uint16_t value);

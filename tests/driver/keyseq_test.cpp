@@ -56,66 +56,66 @@ constexpr int kTwo = 2, kRightBracket = 24, kN = 42;
 // Alt, Shift, Ctrl like ours, with Shift+AltGr filled, and a scan table of two keys
 // that puts A on the Q key too.
 std::vector<std::uint8_t> MoreStates() {
-    test::ImageSpec spec;
-    spec.tables = {
+    test::ImageSpec shape;
+    shape.tables = {
         {0, 0, {'A'}, {'a'}}, {2, 1, {'A'}, {'A'}}, {5, 6, {'A'}, {0xE6}}, {7, 7, {'A'}, {0xC6}}};
-    spec.scans = {0x1E, 0x10};
-    spec.scanKeys = {'A', 'A'};
-    spec.capsKeys = {'A'};
-    return test::BuildImage(spec);
+    shape.scans = {0x1E, 0x10};
+    shape.scanKeys = {'A', 'A'};
+    shape.capsKeys = {'A'};
+    return test::BuildImage(shape);
 }
 
 // Shift, Ctrl, Alt: bit 1 is Ctrl here, yet the driver's Caps Lock still flips bit 1.
 std::vector<std::uint8_t> OtherOrder() {
-    test::ImageSpec spec;
-    spec.stateKeys = {0x10, 0x11, 0x12};
-    spec.tables = {{0, 0, {'A'}, {'a'}}, {1, 1, {'A'}, {'A'}}, {2, 2, {'A'}, {'c'}}};
-    spec.scans = {0x1E};
-    spec.scanKeys = {'A'};
-    spec.capsKeys = {'A'};
-    return test::BuildImage(spec);
+    test::ImageSpec shape;
+    shape.stateKeys = {0x10, 0x11, 0x12};
+    shape.tables = {{0, 0, {'A'}, {'a'}}, {1, 1, {'A'}, {'A'}}, {2, 2, {'A'}, {'c'}}};
+    shape.scans = {0x1E};
+    shape.scanKeys = {'A'};
+    shape.capsKeys = {'A'};
+    return test::BuildImage(shape);
 }
 
 std::vector<std::uint8_t> DeadCircumflex() {
-    test::ImageSpec spec;
-    spec.tables = {{0, 0, {0xDD, 'A', 'E', 'Q'}, {'^', 'a', 'e', 'q'}}};
-    spec.scans = {0x1B, 0x1E, 0x12, 0x10};
-    spec.scanKeys = {0xDD, 'A', 'E', 'Q'};
-    spec.nDeadKeys = 1;
-    spec.deadKeys = {'^'};
-    spec.compose = {{'^', 'a', 0xE2}, {'^', 'e', 0xEA}};
-    return test::BuildImage(spec);
+    test::ImageSpec shape;
+    shape.tables = {{0, 0, {0xDD, 'A', 'E', 'Q'}, {'^', 'a', 'e', 'q'}}};
+    shape.scans = {0x1B, 0x1E, 0x12, 0x10};
+    shape.scanKeys = {0xDD, 'A', 'E', 'Q'};
+    shape.nDeadKeys = 1;
+    shape.deadKeys = {'^'};
+    shape.compose = {{'^', 'a', 0xE2}, {'^', 'e', 0xEA}};
+    return test::BuildImage(shape);
 }
 
 // DEADCOMBOS: the tilde is dead on AltGr+2 only, not on Shift+2.
 std::vector<std::uint8_t> DeadTildeCombo() {
-    test::ImageSpec spec;
-    spec.flags = 0x0A | 0x20;
-    spec.tables = {{0, 0, {'2', 'N'}, {'2', 'n'}}, {2, 1, {'2'}, {'~'}}, {5, 6, {'2'}, {'~'}}};
-    spec.scans = {0x03, 0x31};
-    spec.scanKeys = {'2', 'N'};
-    spec.nDeadKeys = 1;
-    spec.deadKeys = {'~', '2', 5, 0};
-    spec.compose = {{'~', 'n', 0xF1}};
-    return test::BuildImage(spec);
+    test::ImageSpec shape;
+    shape.flags = 0x0A | 0x20;
+    shape.tables = {{0, 0, {'2', 'N'}, {'2', 'n'}}, {2, 1, {'2'}, {'~'}}, {5, 6, {'2'}, {'~'}}};
+    shape.scans = {0x03, 0x31};
+    shape.scanKeys = {'2', 'N'};
+    shape.nDeadKeys = 1;
+    shape.deadKeys = {'~', '2', 5, 0};
+    shape.compose = {{'~', 'n', 0xF1}};
+    return test::BuildImage(shape);
 }
 
 std::vector<std::uint8_t> Ligature() {
-    test::ImageSpec spec;
-    spec.tables = {{0, 0, {'A'}, {'a'}}, {2, 1, {'A'}, {'A'}}};
-    spec.scans = {0x1E};
-    spec.scanKeys = {'A'};
-    spec.ligatures = {'a', 'A', 0, 0, 2, 'b', 0, 'c', 0, 0, 0, 0, 0};
-    return test::BuildImage(spec);
+    test::ImageSpec shape;
+    shape.tables = {{0, 0, {'A'}, {'a'}}, {2, 1, {'A'}, {'A'}}};
+    shape.scans = {0x1E};
+    shape.scanKeys = {'A'};
+    shape.ligatures = {'a', 'A', 0, 0, 2, 'b', 0, 'c', 0, 0, 0, 0, 0};
+    return test::BuildImage(shape);
 }
 
 // nStates 0: the empty search of TOASC_STATES keeps the flag of the test before it.
 std::vector<std::uint8_t> NoStates() {
-    test::ImageSpec spec;
-    spec.tables = {{0, 0, {'A'}, {'a'}}};
-    spec.scans = {0x1E};
-    spec.scanKeys = {'A'};
-    return test::BuildImage(spec);
+    test::ImageSpec shape;
+    shape.tables = {{0, 0, {'A'}, {'a'}}};
+    shape.scans = {0x1E};
+    shape.scanKeys = {'A'};
+    return test::BuildImage(shape);
 }
 
 class KeySequence : public testing::TestWithParam<Sequence> {};

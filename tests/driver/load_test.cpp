@@ -11,11 +11,11 @@ namespace kbd::driver {
 namespace {
 
 std::vector<std::uint8_t> Small() {
-    test::ImageSpec spec;
-    spec.tables = {{0, 0, {'A'}, {'a'}}, {2, 1, {'A'}, {'A'}}};
-    spec.scans = {0x1E};
-    spec.scanKeys = {'A'};
-    return test::BuildImage(spec);
+    test::ImageSpec shape;
+    shape.tables = {{0, 0, {'A'}, {'a'}}, {2, 1, {'A'}, {'A'}}};
+    shape.scans = {0x1E};
+    shape.scanKeys = {'A'};
+    return test::BuildImage(shape);
 }
 
 struct Refusal {
