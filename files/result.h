@@ -21,8 +21,8 @@ enum class ErrorKind {
     CannotReplace,  // the new file could not be renamed over the target
     // A keyboard file whose tables Windows' keyboard driver cannot use.
     BadKeyboardData,
-    LinkRefused,    // a symbolic link on the way that the kernel would not follow either
-    BadContents,    // the file's text is not what its format allows; the reason says why
+    LinkRefused, // a symbolic link on the way that the kernel would not follow either
+    BadContents, // the file's text is not what its format allows; the reason says why
 };
 
 // A short text for each kind, for messages.

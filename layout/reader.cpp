@@ -1,7 +1,7 @@
 #include "reader.h"
 
-#include "format_rules.h"
 #include "files/regular_file.h"
+#include "format_rules.h"
 
 #include <algorithm>
 #include <bit>

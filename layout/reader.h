@@ -1,9 +1,9 @@
 // Decodes a KBD file that this editor wrote back into a layout.
 #pragma once
 
+#include "files/result.h"
 #include "kbd_format.h"
 #include "keyboard_layout.h"
-#include "files/result.h"
 
 #include <cstdint>
 #include <span>

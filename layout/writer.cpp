@@ -1,7 +1,7 @@
 #include "writer.h"
 
-#include "files/atomic_file.h"
 #include "bytes.h"
+#include "files/atomic_file.h"
 #include "format_rules.h"
 
 #include <algorithm>

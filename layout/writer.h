@@ -2,9 +2,9 @@
 // the previous file.
 #pragma once
 
+#include "files/result.h"
 #include "kbd_format.h"
 #include "keyboard_layout.h"
-#include "files/result.h"
 
 #include <string>
 

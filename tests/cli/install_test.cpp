@@ -1,6 +1,6 @@
 // kbdtool install as a script runs it: the list with its previews, the exit statuses,
 // and the sentences that say what was done and how to go back.
-#include "../diskimage/test_image.h"
+#include "test_image.h"
 #include "tool_run.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // also its working folder: a file named without a folder is made there.
 #pragma once
 
-#include "../layout/temp_folder.h"
+#include "temp_folder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // kbdtool type, run as a process: one line per press, what Windows 95 types.
-#include "../driver/image_builder.h"
+#include "image_builder.h"
 #include "tool_run.h"
 
 namespace {
