@@ -1,8 +1,8 @@
 // Installing into a disk image: what lands where, and that every refusal or failure
 // leaves the image byte for byte as it was and nothing beside it.
-#include "../layout/temp_folder.h"
 #include "diskimage/copy_calls.h"
 #include "diskimage/install.h"
+#include "temp_folder.h"
 #include "test_image.h"
 
 #include <cerrno>

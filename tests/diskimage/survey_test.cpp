@@ -1,8 +1,8 @@
 // What the survey finds, and what it refuses before anything is written: images mtools
 // cannot write into, and partition tables that point outside the image.
-#include "../layout/temp_folder.h"
 #include "diskimage/layout_preview.h"
 #include "diskimage/survey.h"
+#include "temp_folder.h"
 #include "test_image.h"
 
 #include <fstream>

@@ -2,8 +2,8 @@
 // and what it said, and neither an image nor the scratch folder is left behind. A made
 // image is read back with mtools, and a folder that cannot hold one refused, in the
 // kbdtool tests.
-#include "../layout/temp_folder.h"
 #include "exports/floppy.h"
+#include "temp_folder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

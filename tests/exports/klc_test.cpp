@@ -1,6 +1,6 @@
 // The .klc export: its bytes as MSKLC reads them, and the layouts it must refuse.
-#include "../layout/temp_folder.h"
 #include "exports/klc.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The XKB export compiled by libxkbcommon as a desktop compiles it, and typed on through
 // xkb_state: each key must type what Windows 95 types with the layout.
-#include "../layout/temp_folder.h"
 #include "exports/xkb_symbols.h"
+#include "temp_folder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

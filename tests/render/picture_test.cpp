@@ -1,6 +1,6 @@
-#include "../layout/temp_folder.h"
 #include "codepage/code_page.h"
 #include "render/layout_picture.h"
+#include "temp_folder.h"
 
 #include <QFile>
 #include <QImageReader>

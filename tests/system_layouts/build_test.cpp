@@ -1,10 +1,10 @@
 // Real xkeyboard-config layouts, compiled by libxkbcommon as the editor and kbdtool do,
 // against what was worked out by hand from their symbols files; and edges that no layout
 // of xkeyboard-config reaches, on a symbols file of our own.
-#include "../layout/temp_folder.h"
 #include "layout/fill_rules.h"
 #include "layout/script_reading.h"
 #include "system_layouts/layout_from_xkb.h"
+#include "temp_folder.h"
 
 #include <algorithm>
 #include <cstdio>
