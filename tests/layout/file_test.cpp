@@ -1,9 +1,9 @@
 // Saving and loading through real files: what reaches the disk, and each refusal's message,
 // with the folder and the layout in memory left as they were.
-#include "../../fuzz/predict.h"
 #include "files/system_calls.h"
 #include "layout/reader.h"
 #include "layout/writer.h"
+#include "predict.h"
 #include "temp_folder.h"
 
 #include <cerrno>

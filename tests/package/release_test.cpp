@@ -1,7 +1,7 @@
 // The version, the application id and the commands where a user meets them outside the
 // program: kbdtool --version, the release notes that software centres (metainfo) and dpkg
 // (changelog) show, the desktop files, and kbdtool's manual page.
-#include "../cli/tool_run.h"
+#include "tool_run.h"
 
 #include <fstream>
 #include <iterator>
