@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (layout.ScanCode != before.ScanCode ||
         std::any_of(layout.CapsAffected.begin(), layout.CapsAffected.end(),
                     [](std::uint8_t flag) { return flag > 1; }) ||
-        !DecodeKbdImage(BuildKbdImage(layout), again).ok() ||
+        !DecodeKbdImage(BuildKbdFile(layout), again).ok() ||
         !(again == fuzz::PredictReload(layout, before.ScanCode))) {
         std::abort();
     }

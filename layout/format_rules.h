@@ -16,8 +16,14 @@ constexpr bool AltGrWritten(const KeyboardLayout& layout, int index) {
     return layout.AltGrChar[index] > 0x20 && layout.VirtualKey[index] != 0;
 }
 
-// The file finds a key's AltGr character and Caps-Lock bit through its virtual-key code,
-// so every key that shares a code gets those of the first key (in key order) with it.
+// The Shift+AltGr table follows the same rule as the AltGr one.
+constexpr bool ShiftAltGrWritten(const KeyboardLayout& layout, int index) {
+    return layout.ShiftAltGrChar[index] > 0x20 && layout.VirtualKey[index] != 0;
+}
+
+// The file finds a key's AltGr and Shift+AltGr characters, its dead keys and its Caps-Lock
+// bit through its virtual-key code, so every key that shares a code gets those of the
+// first key (in key order) with it.
 inline constexpr std::uint8_t kNoKey = 0xFF;
 using FirstKeyOfCode = std::array<std::uint8_t, 256>;
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace kbd {
 
@@ -12,7 +13,21 @@ inline constexpr int kKeyCount = 49;
 
 using KeyBytes = std::array<std::uint8_t, kKeyCount>;
 
-// Seven parallel arrays indexed by key index 0..48 (key number - 1).
+// The four character tables a press reads, and so the layers a character can be dead in.
+enum class CharLayer : std::uint8_t { Norm, Shift, AltGr, ShiftAltGr };
+inline constexpr int kCharLayerCount = 4;
+
+// A dead character followed by `base` types `result` instead of both.
+struct Composition {
+    std::uint8_t dead = 0;
+    std::uint8_t base = 0;
+    std::uint8_t result = 0;
+
+    friend auto operator<=>(const Composition&, const Composition&) = default;
+};
+
+// Seven parallel arrays indexed by key index 0..48 (key number - 1), and beside them what
+// only an extended file carries: a Shift+AltGr layer and dead keys.
 struct KeyboardLayout {
     KeyBytes ScanCode{};
     KeyBytes VirtualKey{};
@@ -21,6 +36,10 @@ struct KeyboardLayout {
     KeyBytes AltGrChar{}; // 32 or less: the key has no AltGr character when written
     KeyBytes AnsiChar{};
     KeyBytes CapsAffected{}; // any non-zero value counts as set when written
+
+    KeyBytes ShiftAltGrChar{}; // as AltGrChar: 32 or less is no character
+    KeyBytes DeadLayers{};     // bit (1 << CharLayer) set: that layer's character is dead
+    std::vector<Composition> Compositions; // sorted, at most one per dead and base byte
 
     friend bool operator==(const KeyboardLayout&, const KeyboardLayout&) = default;
 };

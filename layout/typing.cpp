@@ -30,11 +30,8 @@ std::optional<int> KeyForNativeScanCode(const KeyboardLayout& layout, std::uint3
 }
 
 Typed TypeKey(const KeyboardLayout& layout, int keyIndex, Modifiers modifiers) {
-    if (modifiers.altGr && modifiers.shift) {
-        return {TypedLayer::ShiftAltGr, std::nullopt};
-    }
     const TypedLayer table = modifiers.altGr
-                                 ? TypedLayer::AltGr
+                                 ? (modifiers.shift ? TypedLayer::ShiftAltGr : TypedLayer::AltGr)
                                  : (modifiers.shift ? TypedLayer::Shift : TypedLayer::Norm);
     if (keyIndex < 0 || keyIndex >= kKeyCount || layout.VirtualKey[keyIndex] == 0) {
         return {table, std::nullopt};
@@ -45,6 +42,10 @@ Typed TypeKey(const KeyboardLayout& layout, int keyIndex, Modifiers modifiers) {
         return {table,
                 AltGrWritten(layout, key) ? std::optional(layout.AltGrChar[key]) : std::nullopt};
     }
+    if (table == TypedLayer::ShiftAltGr) {
+        return {table, ShiftAltGrWritten(layout, key) ? std::optional(layout.ShiftAltGrChar[key])
+                                                      : std::nullopt};
+    }
     const bool shifted = modifiers.shift != (modifiers.capsLock && layout.CapsAffected[key] != 0);
     const std::uint8_t code = shifted ? layout.ShiftChar[key] : layout.NormalChar[key];
     return {shifted ? TypedLayer::Shift : TypedLayer::Norm,
@@ -54,7 +55,7 @@ Typed TypeKey(const KeyboardLayout& layout, int keyIndex, Modifiers modifiers) {
 KeyboardLayout ReadBack(const KeyboardLayout& layout) {
     KeyboardLayout read = layout;
     // An image of our own writer always carries the signature, so this cannot refuse.
-    (void)DecodeKbdImage(BuildKbdImage(layout), read);
+    (void)DecodeKbdImage(BuildKbdFile(layout), read);
     return read;
 }
 

@@ -34,8 +34,8 @@ struct Typed {
 
 // The press of key `keyIndex` as Windows 95 reads this file's tables. Windows finds a
 // key's characters through its virtual-key code, so a key whose code an earlier key has
-// types that earlier key's characters, and a key with code 0 types nothing. The file has
-// no table for Shift with AltGr, and Caps Lock leaves the AltGr table alone.
+// types that earlier key's characters, and a key with code 0 types nothing. Caps Lock
+// leaves the AltGr and Shift+AltGr tables alone.
 Typed TypeKey(const KeyboardLayout& layout, int keyIndex, Modifiers modifiers);
 
 // `layout` as Windows reads it back from the file the editor would save now.

@@ -1,6 +1,7 @@
 #include "writer.h"
 
 #include "bytes.h"
+#include "extended_tables.h"
 #include "files/atomic_file.h"
 #include "format_rules.h"
 
@@ -95,6 +96,65 @@ const KbdImage& ImageTemplate() {
     return kTemplate;
 }
 
+// Appends the tables after the 560-byte body and points the body's words at them.
+void PutExtendedTables(const ExtendedTables& tables, std::vector<std::uint8_t>& file) {
+    const std::size_t m = tables.shiftAltGr.size();
+    const std::size_t d = tables.deadKeys.size();
+    const std::size_t deadKeys = body::kExtras + 2 * m;
+    const std::size_t deadTrans = deadKeys + 4 * d;
+    // kbdSize and every offset are words; a table of compositions too long for them is cut.
+    const std::size_t n =
+        d == 0 ? 0 : std::min(tables.compositions.size(), (body::kMaxBodySize - deadTrans - 2) / 3);
+    const std::size_t size = d == 0 ? body::kExtras + 2 * m : deadTrans + 2 + 3 * n;
+    file.resize(kHeaderSize + size, 0);
+
+    const std::span<std::uint8_t> image(file);
+    ByteWriter header(image.first(kHeaderSize), header::kBodySizeWord);
+    header.putWord(static_cast<std::uint16_t>(size));
+    ByteWriter out(image.subspan(kHeaderSize));
+    if (m != 0) {
+        out.seek(body::kExtras);
+        for (const TableEntry& entry : tables.shiftAltGr) {
+            out.putByte(entry.character);
+        }
+        for (const TableEntry& entry : tables.shiftAltGr) {
+            out.putByte(entry.virtualKey);
+        }
+        out.seek(body::kSlot7CharWord);
+        out.putWord(static_cast<std::uint16_t>(body::kExtras));
+        out.seek(body::kSlot7VkeyWord);
+        out.putWord(static_cast<std::uint16_t>(body::kExtras + m));
+        out.seek(body::kShiftAltGrCount);
+        out.putByte(static_cast<std::uint8_t>(m));
+        out.seek(body::kSlot7VkState);
+        out.putByte(body::kShiftCtrlAltVkState);
+    }
+    if (d == 0) {
+        return;
+    }
+    out.seek(body::kFlags);
+    out.putWord(static_cast<std::uint16_t>(body::kLeadingWordValues[0] | body::kDeadCombos));
+    out.seek(body::kDeadKeyCount);
+    out.putWord(static_cast<std::uint16_t>(d));
+    out.seek(body::kDeadKeysWord);
+    out.putWord(static_cast<std::uint16_t>(deadKeys));
+    out.putWord(static_cast<std::uint16_t>(deadTrans));
+
+    out.seek(deadKeys);
+    for (const DeadKeyEntry& entry : tables.deadKeys) {
+        out.putBytes(std::array<std::uint8_t, 4>{entry.character, entry.virtualKey,
+                                                 ShiftStateOf(entry.layer), 0});
+    }
+    out.putWord(static_cast<std::uint16_t>(n));
+    for (std::size_t k = 0; k < n; ++k) {
+        out.putByte(tables.compositions[k].dead);
+        out.putByte(tables.compositions[k].base);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        out.putByte(tables.compositions[k].result);
+    }
+}
+
 } // namespace
 
 KbdImage BuildKbdImage(const KeyboardLayout& layout) {
@@ -103,9 +163,18 @@ KbdImage BuildKbdImage(const KeyboardLayout& layout) {
     return image;
 }
 
-Status SaveKbdFile(const KeyboardLayout& layout, const std::string& path) {
+std::vector<std::uint8_t> BuildKbdFile(const KeyboardLayout& layout) {
     const KbdImage image = BuildKbdImage(layout);
-    return ReplaceFileContents(path, image);
+    std::vector<std::uint8_t> file(image.begin(), image.end());
+    const ExtendedTables tables = BuildExtendedTables(layout);
+    if (!tables.empty()) {
+        PutExtendedTables(tables, file);
+    }
+    return file;
+}
+
+Status SaveKbdFile(const KeyboardLayout& layout, const std::string& path) {
+    return ReplaceFileContents(path, BuildKbdFile(layout));
 }
 
 } // namespace kbd
