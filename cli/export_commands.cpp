@@ -36,7 +36,7 @@ std::optional<ExitStatus> ExportCommands::run(const kbd::CodePage& page) const {
     if (!xkb_->parsed() && !klc_->parsed() && !floppy_->parsed()) {
         return std::nullopt;
     }
-    const auto layout = ReadLayout(in_);
+    const auto layout = ReadLayout(in_, page);
     if (!layout) {
         return ExitRefused;
     }

@@ -1,7 +1,7 @@
 #include "layout_input.h"
 
+#include "formats/import_layout.h"
 #include "formats/json_layout.h"
-#include "layout/reader.h"
 #include "text_file.h"
 
 #include <algorithm>
@@ -26,7 +26,8 @@ bool IsJsonPath(const std::string& path) {
            });
 }
 
-std::optional<kbd::KeyboardLayout> ReadLayout(const std::string& path) {
+std::optional<formats::Imported> ReadImport(const std::string& path,
+                                            const kbd::CodePage& codePage) {
     if (IsJsonPath(path)) {
         const kbd::Result<std::string> text = ReadTextFile(path);
         if (!text.ok()) {
@@ -36,16 +37,19 @@ std::optional<kbd::KeyboardLayout> ReadLayout(const std::string& path) {
         if (const auto* refusal = std::get_if<formats::JsonRefusal>(&parsed)) {
             return Refused(path + ": " + refusal->message);
         }
-        return std::get<kbd::KeyboardLayout>(parsed);
+        return formats::Imported{
+            formats::ImportKind::Json, std::get<kbd::KeyboardLayout>(parsed), {}};
     }
-    // A fresh default layout, as the editor's open has: ScanCode, which no file carries,
-    // holds the defaults.
-    kbd::KeyboardLayout layout = kbd::DefaultLayout();
-    const kbd::Status loaded = kbd::LoadKbdFile(path, layout);
-    if (!loaded.ok()) {
-        return Refused(loaded.error().message());
+    auto imported = formats::ImportLayout(path, codePage);
+    if (!imported.ok()) {
+        return Refused(imported.error().message());
     }
-    return layout;
+    std::string lines;
+    for (const kbd::NotCarried& item : imported.value().notCarried) {
+        lines += kbd::NotCarriedText(item, codePage) + "\n";
+    }
+    std::cerr << lines;
+    return imported.value();
 }
 
 } // namespace cli

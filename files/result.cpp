@@ -22,6 +22,11 @@ std::string_view describe(ErrorKind kind) {
         return "Cannot write the file";
     case ErrorKind::CannotReplace:
         return "Cannot replace the file";
+    case ErrorKind::NotAKeyboardFile:
+        return "Not a keyboard file this program reads (a Windows .KBD file, an MSKLC .klc "
+               "source, an XKB symbols file or a JSON layout)";
+    case ErrorKind::BadKeyboardFile:
+        return "The keyboard file cannot be read";
     }
     return "Unknown error";
 }

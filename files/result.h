@@ -10,15 +10,17 @@
 namespace kbd {
 
 enum class ErrorKind {
-    CannotOpen,     // the file could not be opened for reading
-    NotRegularFile, // a folder, FIFO, device or socket
-    TooShort,       // fewer than 688 bytes
-    NoSignature,    // "Tavik" at neither place in the header
-    ReadFailed,     // an I/O error while reading
-    IsFolder,       // the save target is a folder
-    CannotCreate,   // the new file could not be created next to the target
-    CannotWrite,    // writing or flushing the new file failed (a full disk, ...)
-    CannotReplace,  // the new file could not be renamed over the target
+    CannotOpen,       // the file could not be opened for reading
+    NotRegularFile,   // a folder, FIFO, device or socket
+    TooShort,         // fewer than 688 bytes
+    NoSignature,      // "Tavik" at neither place in the header
+    ReadFailed,       // an I/O error while reading
+    IsFolder,         // the save target is a folder
+    CannotCreate,     // the new file could not be created next to the target
+    CannotWrite,      // writing or flushing the new file failed (a full disk, ...)
+    CannotReplace,    // the new file could not be renamed over the target
+    NotAKeyboardFile, // none of the kinds of keyboard file an import reads
+    BadKeyboardFile,  // a kind an import reads, with content it refuses
 };
 
 // A short text for each kind, for messages.
@@ -27,7 +29,9 @@ std::string_view describe(ErrorKind kind);
 struct Error {
     ErrorKind kind;
     std::string path;
-    std::string reason; // the OS reason (strerror), empty when the fault is in the data
+    // The OS reason (strerror); for BadKeyboardFile what is wrong with the content;
+    // else empty when the fault is in the data.
+    std::string reason;
 
     // "describe(kind): path (reason)", for a message box or standard error.
     std::string message() const;
