@@ -1,7 +1,9 @@
 #include "commands.h"
 
+#include "formats/import_layout.h"
 #include "formats/json_layout.h"
 #include "key_table.h"
+#include "layout/reader.h"
 #include "layout/writer.h"
 #include "layout_input.h"
 #include "refuse.h"
@@ -15,8 +17,8 @@
 namespace cli {
 namespace {
 
-std::optional<kbd::KeyboardLayout> Open(const std::string& path) {
-    return ReadLayout(path);
+std::optional<kbd::KeyboardLayout> Open(const std::string& path, const kbd::CodePage& page) {
+    return ReadLayout(path, page);
 }
 
 ExitStatus Save(const kbd::KeyboardLayout& layout, const std::string& out) {
@@ -37,8 +39,9 @@ ExitStatus WriteDefault(const std::string& out) {
     return Save(kbd::DefaultLayout(), out);
 }
 
-ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::string>& out) {
-    const auto layout = Open(kbdFile);
+ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::string>& out,
+                      const kbd::CodePage& page) {
+    const auto layout = Open(kbdFile, page);
     if (!layout) {
         return ExitRefused;
     }
@@ -50,30 +53,37 @@ ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::strin
     return written.ok() ? ExitOk : Refuse(written.error().message());
 }
 
-ExitStatus ImportJson(const std::string& jsonFile, const std::string& out) {
-    const kbd::Result<kbd::KeyboardLayout> read = ReadJsonLayout(jsonFile);
-    return read.ok() ? Save(read.value(), out) : Refuse(read.error().message());
+ExitStatus ImportToKbd(const std::string& file, const std::string& out, const kbd::CodePage& page) {
+    const auto layout = Open(file, page);
+    return layout ? Save(*layout, out) : ExitRefused;
 }
 
 ExitStatus ShowTable(const std::string& kbdFile, const kbd::CodePage& page) {
-    const auto layout = Open(kbdFile);
+    const auto layout = Open(kbdFile, page);
     return layout ? PrintAll(KeyTable(*layout, page)) : ExitRefused;
 }
 
-ExitStatus CheckFile(const std::string& kbdFile) {
-    if (!Open(kbdFile)) {
+ExitStatus CheckFile(const std::string& kbdFile, const kbd::CodePage& page) {
+    const auto imported = ReadImport(kbdFile, page);
+    if (!imported) {
         return ExitRefused;
     }
-    return PrintAll(kbdFile + (IsJsonPath(kbdFile) ? ": kbdtool import would take this file\n"
-                                                   : ": the editor would open this file\n"));
+    kbd::KeyboardLayout opened = kbd::DefaultLayout();
+    const std::string says = IsJsonPath(kbdFile) ? ": kbdtool import would take this file\n"
+                             : kbd::LoadKbdFile(kbdFile, opened).ok()
+                                 ? ": the editor would open this file\n"
+                                 : ": File, Import would take this file (" +
+                                       std::string(formats::ImportKindName(imported->kind)) + ")\n";
+    return PrintAll(kbdFile + says);
 }
 
-ExitStatus WritePicture(const std::string& kbdFile, const std::string& out, int codePage) {
+ExitStatus WritePicture(const std::string& kbdFile, const std::string& out,
+                        const kbd::CodePage& page) {
     const QString target = QString::fromStdString(out);
     if (!kbd::render::PictureFormatOf(target)) {
         return Refuse(out + ": not a picture format kbdtool writes (use .svg, .pdf or .png)");
     }
-    const auto layout = Open(kbdFile);
+    const auto layout = Open(kbdFile, page);
     if (!layout) {
         return ExitRefused;
     }
@@ -87,14 +97,14 @@ ExitStatus WritePicture(const std::string& kbdFile, const std::string& out, int 
     char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
     kbd::render::PictureStyle style;
-    style.codePage = codePage;
+    style.codePage = page.number();
     style.title = QFileInfo(QString::fromStdString(kbdFile)).fileName();
     const auto failed = kbd::render::ExportLayoutPicture(*layout, style, target);
     return failed ? Refuse(failed->toStdString()) : ExitOk;
 }
 
 ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePage& page) {
-    const auto layout = Open(kbdFile);
+    const auto layout = Open(kbdFile, page);
     if (!layout) {
         return ExitRefused;
     }

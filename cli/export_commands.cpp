@@ -44,7 +44,7 @@ std::optional<ExitStatus> ExportCommands::run(const kbd::CodePage& page) const {
             return ExitUsage;
         }
     }
-    const auto layout = ReadLayout(in_);
+    const auto layout = ReadLayout(in_, page);
     if (!layout) {
         return ExitRefused;
     }

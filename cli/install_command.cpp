@@ -66,7 +66,7 @@ std::optional<ExitStatus> InstallCommand::run(const kbd::CodePage& page) const {
     if (!text_.empty() && !add_) {
         return Wrong("--text goes with --add");
     }
-    return install(paths_[0], paths_[1]);
+    return install(paths_[0], paths_[1], page);
 }
 
 ExitStatus InstallCommand::list(const std::string& image, const kbd::CodePage& page) const {
@@ -88,8 +88,9 @@ ExitStatus InstallCommand::list(const std::string& image, const kbd::CodePage& p
     return ExitOk;
 }
 
-ExitStatus InstallCommand::install(const std::string& file, const std::string& image) const {
-    const auto layout = ReadLayout(file);
+ExitStatus InstallCommand::install(const std::string& file, const std::string& image,
+                                   const kbd::CodePage& page) const {
+    const auto layout = ReadLayout(file, page);
     if (!layout) {
         return ExitRefused;
     }

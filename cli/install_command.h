@@ -23,7 +23,8 @@ public:
 
 private:
     ExitStatus list(const std::string& image, const kbd::CodePage& page) const;
-    ExitStatus install(const std::string& file, const std::string& image) const;
+    ExitStatus install(const std::string& file, const std::string& image,
+                       const kbd::CodePage& page) const;
 
     CLI::App* command_;
     std::vector<std::string> paths_;

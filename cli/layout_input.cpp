@@ -1,5 +1,6 @@
 #include "layout_input.h"
 
+#include "formats/import_layout.h"
 #include "formats/json_layout.h"
 #include "layout/reader.h"
 #include "refuse.h"
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iostream>
 
 namespace cli {
 
@@ -26,24 +28,27 @@ kbd::Result<kbd::KeyboardLayout> ReadJsonLayout(const std::string& path) {
     return formats::LayoutFromJson(text.value(), path);
 }
 
-std::optional<kbd::KeyboardLayout> ReadLayout(const std::string& path) {
+std::optional<formats::Imported> ReadImport(const std::string& path,
+                                            const kbd::CodePage& codePage) {
     if (IsJsonPath(path)) {
-        const kbd::Result<kbd::KeyboardLayout> read = ReadJsonLayout(path);
+        kbd::Result<kbd::KeyboardLayout> read = ReadJsonLayout(path);
         if (!read.ok()) {
             Refuse(read.error().message());
             return std::nullopt;
         }
-        return read.value();
+        return formats::Imported{formats::ImportKind::Json, std::move(read.value()), {}};
     }
-    // A fresh default layout, as the editor's open has: ScanCode, which no file carries,
-    // holds the defaults.
-    kbd::KeyboardLayout layout = kbd::DefaultLayout();
-    const kbd::Status loaded = kbd::LoadKbdFile(path, layout);
-    if (!loaded.ok()) {
-        Refuse(loaded.error().message());
+    auto imported = formats::ImportLayout(path, codePage);
+    if (!imported.ok()) {
+        Refuse(imported.error().message());
         return std::nullopt;
     }
-    return layout;
+    std::string lines;
+    for (const kbd::NotCarried& item : imported.value().notCarried) {
+        lines += kbd::NotCarriedText(item, codePage) + "\n";
+    }
+    std::cerr << lines;
+    return imported.value();
 }
 
 } // namespace cli

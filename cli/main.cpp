@@ -22,7 +22,8 @@ constexpr const char* kUsage =
     "  kbdtool default OUT.kbd                write the built-in default layout\n"
     "  kbdtool export FILE.kbd [OUT.json]     the layout of FILE as JSON (standard output\n"
     "                                         without OUT.json)\n"
-    "  kbdtool import LAYOUT.json OUT.kbd     a KBD file from a JSON layout\n"
+    "  kbdtool import LAYOUT OUT.kbd [--codepage N]\n"
+    "                                         a KBD file from any keyboard file below\n"
     "  kbdtool show FILE.kbd [--codepage N]   the 49 keys, characters read in Windows\n"
     "                                         code page N (default 1250)\n"
     "  kbdtool check FILE.kbd                 exit 0 when the editor would open FILE,\n"
@@ -75,7 +76,10 @@ constexpr const char* kUsage =
     "                                         Windows folder to register it; shut the\n"
     "                                         machine down first\n"
     "  kbdtool --version                      the version, the same as the editor's\n"
-    "Every FILE may also be a JSON layout, by its .json extension.\n"
+    "Every FILE (and LAYOUT) may be a KBD file of any origin, an MSKLC .klc source, an\n"
+    "XKB symbols file (PATH or PATH(VARIANT)) or a JSON layout; characters of .klc and XKB\n"
+    "files become bytes of code page N (--codepage, default 1250); what the layout cannot\n"
+    "carry is one line each on standard error. from-xkb also takes such a PATH (with a /).\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
 
 int UsageError(const std::string& why) {
@@ -99,14 +103,17 @@ int main(int argc, char** argv) {
     auto* exportCmd = app.add_subcommand("export");
     exportCmd->add_option("FILE.kbd", in)->required();
     exportCmd->add_option("OUT.json", jsonOut);
+    exportCmd->add_option("--codepage", codePage);
     auto* importCmd = app.add_subcommand("import");
     importCmd->add_option("LAYOUT.json", in)->required();
     importCmd->add_option("OUT.kbd", out)->required();
+    importCmd->add_option("--codepage", codePage);
     auto* showCmd = app.add_subcommand("show");
     showCmd->add_option("FILE.kbd", in)->required();
     showCmd->add_option("--codepage", codePage);
     auto* checkCmd = app.add_subcommand("check");
     checkCmd->add_option("FILE.kbd", in)->required();
+    checkCmd->add_option("--codepage", codePage);
     auto* pictureCmd = app.add_subcommand("picture");
     pictureCmd->add_option("FILE.kbd", in)->required();
     pictureCmd->add_option("OUT", out)->required();
@@ -138,12 +145,6 @@ int main(int argc, char** argv) {
     if (defaultCmd->parsed()) {
         return cli::WriteDefault(out);
     }
-    if (exportCmd->parsed()) {
-        return cli::ExportJson(in, jsonOut);
-    }
-    if (importCmd->parsed()) {
-        return cli::ImportJson(in, out);
-    }
     if (const auto status = systemLayouts.Run()) {
         return *status;
     }
@@ -152,6 +153,12 @@ int main(int argc, char** argv) {
     const auto page = kbd::CodePage::Load(codePage);
     if (!page) {
         return UsageError("code page " + std::to_string(codePage) + " is not known to iconv");
+    }
+    if (exportCmd->parsed()) {
+        return cli::ExportJson(in, jsonOut, *page);
+    }
+    if (importCmd->parsed()) {
+        return cli::ImportToKbd(in, out, *page);
     }
     if (const auto exported = exports.run(*page)) {
         return *exported;
@@ -163,7 +170,7 @@ int main(int argc, char** argv) {
         return cli::ShowTable(in, *page);
     }
     if (pictureCmd->parsed()) {
-        return cli::WritePicture(in, out, codePage);
+        return cli::WritePicture(in, out, *page);
     }
     if (typeCmd->parsed()) {
         return cli::TypePresses(in, *page, presses);
@@ -172,5 +179,5 @@ int main(int argc, char** argv) {
         return cli::LintFile(in, *page);
     }
     // require_subcommand(1) leaves check as the one command not handled above.
-    return cli::CheckFile(in);
+    return cli::CheckFile(in, *page);
 }

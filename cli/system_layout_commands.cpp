@@ -1,6 +1,7 @@
 #include "system_layout_commands.h"
 
 #include "files/excerpt.h"
+#include "formats/import_layout.h"
 #include "layout/writer.h"
 #include "refuse.h"
 #include "system_layouts/layout_from_xkb.h"
@@ -18,6 +19,27 @@ std::optional<std::vector<kbd::SystemLayout>> Registry() {
         Refuse("cannot read the system's list of keyboard layouts (xkeyboard-config)");
     }
     return layouts;
+}
+
+// A symbols file the user names by its path ("./mine", "~/.config/xkb/symbols/mine(var)"),
+// through the same import as every other command: nothing but an XKB file is taken here.
+ExitStatus FromXkbFile(const std::string& path, const std::string& out, const kbd::CodePage& page) {
+    const auto imported = formats::ImportLayout(path, page);
+    if (!imported.ok()) {
+        return Refuse(imported.error().message());
+    }
+    if (imported.value().kind != formats::ImportKind::XkbSymbols) {
+        return Refuse(path + ": not an XKB symbols file (kbdtool import takes " +
+                      std::string(formats::ImportKindName(imported.value().kind)) + ")");
+    }
+    const kbd::Status saved = kbd::SaveKbdFile(imported.value().layout, out);
+    if (!saved.ok()) {
+        return Refuse(saved.error().message());
+    }
+    for (const kbd::NotCarried& item : imported.value().notCarried) {
+        std::cerr << kbd::NotCarriedText(item, page) << "\n";
+    }
+    return ExitOk;
 }
 
 } // namespace
@@ -41,6 +63,9 @@ ExitStatus FromXkb(const std::string& id, const std::string& out, int codePage) 
     const auto page = kbd::CodePage::Load(codePage);
     if (!page) {
         return Refuse("code page " + std::to_string(codePage) + " is not known to iconv");
+    }
+    if (id.find('/') != std::string::npos) {
+        return FromXkbFile(id, out, *page);
     }
     // Only what the registry lists: libxkbcommon also compiles helper files such as "pc",
     // which are no layout and would give a keyboard of defaults.

@@ -64,11 +64,11 @@ std::string Typed(const kbd::driver::Typed& typed, const kbd::CodePage& page) {
     return text;
 }
 
-kbd::Result<kbd::driver::LoadedKeyboard> Load(const std::string& file) {
+kbd::Result<kbd::driver::LoadedKeyboard> Load(const std::string& file, const kbd::CodePage& page) {
     if (!IsJsonPath(file)) {
         return kbd::driver::LoadKeyboardFile(file);
     }
-    const auto layout = ReadLayout(file);
+    const auto layout = ReadLayout(file, page);
     if (!layout) {
         return kbd::Error{kbd::ErrorKind::BadKeyboardData, file, "not a layout"};
     }
@@ -89,7 +89,7 @@ ExitStatus TypePresses(const std::string& file, const kbd::CodePage& page,
         }
         parsed.push_back(*press);
     }
-    const auto loaded = Load(file);
+    const auto loaded = Load(file, page);
     if (!loaded.ok()) {
         std::cerr << "kbdtool: " << loaded.error().message() << "\n";
         return ExitRefused;

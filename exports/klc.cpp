@@ -1,6 +1,7 @@
 #include "klc.h"
 
 #include "layout/kbd_format.h"
+#include "layout/virtual_key_names.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,45 +10,6 @@
 
 namespace kbd::exports {
 namespace {
-
-// The virtual-key names a .klc file knows, for the codes a typewriter key can carry.
-std::string VirtualKeyName(std::uint8_t code) {
-    if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z')) {
-        return std::string(1, static_cast<char>(code));
-    }
-    switch (code) {
-    case 0xBA:
-        return "OEM_1";
-    case 0xBB:
-        return "OEM_PLUS";
-    case 0xBC:
-        return "OEM_COMMA";
-    case 0xBD:
-        return "OEM_MINUS";
-    case 0xBE:
-        return "OEM_PERIOD";
-    case 0xBF:
-        return "OEM_2";
-    case 0xC0:
-        return "OEM_3";
-    case 0xDB:
-        return "OEM_4";
-    case 0xDC:
-        return "OEM_5";
-    case 0xDD:
-        return "OEM_6";
-    case 0xDE:
-        return "OEM_7";
-    case 0xDF:
-        return "OEM_8";
-    case 0xE2:
-        return "OEM_102";
-    case 0x6E:
-        return "DECIMAL";
-    default:
-        return {};
-    }
-}
 
 std::string Hex(unsigned value, int digits) {
     std::array<char, 16> text{};
@@ -95,7 +57,7 @@ std::string LayoutRow(const KeyboardLayout& layout, const CodePage& page, int in
     const std::uint8_t altGr = layout.AltGrChar[index];
     const auto norm = layout.NormalChar[index], shift = layout.ShiftChar[index];
     return Hex(DefaultLayout().ScanCode[index], 2) + "\t" +
-           VirtualKeyName(layout.VirtualKey[index]) + "\t" +
+           std::string(TypewriterKeyName(layout.VirtualKey[index])) + "\t" +
            (layout.CapsAffected[index] != 0 ? "1" : "0") + "\t" +
            (norm == 0 ? "-1" : CharColumn(page, norm)) + "\t" +
            (shift == 0 ? "-1" : CharColumn(page, shift)) + "\t" +
@@ -161,7 +123,7 @@ std::vector<std::string> KlcRefusals(const KeyboardLayout& layout, const CodePag
     std::map<std::uint8_t, std::vector<int>> keysOfCode;
     for (int index = 0; index < kKeyCount; ++index) {
         const std::uint8_t code = layout.VirtualKey[index];
-        if (VirtualKeyName(code).empty()) {
+        if (TypewriterKeyName(code).empty()) {
             refusals.push_back("key " + std::to_string(index + 1) + " has virtual-key code " +
                                HexByte(code) + ", which has no name in a .klc file");
         } else {

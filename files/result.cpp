@@ -30,6 +30,11 @@ std::string_view describe(ErrorKind kind) {
         return "Not following the symbolic link";
     case ErrorKind::BadContents:
         return "Not a layout";
+    case ErrorKind::NotAKeyboardFile:
+        return "Not a keyboard file this program reads (a Windows .KBD file, an MSKLC .klc "
+               "source, an XKB symbols file or a JSON layout)";
+    case ErrorKind::BadKeyboardFile:
+        return "The keyboard file cannot be read";
     }
     return "Unknown error";
 }

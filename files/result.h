@@ -21,8 +21,10 @@ enum class ErrorKind {
     CannotReplace,  // the new file could not be renamed over the target
     // A keyboard file whose tables Windows' keyboard driver cannot use.
     BadKeyboardData,
-    LinkRefused, // a symbolic link on the way that the kernel would not follow either
-    BadContents, // the file's text is not what its format allows; the reason says why
+    LinkRefused,      // a symbolic link on the way that the kernel would not follow either
+    BadContents,      // the file's text is not what its format allows; the reason says why
+    NotAKeyboardFile, // none of the kinds of keyboard file an import reads
+    BadKeyboardFile,  // a kind an import reads, with content it refuses
 };
 
 // A short text for each kind, for messages.
@@ -31,8 +33,8 @@ std::string_view describe(ErrorKind kind);
 struct Error {
     ErrorKind kind;
     std::string path;
-    // The OS reason (strerror); for LinkRefused and BadContents what is wrong. Empty when
-    // the kind says it all.
+    // The OS reason (strerror); for LinkRefused, BadContents and BadKeyboardFile what is wrong.
+    // Empty when the kind says it all.
     std::string reason;
 
     // "describe(kind): path (reason)", or "path: reason" for BadContents, for a message

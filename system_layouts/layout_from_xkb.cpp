@@ -5,7 +5,9 @@
 #include "virtual_keys.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdarg>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <xkbcommon/xkbcommon.h>
@@ -18,8 +20,17 @@ constexpr std::uint8_t kNoAltGr = 0x20;
 // xkbcommon numbers keys as evdev scan codes + 8, the offset X11 always had.
 constexpr xkb_keycode_t kEvdevOffset = 8;
 
-// Compile errors are the caller's to report, in its own words.
-void Silent(xkb_context*, xkb_log_level, const char*, va_list) {}
+// Compile errors are the caller's to report, in its own words; a caller that wants
+// libxkbcommon's own lines gets them collected (a user's file has its mistakes named).
+void Collect(xkb_context* context, xkb_log_level, const char* format, va_list args) {
+    auto* log = static_cast<std::string*>(xkb_context_get_user_data(context));
+    if (log == nullptr) {
+        return;
+    }
+    std::array<char, 512> line{};
+    std::vsnprintf(line.data(), line.size(), format, args);
+    *log += line.data();
+}
 
 struct ContextUnref {
     void operator()(xkb_context* context) const { xkb_context_unref(context); }
@@ -29,14 +40,25 @@ struct KeymapUnref {
 };
 using Keymap = std::unique_ptr<xkb_keymap, KeymapUnref>;
 
-Keymap Compile(const std::string& name, const std::string& variant) {
+// `includeRoot`, when given, is searched before the system's folders.
+Keymap Compile(const std::string& name, const std::string& variant, const std::string& includeRoot,
+               std::string* log) {
     // The environment's XKB_DEFAULT_* must not stand in for what the caller asked for.
-    const std::unique_ptr<xkb_context, ContextUnref> context(
-        xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES));
+    const std::unique_ptr<xkb_context, ContextUnref> context(xkb_context_new(
+        includeRoot.empty() ? XKB_CONTEXT_NO_ENVIRONMENT_NAMES
+                            : static_cast<xkb_context_flags>(XKB_CONTEXT_NO_ENVIRONMENT_NAMES |
+                                                             XKB_CONTEXT_NO_DEFAULT_INCLUDES)));
     if (!context) {
         return nullptr;
     }
-    xkb_context_set_log_fn(context.get(), Silent);
+    if (!includeRoot.empty() &&
+        (xkb_context_include_path_append(context.get(), includeRoot.c_str()) == 0 ||
+         xkb_context_include_path_append_default(context.get()) == 0)) {
+        return nullptr;
+    }
+    xkb_context_set_user_data(context.get(), log);
+    xkb_context_set_log_fn(context.get(), Collect);
+    xkb_context_set_log_level(context.get(), XKB_LOG_LEVEL_ERROR);
     const xkb_rule_names names{"evdev", "pc105", name.c_str(), variant.c_str(), ""};
     return Keymap(xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
 }
@@ -165,13 +187,16 @@ private:
 
 } // namespace
 
-std::optional<BuiltLayout> BuildSystemLayout(std::string_view name, std::string_view variant,
-                                             const CodePage& codePage) {
+namespace {
+
+std::optional<BuiltLayout> Build(std::string_view name, std::string_view variant,
+                                 const CodePage& codePage, const std::string& includeRoot,
+                                 std::string* log) {
     // An empty name would compile the rules' default layout, "a,b" two groups.
     if (!ParseLayoutId(LayoutId(name, variant))) {
         return std::nullopt;
     }
-    const Keymap keymap = Compile(std::string(name), std::string(variant));
+    const Keymap keymap = Compile(std::string(name), std::string(variant), includeRoot, log);
     if (!keymap) {
         return std::nullopt;
     }
@@ -184,6 +209,19 @@ std::optional<BuiltLayout> BuildSystemLayout(std::string_view name, std::string_
     SetCapsOnCasePairs(built.layout, codePage);
     AssignVirtualKeys(built.layout, codePage);
     return built;
+}
+
+} // namespace
+
+std::optional<BuiltLayout> BuildSystemLayout(std::string_view name, std::string_view variant,
+                                             const CodePage& codePage) {
+    return Build(name, variant, codePage, {}, nullptr);
+}
+
+std::optional<BuiltLayout> BuildLayoutFromRoot(const std::string& includeRoot,
+                                               std::string_view name, std::string_view variant,
+                                               const CodePage& codePage, std::string& log) {
+    return Build(name, variant, codePage, includeRoot, &log);
 }
 
 } // namespace kbd

@@ -8,6 +8,7 @@
 #include "not_carried.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +35,13 @@ struct BuiltLayout {
 // name is not one xkeyboard-config could spell.
 std::optional<BuiltLayout> BuildSystemLayout(std::string_view name, std::string_view variant,
                                              const CodePage& codePage);
+
+// The same for a symbols file the system does not hold: `includeRoot` (a folder with a
+// symbols/ folder) is searched before the system's XKB folders, so `name` may be a file
+// there. libxkbcommon's complaints, if it cannot compile the layout, go to `log`.
+std::optional<BuiltLayout> BuildLayoutFromRoot(const std::string& includeRoot,
+                                               std::string_view name, std::string_view variant,
+                                               const CodePage& codePage, std::string& log);
 
 inline std::optional<BuiltLayout> BuildSystemLayout(const SystemLayout& which,
                                                     const CodePage& codePage) {

@@ -14,15 +14,26 @@ std::string CodePoint(char32_t point) {
     return text;
 }
 
+// A layer keeps nothing rather than a wrong character: an AltGr byte of 32 or less is
+// not written, a Norm or Shift byte 0 types nothing.
+bool LeftEmpty(const NotCarried& item) {
+    return item.layer == LayerAltGr ? item.kept <= 0x20 : item.kept == 0;
+}
+
 } // namespace
 
 std::string NotCarriedText(const NotCarried& item, const CodePage& codePage) {
-    std::string text =
-        "key " + std::to_string(item.key) + " " + std::string(LayerName(item.layer)) + ": ";
+    std::string text = item.key == 0
+                           ? item.place
+                           : "key " + std::to_string(item.key) +
+                                 (item.layer != 0      ? " " + std::string(LayerName(item.layer))
+                                  : item.place.empty() ? std::string()
+                                                       : " " + item.place);
+    text += ": ";
+    const std::string character = CodePoint(item.character) + " " + Utf8(item.character);
     switch (item.why) {
     case NotCarriedWhy::NotInCodePage:
-        text += CodePoint(item.character) + " " + Utf8(item.character) + " is not in code page " +
-                std::to_string(codePage.number());
+        text += character + " is not in code page " + std::to_string(codePage.number());
         break;
     case NotCarriedWhy::SpaceOrControl:
         text += CodePoint(item.character) + " is a space or a control character";
@@ -30,9 +41,22 @@ std::string NotCarriedText(const NotCarried& item, const CodePage& codePage) {
     case NotCarriedWhy::NoCharacter:
         text += item.keysym + " has no character";
         break;
+    case NotCarriedWhy::DeadKey:
+        text += character + " is a dead key";
+        break;
+    case NotCarriedWhy::Ligature:
+        text += "a ligature of several characters";
+        break;
+    case NotCarriedWhy::OtherState:
+        return text + character + " is in a state the layout has no layer for; left out";
+    case NotCarriedWhy::OtherKey:
+        return text + "a key outside the 49; left out";
+    case NotCarriedWhy::CapsOwnCharacters:
+        return text + "Caps Lock types characters of its own (SGCap); Caps Lock left off";
+    case NotCarriedWhy::CapsOnAltGr:
+        return text + "Caps Lock acts on AltGr too; it acts on Norm and Shift only";
     }
-    // An AltGr layer keeps nothing: a key types no AltGr character rather than a wrong one.
-    if (item.layer == LayerAltGr || item.kept == 0) {
+    if (LeftEmpty(item)) {
         text += "; left empty";
     } else if (item.upperOfNorm) {
         text += "; upper case of Norm: " + codePage.shown(item.kept);
@@ -45,7 +69,7 @@ std::string NotCarriedText(const NotCarried& item, const CodePage& codePage) {
 std::string NotCarriedSummary(const std::vector<NotCarried>& items) {
     int kept = 0, upper = 0, empty = 0;
     for (const NotCarried& item : items) {
-        if (item.layer == LayerAltGr || item.kept == 0) {
+        if (LeftEmpty(item)) {
             ++empty;
         } else if (item.upperOfNorm) {
             ++upper;

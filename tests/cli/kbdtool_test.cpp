@@ -188,7 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
         // writes a file a place it cannot write.
         Refused("CheckShort", "check short.kbd", kShort),
         Refused("ShowWithoutSignature", "show zeros.kbd",
-                "kbdtool: The file has no signature of this program: zeros.kbd\n"),
+                "kbdtool: Not a keyboard file this program reads (a Windows .KBD file, an MSKLC "
+                ".klc source, an XKB symbols file or a JSON layout): zeros.kbd\n"),
         Refused("LintFolder", "lint folder.kbd", "kbdtool: Not a regular file: folder.kbd\n"),
         Refused("ExportMissing", "export missing.kbd kept.out",
                 "kbdtool: Cannot open the file: missing.kbd" + kNoSuchFile),
