@@ -51,7 +51,7 @@ constexpr const char* kUsage =
     "                                         Creator (Windows NT and later)\n"
     "  kbdtool floppy FILE OUT.img [--name NAME]\n"
     "                                         a 1.44 MB install floppy for Windows 95 with\n"
-    "                                         NAME.KBD (default: FILE's stem), README.TXT\n"
+    "                                         NAME.KBD (default: OUT's stem), README.TXT\n"
     "  kbdtool --version                      the version, the same as the editor's\n"
     "Every FILE may also be a JSON layout, by its .json extension.\n"
     "Exit status: 0 done, 1 refused file or input, 2 wrong usage.\n";
