@@ -212,6 +212,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "not a character of code page 1253 (Greek)\n"),
         Refused("FloppyIntoNoFolder", "floppy good.kbd no/f.img",
                 "kbdtool: Cannot create the file: no/f.img" + kNoSuchFile),
+        Refused("KlcNameWithAComment", "to-klc good.kbd kept.out --name 'a // b'",
+                "kbdtool: kept.out: the name holds \"//\", which MSKLC reads as the start of a "
+                "comment\n"),
         Refused("FloppyWithoutAName", "floppy good.kbd ''",
                 "kbdtool: Cannot create the file: \"\"" + kNoSuchFile),
         Refused("FloppyAsADevice", "floppy good.kbd kept.out --name con",
