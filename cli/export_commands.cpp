@@ -3,8 +3,11 @@
 #include "exports/floppy.h"
 #include "exports/klc.h"
 #include "exports/xkb_symbols.h"
+#include "files/excerpt.h"
 #include "layout_input.h"
 #include "refuse.h"
+
+#include <iostream>
 
 namespace cli {
 namespace {
@@ -49,11 +52,17 @@ std::optional<ExitStatus> ExportCommands::run(const kbd::CodePage& page) const {
         return ExitRefused;
     }
     namespace exports = kbd::exports;
-    if (floppy_->parsed()) {
-        return Report(
-            exports::MakeInstallFloppy(*layout, name_.value_or(exports::FileStem(in_)), out_));
-    }
+    // One rule for every export, the editor's included: --name, else the output's stem.
     const std::string name = name_.value_or(exports::FileStem(out_));
+    if (floppy_->parsed()) {
+        const ExitStatus made = Report(exports::MakeInstallFloppy(*layout, name, out_));
+        std::string refusal;
+        const auto chosen = exports::ChooseFloppyName(name, out_, refusal);
+        if (made == ExitOk && chosen && !chosen->note.empty()) {
+            std::cerr << "kbdtool: " << kbd::Escaped(chosen->note) << "\n";
+        }
+        return made;
+    }
     if (xkb_->parsed()) {
         return Report(exports::ExportXkbSymbols(*layout, page, name, out_));
     }

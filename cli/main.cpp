@@ -56,7 +56,7 @@ constexpr const char* kUsage =
     "                                         default: the code page's main language)\n"
     "  kbdtool floppy FILE OUT.img [--name NAME]\n"
     "                                         a 1.44 MB install floppy for Windows 95 with\n"
-    "                                         NAME.KBD (default: FILE's stem), README.TXT\n"
+    "                                         NAME.KBD (default: OUT's stem), README.TXT\n"
     "  kbdtool type FILE [--codepage N] PRESS...\n"
     "                                         what Windows 95 types for each PRESS,\n"
     "                                         [Ctrl+][Alt+][Shift+][AltGr+]N (key 1..49) or\n"

@@ -2,6 +2,8 @@
 
 #include "files/atomic_file.h"
 
+#include <algorithm>
+
 namespace kbd::exports {
 
 std::string FileStem(std::string_view path) {
@@ -43,6 +45,34 @@ std::string FloppyKbdName(std::string_view name) {
         }
     }
     return (base.empty() ? "LAYOUT" : base) + ".KBD";
+}
+
+std::optional<FloppyName> ChooseFloppyName(std::string_view name, const std::string& image,
+                                           std::string& refusal) {
+    FloppyName chosen{FloppyKbdName(name), {}};
+    const std::string base = chosen.file.substr(0, chosen.file.size() - 4);
+    static constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
+    const bool numbered = base.size() == 4 &&
+                          (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
+                          base[3] <= '9';
+    if (numbered || std::find(kDevices.begin(), kDevices.end(), base) != kDevices.end()) {
+        refusal = image + ": " + base +
+                  " is the name of a DOS device, which DOS and Windows 95 "
+                  "open instead of any file " +
+                  base + ".KBD; choose another name";
+        return std::nullopt;
+    }
+    std::string upper(name);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    if (upper != base) {
+        chosen.note = "the layout is " + chosen.file +
+                      " on the floppy: a DOS name has at most 8 letters, digits, _ or -";
+    }
+    return chosen;
 }
 
 ExportFailure WriteWhole(const std::string& path, std::span<const std::uint8_t> bytes) {

@@ -42,6 +42,18 @@ std::string KlcShortName(std::string_view name);
 // of `name`, upper case, at most 8, then ".KBD"; "LAYOUT.KBD" when `name` has none.
 std::string FloppyKbdName(std::string_view name);
 
+// The floppy's name for a layout called `name` (--name, or the image's stem, in the
+// editor as in kbdtool), with a line for the user when it is not `name` in upper case.
+struct FloppyName {
+    std::string file; // FloppyKbdName(name)
+    std::string note; // "the layout is KBDXX.KBD on the floppy: ...", or empty
+};
+
+// Refuses, naming `image`, a name that DOS takes for a device (CON, PRN, AUX, NUL,
+// COM1..COM9, LPT1..LPT9) whatever the extension: a copy of CON.KBD reads the console.
+std::optional<FloppyName> ChooseFloppyName(std::string_view name, const std::string& image,
+                                           std::string& refusal);
+
 // Writes `bytes` through the safe replace; the failure names the path and the reason.
 ExportFailure WriteWhole(const std::string& path, std::span<const std::uint8_t> bytes);
 ExportFailure WriteWhole(const std::string& path, std::string_view text);

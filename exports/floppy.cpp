@@ -1,6 +1,7 @@
 #include "floppy.h"
 
 #include "diskimage/layout_registry.h"
+#include "files/atomic_file.h"
 #include "files/child_process.h"
 #include "files/regular_file.h"
 #include "floppy_readme.h"
@@ -15,12 +16,15 @@
 namespace kbd::exports {
 namespace {
 
+// The target's folder as an absolute path: every path handed to mtools then starts with
+// '/', so that no folder name can read as an option ("-d") or a drive letter ("a:").
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
+    const std::string folder =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    std::error_code failed;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, failed);
+    return failed ? folder : absolute.lexically_normal().string();
 }
 
 // A scratch folder beside the target, so that it is on the same disk and a reader of
@@ -97,32 +101,47 @@ ExportFailure ReadImage(const std::string& target, const std::string& image,
     return std::nullopt;
 }
 
+Error Fail(ErrorKind kind, const std::string& path, int error) {
+    return Error{kind, path, std::strerror(error)};
+}
+
 } // namespace
 
 ExportFailure MakeInstallFloppy(const KeyboardLayout& layout, std::string_view name,
                                 const std::string& path) {
+    std::string refusal;
+    const auto chosen = ChooseFloppyName(name, path, refusal);
+    if (!chosen) {
+        return refusal;
+    }
+    // The user named the image, not our scratch files: a fault in making them is told as
+    // the same fault in writing the image.
+    const auto asTarget = [&path](const Error& error) {
+        return Error{error.kind, path, error.reason}.message();
+    };
     const ScratchFolder scratch(path);
     if (!scratch.ok()) {
-        return path + ": cannot make a scratch folder beside it (" +
-               std::strerror(scratch.error()) + ")";
+        return Fail(ErrorKind::CannotCreate, path, scratch.error()).message();
     }
-    const std::string kbdName = FloppyKbdName(name);
+    const std::string& kbdName = chosen->file;
     const std::string image = scratch.file("floppy.img"), kbd = scratch.file(kbdName),
                       readme = scratch.file("README.TXT");
     const std::string regName = kbdName.substr(0, kbdName.find('.')) + ".REG",
                       reg = scratch.file(regName);
+    const std::string readmeText = FloppyReadme(kbdName);
     const KbdImage kbdBytes = BuildKbdImage(layout);
-    if (auto failed = WriteWhole(kbd, kbdBytes)) {
-        return failed;
-    }
-    if (auto failed = WriteWhole(readme, FloppyReadme(kbdName))) {
-        return failed;
-    }
     // The same file an install into a disk image adds, so both ways register alike.
-    const std::string text = kbdName.substr(0, kbdName.find('.'));
-    if (auto failed = WriteWhole(
-            reg, diskimage::LayoutRegistryFile(kbdName, text, diskimage::KbdLanguage(kbdBytes)))) {
-        return failed;
+    const std::string regText = diskimage::LayoutRegistryFile(
+        kbdName, kbdName.substr(0, kbdName.find('.')), diskimage::KbdLanguage(kbdBytes));
+    const auto asBytes = [](const std::string& text) {
+        return std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    };
+    for (const auto& [file, bytes] :
+         {std::pair{kbd, std::span<const std::uint8_t>(kbdBytes)},
+          std::pair{readme, asBytes(readmeText)}, std::pair{reg, asBytes(regText)}}) {
+        if (const Status written = ReplaceFileContents(file, bytes); !written.ok()) {
+            return asTarget(written.error());
+        }
     }
     if (auto failed = Run(path, {"mformat", "-C", "-f", "1440", "-i", image, "::"})) {
         return failed;

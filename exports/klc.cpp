@@ -205,6 +205,11 @@ std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::st
 
 ExportFailure ExportKlc(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
                         const std::string& path, const WindowsLocale& locale) {
+    // DESCRIPTIONS holds the name unquoted, and MSKLC reads "//" there as the start of a
+    // comment: the layout would lose the rest of its name.
+    if (name.find("//") != std::string_view::npos) {
+        return path + ": the name holds \"//\", which MSKLC reads as the start of a comment";
+    }
     const std::vector<std::string> refusals = KlcRefusals(layout, page);
     if (refusals.empty()) {
         return WriteWhole(path, KlcBytes(layout, page, name, locale));

@@ -16,7 +16,12 @@ namespace kbd::exports {
 std::string XkbSymbolsText(const KeyboardLayout& layout, const CodePage& page,
                            std::string_view name);
 
-// Writes XkbSymbolsText to `path` whole or not at all.
+// libxkbcommon reads a string of up to 1,022 bytes and gives up on a longer one as an
+// unterminated string, leaving a layout of no keys; a margin below that.
+inline constexpr std::size_t kMaxXkbNameBytes = 1000;
+
+// Writes XkbSymbolsText to `path` whole or not at all; refuses a name longer than
+// kMaxXkbNameBytes.
 ExportFailure ExportXkbSymbols(const KeyboardLayout& layout, const CodePage& page,
                                std::string_view name, const std::string& path);
 

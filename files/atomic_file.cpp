@@ -125,6 +125,10 @@ SystemCalls& FileSystemCalls() {
 }
 
 Status ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> data) {
+    // An empty name would otherwise be told as a failed rename of a file without a name.
+    if (path.empty()) {
+        return Fail(ErrorKind::CannotCreate, "\"\"", ENOENT);
+    }
     const Result<std::string> resolved = ResolveLinks(path);
     if (!resolved.ok()) {
         return resolved.error();

@@ -54,20 +54,20 @@ TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
     json["AltGrChar"][16] = 0xE8;
     Write("kbd_qz.json", json.dump());
     ASSERT_EQ(Run("import kbd_qz.json kbd_qz.kbd").status, 0);
-    const ToolRun run = Run("floppy " + Path("kbd_qz.json") + " qz.img");
+    const ToolRun run = Run("floppy " + Path("kbd_qz.json") + " kbd_qz.img");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out + run.err, "");
-    EXPECT_EQ(Read("qz.img").size(), 1'474'560u);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"kbd_qz.json", "kbd_qz.kbd", "qz.img"}));
+    EXPECT_EQ(Read("kbd_qz.img").size(), 1'474'560u);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"kbd_qz.img", "kbd_qz.json", "kbd_qz.kbd"}));
 
     // What an mtools command prints about the image, bytes as they come.
     const auto mtools = [this](const std::string& command) {
         EXPECT_EQ(std::system(("cd " + Path("") + " && " + command + " >listing").c_str()), 0);
         return Read("listing");
     };
-    EXPECT_EQ(mtools("mdir -b -i qz.img ::"), "::/KBD_QZ.KBD\n::/KBD_QZ.REG\n::/README.TXT\n");
-    EXPECT_EQ(mtools("mtype -i qz.img ::KBD_QZ.KBD"), Read("kbd_qz.kbd"));
-    const std::string readme = mtools("mtype -i qz.img ::README.TXT");
+    EXPECT_EQ(mtools("mdir -b -i kbd_qz.img ::"), "::/KBD_QZ.KBD\n::/KBD_QZ.REG\n::/README.TXT\n");
+    EXPECT_EQ(mtools("mtype -i kbd_qz.img ::KBD_QZ.KBD"), Read("kbd_qz.kbd"));
+    const std::string readme = mtools("mtype -i kbd_qz.img ::README.TXT");
     EXPECT_TRUE(readme.starts_with("KBD_QZ.KBD - a keyboard layout for Windows 95\r\n"
                                    "=============================================\r\n"));
     for (const char* line :
@@ -84,8 +84,27 @@ TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
         ASSERT_TRUE(readme[at] != '\n' || (at > 0 && readme[at - 1] == '\r')) << at;
     }
 
-    ASSERT_EQ(Run("floppy kbd_qz.kbd n.img --name 'my layout'").status, 0);
-    EXPECT_EQ(mtools("mdir -b -i n.img ::"), "::/MYLAYOUT.KBD\n::/MYLAYOUT.REG\n::/README.TXT\n");
+    // Folders that mtools would read as a drive letter or an option, and names that must
+    // change to fit 8.3, said on standard error.
+    for (const char* folder : {"a:b", "-d"}) {
+        std::filesystem::create_directory(Path(folder));
+    }
+    const std::pair<std::string, std::string> renamed[] = {
+        {"a:b/n.img --name 'my layout'", "MYLAYOUT.KBD"},
+        {"-- -d/serbian-cyrillic.img", "SERBIAN-.KBD"},
+        {"a:b/n.img --name \u010d\u0107\u017e", "LAYOUT.KBD"}};
+    for (const auto& [args, name] : renamed) {
+        const ToolRun made = Run("floppy kbd_qz.kbd " + args);
+        ASSERT_EQ(made.status, 0) << made.err;
+        EXPECT_EQ(made.err, "kbdtool: the layout is " + name +
+                                " on the floppy: a DOS name has at most 8 letters, digits, _ or "
+                                "-\n");
+        const std::string image =
+            args.starts_with("a:b") ? "a:b/n.img" : "./-d/serbian-cyrillic.img";
+        const std::string stem = name.substr(0, name.find('.'));
+        EXPECT_EQ(mtools("mdir -b -i " + image + " ::"),
+                  "::/" + name + "\n::/" + stem + ".REG\n::/README.TXT\n");
+    }
 }
 
 // The picture itself is the render tests' business; kbdtool's part is what it passes on.

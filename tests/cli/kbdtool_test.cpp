@@ -212,8 +212,18 @@ INSTANTIATE_TEST_SUITE_P(
                 "kbdtool: kept.out: the layout cannot become a .klc file: key 9 AltGr 0xFF is "
                 "not a character of code page 1253 (Greek)\n"),
         Refused("FloppyIntoNoFolder", "floppy good.kbd no/f.img",
-                "kbdtool: no/f.img: cannot make a scratch folder beside it (No such file or "
-                "directory)\n"),
+                "kbdtool: Cannot create the file: no/f.img" + kNoSuchFile),
+        Refused("KlcNameWithAComment", "to-klc good.kbd kept.out --name 'a // b'",
+                "kbdtool: kept.out: the name holds \"//\", which MSKLC reads as the start of a "
+                "comment\n"),
+        Refused("FloppyWithoutAName", "floppy good.kbd ''",
+                "kbdtool: Cannot create the file: \"\"" + kNoSuchFile),
+        Refused("FloppyAsADevice", "floppy good.kbd kept.out --name con",
+                "kbdtool: kept.out: CON is the name of a DOS device, which DOS and Windows 95 "
+                "open instead of any file CON.KBD; choose another name\n"),
+        Refused("FloppyAsANumberedDevice", "floppy good.kbd COM9.img",
+                "kbdtool: COM9.img: COM9 is the name of a DOS device, which DOS and Windows 95 "
+                "open instead of any file COM9.KBD; choose another name\n"),
         // libxkbcommon would compile this helper file as a layout of nothing.
         Refused("HelperFileNotALayout", "from-xkb pc kept.out",
                 "kbdtool: no system layout is named \"pc\" (kbdtool layouts lists them)\n"),

@@ -173,4 +173,24 @@ TEST_P(XkbExport, TypesWhatWindowsTypes) {
 INSTANTIATE_TEST_SUITE_P(Layouts, XkbExport, testing::ValuesIn(Cases()),
                          [](const auto& info) { return info.param.name; });
 
+// The longest name kbdtool writes, quotes and control codes escaped to one byte each,
+// is one libxkbcommon reads back whole; a byte more is refused and nothing written.
+TEST(XkbName, LongestNameCompilesAndLongerIsRefused) {
+    const kbd::KeyboardLayout& layout = kbd::DefaultLayout();
+    const auto page = CodePage::Load(1250);
+    ASSERT_TRUE(page);
+    const std::string longest = "\"\\\x01" + std::string(kbd::exports::kMaxXkbNameBytes - 3, 'n');
+    const CompiledLayout compiled(kbd::exports::XkbSymbolsText(layout, *page, longest));
+    ASSERT_NE(compiled.keymap(), nullptr);
+    EXPECT_EQ(xkb_keymap_layout_get_name(compiled.keymap(), 0), longest);
+    EXPECT_NE(compiled.code("AE01"), XKB_KEYCODE_INVALID);
+
+    const kbd::testing::TempFolder folder;
+    const auto failed =
+        kbd::exports::ExportXkbSymbols(layout, *page, longest + "n", folder.file("x"));
+    EXPECT_EQ(failed, folder.file("x") + ": the name is 1001 bytes long; libxkbcommon reads a "
+                                         "layout name of at most 1000 bytes");
+    EXPECT_TRUE(folder.entries().empty());
+}
+
 } // namespace
