@@ -25,11 +25,7 @@ void TAllKeysForm::NewFromSystemLayoutClick() {
     HideScriptOffer();
 
     // The display takes the chosen code page as the font command's script would give it.
-    toolkit::DisplayFont font = FontDialog1->font();
-    font.codePage = choice->codePage;
-    FontDialog1->setFont(font);
-    ApplyChooserFont();
-    ShowLayer(LayerMode);
+    SwitchCodePage(choice->codePage);
 
     if (!choice->built.notCarried.empty()) {
         const CodePage page = CodePage::LoadOrLatin1(choice->codePage);
