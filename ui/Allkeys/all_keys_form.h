@@ -76,6 +76,7 @@ public:
     void TryLayoutClick();
     void CheckLayoutClick();
     void ExportPictureClick();
+    void InstallIntoDiskImageClick();
 
     // The code-assignment flow for key `number` 1..49: preset the dialog, run it modally,
     // store what it holds, re-caption the keys.
@@ -133,6 +134,7 @@ private:
     TTryPad* TryPad_ = nullptr;
     TCheckForm* CheckForm_ = nullptr;
     toolkit::FileChooser* PictureDialog_ = nullptr;
+    toolkit::FileChooser* DiskImageDialog_ = nullptr;
     TSystemLayoutForm* SystemLayoutForm_ = nullptr;
     TNotCarriedWindow* NotCarried_ = nullptr;
 };
