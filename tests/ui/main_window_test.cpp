@@ -39,7 +39,7 @@ private slots:
                                 "&Font|"
                                 "&Try layout|&Check layout|Export &picture||"
                                 "Export for &Linux (XKB)...|Export for &Windows NT (.klc)...|"
-                                "Make install &floppy...|"
+                                "Make install &floppy...|Install into &disk image...|"
                                 "&Topics|&About"));
     }
 

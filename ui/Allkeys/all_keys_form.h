@@ -81,6 +81,7 @@ public:
     void TryLayoutClick();
     void CheckLayoutClick();
     void ExportPictureClick();
+    void InstallIntoDiskImageClick();
 
     // After a file is opened or imported: when another of the ten code pages reads the
     // layout clearly better (BetterCodePage), the bar under the keys offers it; nothing
@@ -149,6 +150,7 @@ private:
     TTryPad* TryPad_ = nullptr;
     TCheckForm* CheckForm_ = nullptr;
     toolkit::FileChooser* PictureDialog_ = nullptr;
+    toolkit::FileChooser* DiskImageDialog_ = nullptr;
     TSystemLayoutForm* SystemLayoutForm_ = nullptr;
     TNotCarriedWindow* NotCarried_ = nullptr;
     QWidget* scriptOffer_ = nullptr;

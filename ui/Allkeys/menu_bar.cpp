@@ -55,6 +55,8 @@ void TAllKeysForm::CreateMenu() {
     AddItem(this, tools, "ExportPicture1", QStringLiteral("Export &picture"),
             &TAllKeysForm::ExportPictureClick);
     AddExportItems(this, tools);
+    AddItem(this, tools, "InstallDiskImage1", QStringLiteral("Install into &disk image..."),
+            &TAllKeysForm::InstallIntoDiskImageClick);
 
     QMenu* help = AddMenu(bar, "Help1", QStringLiteral("&Help"));
     AddItem(this, help, "Kakokoristiti1", QStringLiteral("&Topics"),
