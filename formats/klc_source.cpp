@@ -1,6 +1,7 @@
 #include "klc_source.h"
 
 #include "codepage/code_page.h"
+#include "files/excerpt.h"
 #include "layout/virtual_key_names.h"
 #include "text_decoding.h"
 
@@ -29,12 +30,13 @@ kbd::Error RefuseAt(int line, const std::string& why) {
     return Refuse("line " + std::to_string(line) + ": " + why);
 }
 
+// At most a short excerpt: a hostile line must not make a message as long as itself.
 std::string Quoted(std::u32string_view token) {
-    std::string text = "\"";
+    std::string text;
     for (const char32_t point : token) {
         text += kbd::Utf8(point);
     }
-    return text + "\"";
+    return "\"" + kbd::Excerpt(text) + "\"";
 }
 
 // The fields of a line: tabs and spaces part them, "//" starts a comment.

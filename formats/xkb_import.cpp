@@ -1,5 +1,6 @@
 #include "xkb_import.h"
 
+#include "files/excerpt.h"
 #include "system_layouts/layout_from_xkb.h"
 #include "system_layouts/layout_list.h"
 
@@ -87,7 +88,7 @@ kbd::Result<Imported> XkbSymbolsLayout(std::span<const std::uint8_t> bytes,
     const auto spelled = kbd::ParseLayoutId(fileName);
     const std::string_view name = spelled && spelled->variant.empty() ? fileName : kFallbackName;
     if (!variant.empty() && !kbd::ParseLayoutId(kbd::LayoutId(name, variant))) {
-        return Refuse("no XKB section can be named \"" + std::string(variant) + "\"");
+        return Refuse("no XKB section can be named \"" + kbd::Excerpt(variant) + "\"");
     }
     IncludeRoot root;
     if (root.path().empty() || !root.hold(name, bytes)) {
