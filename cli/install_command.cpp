@@ -5,6 +5,7 @@
 #include "diskimage/survey.h"
 #include "layout/writer.h"
 #include "layout_input.h"
+#include "refuse.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -15,11 +16,6 @@ namespace {
 ExitStatus Wrong(const std::string& why) {
     std::cerr << "kbdtool: install: " << why << "\n";
     return ExitUsage;
-}
-
-ExitStatus Refused(const std::string& why) {
-    std::cerr << "kbdtool: " << why << "\n";
-    return ExitRefused;
 }
 
 // A percentage that rewrites itself, only where someone watches: a log gets nothing.
@@ -73,10 +69,10 @@ ExitStatus InstallCommand::list(const std::string& image, const kbd::CodePage& p
     namespace disk = kbd::diskimage;
     const auto survey = disk::SurveyImage(image);
     if (!survey.ok()) {
-        return Refused(survey.refusal());
+        return Refuse(survey.refusal());
     }
     if (survey.value().windows.empty()) {
-        return Refused(disk::ChooseWindows(survey.value(), -1).refusal());
+        return Refuse(disk::ChooseWindows(survey.value(), -1).refusal());
     }
     for (const disk::WindowsFolder& windows : survey.value().windows) {
         std::cout << "partition " << windows.volume.number << ": " << windows.folder << "\n";
@@ -105,7 +101,7 @@ ExitStatus InstallCommand::install(const std::string& file, const std::string& i
     request.kbd.assign(bytes.begin(), bytes.end());
     const auto installed = disk::InstallLayout(request, TerminalProgress());
     if (!installed.ok()) {
-        return Refused(installed.refusal());
+        return Refuse(installed.refusal());
     }
     std::cout << installed.value().done << "\n" << installed.value().back << "\n";
     return ExitOk;
