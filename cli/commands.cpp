@@ -17,10 +17,6 @@
 namespace cli {
 namespace {
 
-std::optional<kbd::KeyboardLayout> Open(const std::string& path, const kbd::CodePage& page) {
-    return ReadLayout(path, page);
-}
-
 ExitStatus Save(const kbd::KeyboardLayout& layout, const std::string& out) {
     const kbd::Status saved = kbd::SaveKbdFile(layout, out);
     return saved.ok() ? ExitOk : Refuse(saved.error().message());
@@ -41,7 +37,7 @@ ExitStatus WriteDefault(const std::string& out) {
 
 ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::string>& out,
                       const kbd::CodePage& page) {
-    const auto layout = Open(kbdFile, page);
+    const auto layout = ReadLayout(kbdFile, page);
     if (!layout) {
         return ExitRefused;
     }
@@ -54,12 +50,12 @@ ExitStatus ExportJson(const std::string& kbdFile, const std::optional<std::strin
 }
 
 ExitStatus ImportToKbd(const std::string& file, const std::string& out, const kbd::CodePage& page) {
-    const auto layout = Open(file, page);
+    const auto layout = ReadLayout(file, page);
     return layout ? Save(*layout, out) : ExitRefused;
 }
 
 ExitStatus ShowTable(const std::string& kbdFile, const kbd::CodePage& page) {
-    const auto layout = Open(kbdFile, page);
+    const auto layout = ReadLayout(kbdFile, page);
     return layout ? PrintAll(KeyTable(*layout, page)) : ExitRefused;
 }
 
@@ -83,7 +79,7 @@ ExitStatus WritePicture(const std::string& kbdFile, const std::string& out,
     if (!kbd::render::PictureFormatOf(target)) {
         return Refuse(out + ": not a picture format kbdtool writes (use .svg, .pdf or .png)");
     }
-    const auto layout = Open(kbdFile, page);
+    const auto layout = ReadLayout(kbdFile, page);
     if (!layout) {
         return ExitRefused;
     }
@@ -104,7 +100,7 @@ ExitStatus WritePicture(const std::string& kbdFile, const std::string& out,
 }
 
 ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePage& page) {
-    const auto layout = Open(kbdFile, page);
+    const auto layout = ReadLayout(kbdFile, page);
     if (!layout) {
         return ExitRefused;
     }

@@ -2,7 +2,6 @@
 
 #include "formats/import_layout.h"
 #include "formats/json_layout.h"
-#include "layout/reader.h"
 #include "refuse.h"
 #include "text_file.h"
 
@@ -11,6 +10,18 @@
 #include <iostream>
 
 namespace cli {
+namespace {
+
+// The JSON layout at `path`, whatever its extension.
+kbd::Result<kbd::KeyboardLayout> ReadJsonLayout(const std::string& path) {
+    const kbd::Result<std::string> text = ReadTextFile(path, formats::kMaxJsonLayoutBytes);
+    if (!text.ok()) {
+        return text.error();
+    }
+    return formats::LayoutFromJson(text.value(), path);
+}
+
+} // namespace
 
 bool IsJsonPath(const std::string& path) {
     constexpr std::string_view kExtension = ".json";
@@ -18,14 +29,6 @@ bool IsJsonPath(const std::string& path) {
            std::equal(kExtension.rbegin(), kExtension.rend(), path.rbegin(), [](char a, char b) {
                return a == std::tolower(static_cast<unsigned char>(b));
            });
-}
-
-kbd::Result<kbd::KeyboardLayout> ReadJsonLayout(const std::string& path) {
-    const kbd::Result<std::string> text = ReadTextFile(path, formats::kMaxJsonLayoutBytes);
-    if (!text.ok()) {
-        return text.error();
-    }
-    return formats::LayoutFromJson(text.value(), path);
 }
 
 std::optional<formats::Imported> ReadImport(const std::string& path,
@@ -36,7 +39,7 @@ std::optional<formats::Imported> ReadImport(const std::string& path,
             Refuse(read.error().message());
             return std::nullopt;
         }
-        return formats::Imported{formats::ImportKind::Json, std::move(read.value()), {}};
+        return formats::Imported{formats::ImportKind::Json, read.value(), {}};
     }
     auto imported = formats::ImportLayout(path, codePage);
     if (!imported.ok()) {

@@ -27,7 +27,4 @@ inline std::optional<kbd::KeyboardLayout> ReadLayout(const std::string& path,
     return imported ? std::optional(imported->layout) : std::nullopt;
 }
 
-// Reads the JSON layout at `path`, whatever its extension.
-kbd::Result<kbd::KeyboardLayout> ReadJsonLayout(const std::string& path);
-
 } // namespace cli
