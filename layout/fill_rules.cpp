@@ -1,5 +1,7 @@
 #include "fill_rules.h"
 
+#include "format_rules.h"
+
 namespace kbd {
 namespace {
 
@@ -26,6 +28,20 @@ int SetCapsOnCasePairs(KeyboardLayout& layout, const CodePage& codePage) {
     for (int i = 0; i < kKeyCount; ++i) {
         const bool pair = codePage.isCasePair(layout.NormalChar[i], layout.ShiftChar[i]);
         changed += Store(layout.CapsAffected[i], pair ? 1 : 0);
+    }
+    return changed;
+}
+
+int KeepAltGrUnderCaps(KeyboardLayout& layout, const CodePage& codePage) {
+    int changed = 0;
+    for (int i = 0; i < kKeyCount; ++i) {
+        if (layout.CapsAffected[i] == 0 || !AltGrWritten(layout, i) ||
+            ShiftAltGrWritten(layout, i)) {
+            continue;
+        }
+        const std::uint8_t altGr = layout.AltGrChar[i], upper = codePage.upper(altGr);
+        changed +=
+            Store(layout.ShiftAltGrChar[i], codePage.isCasePair(altGr, upper) ? upper : altGr);
     }
     return changed;
 }

@@ -16,4 +16,11 @@ int FillAnsiByRuleOfThumb(KeyboardLayout& layout, const CodePage& codePage);
 // (flag 1, else 0). Returns how many keys changed.
 int SetCapsOnCasePairs(KeyboardLayout& layout, const CodePage& codePage);
 
+// The driver reads AltGr under Caps Lock on a key Caps Lock acts on from the Shift+AltGr
+// table, so such a key types nothing there unless that table holds a character. Each key
+// Caps Lock acts on whose AltGr character is written, and that has no Shift+AltGr character,
+// gets the upper case of its AltGr character when the two are a letter pair, else the AltGr
+// character itself. Returns how many keys changed.
+int KeepAltGrUnderCaps(KeyboardLayout& layout, const CodePage& codePage);
+
 } // namespace kbd

@@ -32,5 +32,30 @@ TEST(FillRules, FollowTheCasesOfTheCodePage) {
     }
 }
 
+// Key 14 (Q, Caps Lock on it in the default layout) in 1250; the other nine Caps keys with an
+// AltGr character (\ | [ ] ł Ł @ { } §) change too, ł to Ł and the rest to themselves.
+TEST(FillRules, KeepAltGrUnderCapsGivesShiftAltGr) {
+    struct {
+        const char* what;
+        std::uint8_t altGr, caps, shiftAltGr, expected;
+    } const keys[] = {{"letter pair", 0xB9 /* ą */, 1, 0, 0xA5 /* Ą */},
+                      {"capital", 0xA5, 1, 0x20, 0xA5},
+                      {"sign", '$', 1, 0, '$'},
+                      {"own character kept", 0xB9, 1, '!', '!'},
+                      {"no Caps Lock", 0xB9, 0, 0, 0},
+                      {"no AltGr character", 0x20, 1, 0, 0}};
+    const CodePage page = CodePage::Load(1250).value();
+    for (const auto& key : keys) {
+        KeyboardLayout layout = DefaultLayout();
+        layout.AltGrChar[13] = key.altGr;
+        layout.CapsAffected[13] = key.caps;
+        layout.ShiftAltGrChar[13] = key.shiftAltGr;
+        EXPECT_EQ(KeepAltGrUnderCaps(layout, page), 9 + (key.expected != key.shiftAltGr))
+            << key.what;
+        EXPECT_EQ(layout.ShiftAltGrChar[13], key.expected) << key.what;
+        EXPECT_EQ(layout.ShiftAltGrChar[33], 0xA3) << key.what;
+    }
+}
+
 } // namespace
 } // namespace kbd
