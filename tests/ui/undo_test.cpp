@@ -58,6 +58,9 @@ private slots:
             << "SetCaps1" << int(LayerNorm) << "setting of Caps Lock on letter pairs" << 2 << "1";
         QTest::newRow("Clear AltGr")
             << "ClearAltGr1" << int(LayerAltGr) << "clearing of the AltGr layer" << 3 << " ";
+        QTest::newRow("Keep AltGr under Caps Lock")
+            << "KeepAltGrUnderCaps1" << int(LayerAltGr) << "keeping of AltGr under Caps Lock" << 14
+            << "\\";
     }
 
     void stepIsNamedUndoneAndRedone() {

@@ -78,6 +78,7 @@ public:
     void FillAnsiClick();
     void SetCapsClick();
     void ClearAltGrClick();
+    void KeepAltGrUnderCapsClick();
     void TryLayoutClick();
     void CheckLayoutClick();
     void ExportPictureClick();

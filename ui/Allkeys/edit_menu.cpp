@@ -34,7 +34,22 @@ void TAllKeysForm::SetCapsClick() {
 void TAllKeysForm::ClearAltGrClick() {
     KeyboardLayout cleared = document_.layout();
     cleared.AltGrChar.fill(kNoAltGr);
+    if (cleared == document_.layout()) {
+        ShowStatus(QStringLiteral("The AltGr layer is already empty"));
+        return;
+    }
     document_.change(QStringLiteral("clearing of the AltGr layer"), cleared);
+    ShowLayer(LayerMode);
+}
+
+// Under Caps Lock, Windows reads AltGr on a Caps key from the Shift+AltGr table.
+void TAllKeysForm::KeepAltGrUnderCapsClick() {
+    KeyboardLayout kept = document_.layout();
+    if (KeepAltGrUnderCaps(kept, codePage().page()) == 0) {
+        ShowStatus(QStringLiteral("AltGr already types under Caps Lock on every key"));
+        return;
+    }
+    document_.change(QStringLiteral("keeping of AltGr under Caps Lock"), kept);
     ShowLayer(LayerMode);
 }
 

@@ -85,6 +85,8 @@ void TAllKeysForm::CreateEditMenu(QMenuBar* bar) {
             &TAllKeysForm::SetCapsClick);
     AddItem(this, edit, "ClearAltGr1", QStringLiteral("Clear the Alt&Gr layer"),
             &TAllKeysForm::ClearAltGrClick);
+    AddItem(this, edit, "KeepAltGrUnderCaps1", QStringLiteral("Keep AltGr under Caps &Lock"),
+            &TAllKeysForm::KeepAltGrUnderCapsClick);
 }
 
 void TAllKeysForm::Kakokoristiti1Click() {
