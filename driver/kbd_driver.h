@@ -5,6 +5,7 @@
 #pragma once
 
 #include "files/result.h"
+#include "layout/key_places.h"
 
 #include <array>
 #include <cstdint>
@@ -97,9 +98,6 @@ inline constexpr std::uint8_t kVkSpace = 0x20;
 // The virtual key of a scan code: the layout's SCANTOIDX/VKEYTOIDX pair among their first
 // SCAN_SIZE entries, else the driver's own US table; 0 for a scan code neither knows.
 std::uint8_t VirtualKeyOfScanCode(const LoadedKeyboard& keyboard, std::uint8_t scanCode);
-
-// The keys of the editor's typewriter block.
-inline constexpr int kTypewriterKeys = 49;
 
 // The scan code of key index 0..48 on the PC keyboard (the typewriter block, the key
 // beside the left Shift key and the numeric-pad decimal key, in the editor's key order).

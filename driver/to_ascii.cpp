@@ -350,7 +350,7 @@ namespace kbd::driver {
 
 std::vector<int> AltGrLostUnderCapsLock(const LoadedKeyboard& layout) {
     std::vector<int> keys;
-    for (int key = 0; key < kTypewriterKeys; ++key) {
+    for (int key = 0; key < kKeyCount; ++key) {
         Keyboard plain(layout);
         Keyboard caps(layout);
         caps.setCapsLock(true);

@@ -13,16 +13,10 @@ namespace {
 using kbd::NotCarried;
 using kbd::NotCarriedWhy;
 
-constexpr std::uint8_t kNoAltGr = 0x20;
+using kbd::kNoAltGr;
 constexpr unsigned kCapsLock = 1;
 constexpr unsigned kCapsOnAltGr = 4;
 constexpr unsigned kSpaceBar = 0x39;
-
-int KeyOfScanCode(unsigned scanCode) {
-    const kbd::KeyBytes& scans = kbd::DefaultLayout().ScanCode;
-    const auto* found = std::find(scans.begin(), scans.end(), scanCode);
-    return found == scans.end() ? -1 : static_cast<int>(found - scans.begin());
-}
 
 int LayerOfState(unsigned state) {
     switch (state) {
@@ -181,7 +175,7 @@ Imported KlcLayout(const KlcSource& source, const kbd::CodePage& codePage) {
     std::vector<const KlcRow*> byKey(kbd::kKeyCount, nullptr);
     std::vector<const KlcRow*> others;
     for (const KlcRow& row : source.rows) {
-        const int index = KeyOfScanCode(row.scanCode);
+        const int index = kbd::KeyOfScanCode(row.scanCode).value_or(-1);
         if (index >= 0) {
             byKey[static_cast<std::size_t>(index)] = &row;
         } else {

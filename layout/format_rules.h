@@ -13,12 +13,12 @@ namespace kbd {
 // The file has an AltGr character for a key only above the space and on a key with a
 // virtual-key code to hang it on; anything else reads back as no character.
 constexpr bool AltGrWritten(const KeyboardLayout& layout, int index) {
-    return layout.AltGrChar[index] > 0x20 && layout.VirtualKey[index] != 0;
+    return layout.AltGrChar[index] > kNoAltGr && layout.VirtualKey[index] != 0;
 }
 
 // The Shift+AltGr table follows the same rule as the AltGr one.
 constexpr bool ShiftAltGrWritten(const KeyboardLayout& layout, int index) {
-    return layout.ShiftAltGrChar[index] > 0x20 && layout.VirtualKey[index] != 0;
+    return layout.ShiftAltGrChar[index] > kNoAltGr && layout.VirtualKey[index] != 0;
 }
 
 // The file finds a key's AltGr and Shift+AltGr characters, its dead keys and its Caps-Lock

@@ -2,14 +2,14 @@
 // a scan code, a virtual-key code, four layer characters and a Caps-Lock flag.
 #pragma once
 
+#include "key_places.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace kbd {
-
-inline constexpr int kKeyCount = 49;
 
 using KeyBytes = std::array<std::uint8_t, kKeyCount>;
 

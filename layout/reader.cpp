@@ -26,12 +26,12 @@ bool SignatureAt(std::span<const std::uint8_t> header, std::size_t offset) {
 }
 
 // For every virtual-key code, the first key that has it; a code no key has lands on
-// key index 48, the numeric-pad decimal key. Built once per decode, so each AltGr
+// the numeric-pad decimal key. Built once per decode, so each AltGr
 // entry and Caps-Lock bit finds its key without a search.
 FirstKeyOfCode KeysOfCodes(const KeyboardLayout& layout) {
     FirstKeyOfCode keys = FirstKeys(layout);
     for (std::uint8_t& key : keys) {
-        key = key == kNoKey ? static_cast<std::uint8_t>(kKeyCount - 1) : key;
+        key = key == kNoKey ? static_cast<std::uint8_t>(kDecimalKey) : key;
     }
     return keys;
 }

@@ -9,8 +9,6 @@
 
 namespace kbd {
 
-// X11 and Wayland report a key's evdev code plus 8 as its native scan code.
-inline constexpr std::uint32_t kNativeScanOffset = 8;
 inline constexpr std::uint32_t kNativeCapsLock = 58 + kNativeScanOffset;
 inline constexpr std::uint32_t kNativeRightAlt = 100 + kNativeScanOffset;
 

@@ -15,11 +15,6 @@
 namespace kbd {
 namespace {
 
-constexpr int kDecimalKey = 48; // index of key 49, the numeric-pad decimal key
-constexpr std::uint8_t kNoAltGr = 0x20;
-// xkbcommon numbers keys as evdev scan codes + 8, the offset X11 always had.
-constexpr xkb_keycode_t kEvdevOffset = 8;
-
 // Compile errors are the caller's to report, in its own words; a caller that wants
 // libxkbcommon's own lines gets them collected (a user's file has its mistakes named).
 void Collect(xkb_context* context, xkb_log_level, const char* format, va_list args) {
@@ -117,7 +112,7 @@ private:
     };
 
     Level Read(int index, int level, int layer) const {
-        const xkb_keycode_t keycode = DefaultLayout().ScanCode[index] + kEvdevOffset;
+        const xkb_keycode_t keycode = DefaultLayout().ScanCode[index] + kNativeScanOffset;
         const xkb_keysym_t* syms = nullptr;
         const int count = xkb_keymap_key_get_syms_by_level(
             keymap_, keycode, 0, static_cast<xkb_level_index_t>(level), &syms);

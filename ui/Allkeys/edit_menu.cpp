@@ -5,12 +5,6 @@
 
 namespace kbd {
 
-namespace {
-
-constexpr std::uint8_t kNoAltGr = 0x20;
-
-} // namespace
-
 void TAllKeysForm::FillAnsiClick() {
     KeyboardLayout filled = document_.layout();
     if (FillAnsiByRuleOfThumb(filled, codePage().page()) == 0) {
