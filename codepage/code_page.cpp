@@ -68,20 +68,14 @@ std::optional<std::string> Convert(void* handle, const char* in, std::size_t siz
     return std::string(out, static_cast<std::size_t>(outPtr - out));
 }
 
+// iconv's output is valid UTF-8, so a byte's text is one code point exactly when its
+// first sequence takes all of it.
 std::optional<char32_t> SoleCodePoint(const std::string& utf8) {
-    if (utf8.empty()) {
+    const auto read = ReadUtf8(utf8);
+    if (!read || read->length != utf8.size()) {
         return std::nullopt;
     }
-    const auto lead = static_cast<unsigned char>(utf8[0]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (utf8.size() != length) {
-        return std::nullopt;
-    }
-    char32_t point = length == 1 ? lead : lead & (0x3F >> (length - 1));
-    for (std::size_t i = 1; i < length; ++i) {
-        point = (point << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
-    }
-    return point;
+    return read->point;
 }
 
 // Unicode's case and mark facts without a Unicode library of our own: glibc's built-in
@@ -331,26 +325,6 @@ std::string CodePageCaption(int number) {
         caption += " (" + std::string(name) + ")";
     }
     return caption;
-}
-
-std::string Utf8(char32_t point) {
-    std::string out;
-    if (point < 0x80) {
-        out += static_cast<char>(point);
-    } else if (point < 0x800) {
-        out += static_cast<char>(0xC0 | (point >> 6));
-        out += static_cast<char>(0x80 | (point & 0x3F));
-    } else if (point < 0x10000) {
-        out += static_cast<char>(0xE0 | (point >> 12));
-        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (point & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (point >> 18));
-        out += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (point & 0x3F));
-    }
-    return out;
 }
 
 std::optional<CodePage> CodePage::Load(int number) {

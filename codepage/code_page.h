@@ -4,6 +4,8 @@
 // picture, the check, the exports and the system layouts all read bytes through here.
 #pragma once
 
+#include "utf8.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -119,8 +121,5 @@ private:
     std::shared_ptr<const Data> data_;
     const Cases* cases_;
 };
-
-// UTF-8 of one code point.
-std::string Utf8(char32_t point);
 
 } // namespace kbd

@@ -1,6 +1,6 @@
 #include "text_decoding.h"
 
-#include <array>
+#include "codepage/utf8.h"
 
 namespace formats {
 namespace {
@@ -42,33 +42,16 @@ std::optional<std::u32string> DecodeUtf16Le(std::span<const std::uint8_t> bytes,
 
 std::optional<std::u32string> DecodeUtf8(std::span<const std::uint8_t> bytes, std::size_t base,
                                          std::string& why) {
-    constexpr std::array<char32_t, 5> kLeast{0, 0, 0x80, 0x800, 0x10000};
     std::u32string text;
     text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        const std::uint8_t lead = bytes[i];
-        const std::size_t length = lead < 0x80         ? 1
-                                   : lead >> 5 == 0x6  ? 2
-                                   : lead >> 4 == 0xE  ? 3
-                                   : lead >> 3 == 0x1E ? 4
-                                                       : 0;
-        bool valid = length > 0 && i + length <= bytes.size();
-        char32_t point = length == 1   ? lead
-                         : length == 2 ? lead & 0x1F
-                         : length == 3 ? lead & 0x0F
-                                       : lead & 0x07;
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            valid = bytes[i + k] >> 6 == 2;
-            point = point << 6 | (bytes[i + k] & 0x3F);
-        }
-        valid = valid && point >= kLeast[length] && point <= 0x10FFFF &&
-                (point < 0xD800 || point > 0xDFFF);
-        if (!valid) {
+        const auto read = kbd::ReadUtf8(bytes.subspan(i));
+        if (!read) {
             why = At("not UTF-8", base + i);
             return std::nullopt;
         }
-        text += point;
-        i += length;
+        text += read->point;
+        i += read->length;
     }
     return text;
 }

@@ -10,6 +10,30 @@ CodePage Page(int number) {
     return CodePage::Load(number).value();
 }
 
+// Every length reads, and every kind of broken sequence is refused (0 stands for none).
+TEST(ReadUtf8, TakesOneValidSequenceOrNothing) {
+    const std::tuple<const char*, char32_t, std::size_t> texts[] = {
+        {"Az", U'A', 1},
+        {"\xC3\xA9z", U'\u00E9', 2},
+        {"\xE2\x82\xAC", U'\u20AC', 3},
+        {"\xF0\x9F\x98\x80", U'\U0001F600', 4},
+        {"", 0, 0},
+        {"\x80", 0, 0},
+        {"\xC0\xAF", 0, 0} /* overlong */,
+        {"\xED\xA0\x80", 0, 0} /* surrogate */,
+        {"\xF4\x90\x80\x80", 0, 0} /* above U+10FFFF */,
+        {"\xE2\x82", 0, 0},
+        {"\xC3(", 0, 0}};
+    for (const auto& [text, point, length] : texts) {
+        const auto read = ReadUtf8(std::string_view(text));
+        EXPECT_EQ(read ? read->point : 0, point) << text;
+        EXPECT_EQ(read ? read->length : 0, length) << text;
+        if (read) {
+            EXPECT_EQ(Utf8(point), std::string_view(text).substr(0, length)) << text;
+        }
+    }
+}
+
 // Nothing for 0, a picture for a control code, a mark on a dotted circle, U+FFFD for a hole.
 TEST(ShownByte, ReadsAsTheWindowsShowIt) {
     const std::tuple<const char*, int, std::uint8_t, const char*> bytes[] = {

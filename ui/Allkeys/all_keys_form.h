@@ -52,7 +52,7 @@ public:
     // The layout being edited, its undo history and the code page every key, cell and the
     // magnifier show their bytes through.
     LayoutDocument& document() { return document_; }
-    toolkit::CodePage& codePage() { return document_.codePage(); }
+    toolkit::ShownCodePage& codePage() { return document_.codePage(); }
 
     // Makes `mode` the current layer and re-captions all 49 keys from it; a mode outside
     // 1..4 is stored but re-captions nothing.

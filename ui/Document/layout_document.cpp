@@ -30,7 +30,7 @@ private:
 
 LayoutDocument::LayoutDocument(KeyboardLayout& layout, QObject* parent)
     : QObject(parent), layout_(layout), codePage_(this), undoStack_(new QUndoStack(this)) {
-    connect(&codePage_, &toolkit::CodePage::changed, this, &LayoutDocument::codePageChanged);
+    connect(&codePage_, &toolkit::ShownCodePage::changed, this, &LayoutDocument::codePageChanged);
 }
 
 void LayoutDocument::change(const QString& what, const KeyboardLayout& changed) {

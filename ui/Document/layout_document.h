@@ -4,7 +4,7 @@
 #pragma once
 
 #include "layout/keyboard_layout.h"
-#include "ui/toolkit/code_page.h"
+#include "ui/toolkit/shown_code_page.h"
 
 #include <QObject>
 #include <QString>
@@ -30,8 +30,8 @@ public:
     QUndoStack& undoStack() { return *undoStack_; }
 
     // The code page every byte is shown in; changing it emits codePageChanged().
-    toolkit::CodePage& codePage() { return codePage_; }
-    const toolkit::CodePage& codePage() const { return codePage_; }
+    toolkit::ShownCodePage& codePage() { return codePage_; }
+    const toolkit::ShownCodePage& codePage() const { return codePage_; }
 
     // The Windows locale (BCP 47) of the language the layout came from, where that is
     // known; empty: the code page's main language. No KBD file carries it.
@@ -50,7 +50,7 @@ private:
     void restore(const KeyboardLayout& layout, bool whole);
 
     KeyboardLayout& layout_;
-    toolkit::CodePage codePage_;
+    toolkit::ShownCodePage codePage_;
     std::string locale_ = "sr-Latn-CS"; // the built-in layout is Serbian, in Latin letters
     QUndoStack* undoStack_ = nullptr;
 };

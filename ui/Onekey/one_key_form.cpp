@@ -99,7 +99,7 @@ TOneKeyForm::TOneKeyForm(QWidget* parent) : QDialog(parent), listCodePage_(this)
     check_caps->setFocus();
 
     FormCreate();
-    connect(&listCodePage_, &toolkit::CodePage::changed, this, &TOneKeyForm::RenderCharLists);
+    connect(&listCodePage_, &toolkit::ShownCodePage::changed, this, &TOneKeyForm::RenderCharLists);
 }
 
 void TOneKeyForm::FormCreate() {

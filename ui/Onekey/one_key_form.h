@@ -3,7 +3,7 @@
 // it and reads them back, so whatever the widgets show when it closes is what is stored.
 #pragma once
 
-#include "ui/toolkit/code_page.h"
+#include "ui/toolkit/shown_code_page.h"
 
 #include <QDialog>
 #include <array>
@@ -40,13 +40,13 @@ public:
     void SetCharListFont(const toolkit::DisplayFont& font);
 
     // The code page the character lists show their entries in.
-    const toolkit::CodePage& listCodePage() const { return listCodePage_; }
+    const toolkit::ShownCodePage& listCodePage() const { return listCodePage_; }
 
 private:
     void FormCreate();
     void RenderCharLists();
 
-    toolkit::CodePage listCodePage_;
+    toolkit::ShownCodePage listCodePage_;
 };
 
 } // namespace kbd

@@ -2,7 +2,7 @@
 
 #include "button_caption.h"
 #include "byte_accessible.h"
-#include "code_page.h"
+#include "shown_code_page.h"
 
 #include <QAccessible>
 #include <QDragEnterEvent>
@@ -28,7 +28,7 @@ bool IsPressKey(const QKeyEvent* event) {
 
 } // namespace
 
-ByteButton::ByteButton(const CodePage& codePage, const QString& storedCaption, QWidget* parent)
+ByteButton::ByteButton(const ShownCodePage& codePage, const QString& storedCaption, QWidget* parent)
     : QWidget(parent), codePage_(codePage) {
     InstallByteAccessibility();
     setFocusPolicy(Qt::StrongFocus);
@@ -39,7 +39,7 @@ ByteButton::ByteButton(const CodePage& codePage, const QString& storedCaption, Q
     setAttribute(Qt::WA_Hover);
     setMouseTracking(true);
     setText(storedCaption);
-    connect(&codePage_, &CodePage::changed, this, &ByteButton::render);
+    connect(&codePage_, &ShownCodePage::changed, this, &ByteButton::render);
 }
 
 void ByteButton::setCode(std::uint8_t code) {

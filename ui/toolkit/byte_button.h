@@ -12,12 +12,12 @@
 
 namespace kbd::toolkit {
 
-class CodePage;
+class ShownCodePage;
 
 class ByteButton : public QWidget {
     Q_OBJECT
 public:
-    ByteButton(const CodePage& codePage, const QString& storedCaption, QWidget* parent);
+    ByteButton(const ShownCodePage& codePage, const QString& storedCaption, QWidget* parent);
 
     // The byte shown, once setCode() has run; until then the stored caption stands.
     std::uint8_t code() const { return code_; }
@@ -61,7 +61,7 @@ private:
     // Released after being down: shown up at once, then clicked().
     void release();
 
-    const CodePage& codePage_;
+    const ShownCodePage& codePage_;
     QString caption_;
     std::uint8_t code_ = 0;
     bool hasCode_ = false;

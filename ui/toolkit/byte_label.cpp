@@ -1,7 +1,7 @@
 #include "byte_label.h"
 
 #include "byte_accessible.h"
-#include "code_page.h"
+#include "shown_code_page.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -10,11 +10,11 @@
 
 namespace kbd::toolkit {
 
-ByteLabel::ByteLabel(const CodePage& codePage, std::uint8_t code, QWidget* parent)
+ByteLabel::ByteLabel(const ShownCodePage& codePage, std::uint8_t code, QWidget* parent)
     : QWidget(parent), codePage_(codePage), code_(code) {
     InstallByteAccessibility();
     setMouseTracking(true);
-    connect(&codePage_, &CodePage::changed, this, &ByteLabel::textChanged);
+    connect(&codePage_, &ShownCodePage::changed, this, &ByteLabel::textChanged);
 }
 
 const QString& ByteLabel::text() const {

@@ -9,12 +9,12 @@
 
 namespace kbd::toolkit {
 
-class CodePage;
+class ShownCodePage;
 
 class ByteLabel : public QWidget {
     Q_OBJECT
 public:
-    ByteLabel(const CodePage& codePage, std::uint8_t code, QWidget* parent);
+    ByteLabel(const ShownCodePage& codePage, std::uint8_t code, QWidget* parent);
 
     std::uint8_t code() const { return code_; }
     void setCode(std::uint8_t code);
@@ -43,7 +43,7 @@ private:
     // Redraws it, and tells a screen reader, once the byte or the code page changed.
     void textChanged();
 
-    const CodePage& codePage_;
+    const ShownCodePage& codePage_;
     std::uint8_t code_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
     QColor background_;

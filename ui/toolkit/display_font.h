@@ -3,7 +3,7 @@
 // five, so a later change to the source never reaches a copy.
 #pragma once
 
-#include "code_page.h"
+#include "shown_code_page.h"
 
 #include <QColor>
 #include <QFont>

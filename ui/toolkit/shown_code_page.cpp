@@ -1,13 +1,13 @@
-#include "code_page.h"
+#include "shown_code_page.h"
 
 namespace kbd::toolkit {
 
-CodePage::CodePage(QObject* parent)
+ShownCodePage::ShownCodePage(QObject* parent)
     : QObject(parent), page_(kbd::CodePage::LoadOrLatin1(kDefaultCodePage)) {
     adopt(page_);
 }
 
-bool CodePage::setNumber(int number) {
+bool ShownCodePage::setNumber(int number) {
     const auto page = kbd::CodePage::Load(number);
     if (!page) {
         return false;
@@ -17,7 +17,7 @@ bool CodePage::setNumber(int number) {
     return true;
 }
 
-void CodePage::adopt(const kbd::CodePage& page) {
+void ShownCodePage::adopt(const kbd::CodePage& page) {
     page_ = page;
     for (int code = 0; code < 256; ++code) {
         texts_[code] = QString::fromStdString(page.shown(static_cast<std::uint8_t>(code)));

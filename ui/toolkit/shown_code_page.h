@@ -11,11 +11,11 @@
 
 namespace kbd::toolkit {
 
-class CodePage : public QObject {
+class ShownCodePage : public QObject {
     Q_OBJECT
 public:
     // Starts with the default code page, Windows-1250.
-    explicit CodePage(QObject* parent = nullptr);
+    explicit ShownCodePage(QObject* parent = nullptr);
 
     int number() const { return page_.number(); }
     const kbd::CodePage& page() const { return page_; }
