@@ -1,7 +1,12 @@
 #include "kbd_import.h"
 
+#include "driver/kbd_driver.h"
+#include "driver/to_ascii.h"
 #include "language_code_page.h"
+#include "layout/key_places.h"
 #include "layout/reader.h"
+
+#include <utility>
 
 namespace formats {
 
@@ -16,13 +21,98 @@ std::optional<int> WindowsKbdCodePage(std::span<const std::uint8_t> bytes) {
     return CodePageOfLanguage(static_cast<std::uint16_t>(bytes[2] | bytes[3] << 8));
 }
 
-kbd::Result<Imported> WindowsKbdLayout(std::span<const std::uint8_t> bytes, const kbd::CodePage&) {
+namespace {
+
+namespace driver = kbd::driver;
+
+// The layer a 49-key layout keeps of each press the driver types on its own tables.
+struct CarriedLayer {
+    int layer; // LayerNorm, LayerShift, LayerAltGr, or 0 for Shift+AltGr
+    driver::Modifiers held;
+};
+constexpr CarriedLayer kCarried[] = {{kbd::LayerNorm, driver::kNorm},
+                                     {kbd::LayerShift, driver::kShift},
+                                     {kbd::LayerAltGr, driver::kAltGr},
+                                     {0, driver::kShiftAltGr}};
+
+std::uint8_t AnsiOfScanCode(const driver::LoadedKeyboard& keyboard, std::uint8_t scanCode,
+                            std::uint8_t fallback) {
+    const driver::DataHeader& h = keyboard.header();
+    for (std::size_t i = 0; i < h.SCAN_SIZE; ++i) {
+        if (keyboard.byte(h.SCANTOIDX + i) == scanCode) {
+            return keyboard.byte(h.VKEYTOANSI + i);
+        }
+    }
+    return fallback;
+}
+
+void Store(kbd::KeyboardLayout& layout, int key, int layer, std::uint8_t byte) {
+    if (layer == 0) {
+        layout.ShiftAltGrChar[key] = byte;
+    } else {
+        kbd::SetLayerChar(layout, layer, key, byte);
+    }
+}
+
+// Each key by its scan code gets what the driver types with the file: the characters of
+// its layout tables, its Caps Lock bit and its ANSI character.
+Imported FromDriverModel(const driver::LoadedKeyboard& keyboard) {
     Imported imported{ImportKind::WindowsKbd, kbd::DefaultLayout(), {}};
-    const kbd::Status decoded = kbd::DecodeKbdImage(bytes, imported.layout);
-    if (!decoded.ok()) {
-        return decoded.error();
+    kbd::KeyboardLayout& layout = imported.layout;
+    const driver::DataHeader& h = keyboard.header();
+    for (int key = 0; key < kbd::kKeyCount; ++key) {
+        const std::uint8_t scanCode = driver::ScanCodeOfKey(key);
+        const std::uint8_t virtualKey = driver::VirtualKeyOfScanCode(keyboard, scanCode);
+        layout.ScanCode[key] = scanCode;
+        layout.VirtualKey[key] = virtualKey;
+        layout.AnsiChar[key] = AnsiOfScanCode(keyboard, scanCode, layout.AnsiChar[key]);
+        layout.CapsAffected[key] =
+            (h.Flags & driver::kCapsNormal) != 0 &&
+            (keyboard.byte(h.CAPS + virtualKey / 8u) >> (virtualKey % 8u) & 1);
+        for (const CarriedLayer& carried : kCarried) {
+            driver::Keyboard typing(keyboard);
+            const driver::Typed typed = typing.pressKey(key, carried.held);
+            const bool altGrLayer = carried.layer == kbd::LayerAltGr || carried.layer == 0;
+            std::uint8_t byte = altGrLayer ? kbd::kNoAltGr : 0;
+            if (typed.source == driver::Source::Layout && typed.bytes.size() == 1) {
+                byte = typed.bytes.front();
+            } else if (typed.source == driver::Source::DeadKey ||
+                       typed.source == driver::Source::Ligature) {
+                const bool dead = typed.source == driver::Source::DeadKey;
+                if (dead && !typed.bytes.empty()) {
+                    byte = typed.bytes.front();
+                }
+                imported.notCarried.push_back(
+                    {key + 1,
+                     carried.layer == 0 ? kbd::LayerAltGr : carried.layer,
+                     dead ? kbd::NotCarriedWhy::DeadKey : kbd::NotCarriedWhy::Ligature,
+                     dead ? static_cast<char32_t>(byte) : 0,
+                     {},
+                     byte});
+            }
+            Store(layout, key, carried.layer, byte);
+        }
     }
     return imported;
+}
+
+} // namespace
+
+kbd::Result<Imported> WindowsKbdLayout(std::span<const std::uint8_t> bytes, const kbd::CodePage&) {
+    Imported imported{ImportKind::WindowsKbd, kbd::DefaultLayout(), {}};
+    // Our own files keep every rule of our reader, extended tables included.
+    if (kbd::HasKbdSignature(bytes)) {
+        const kbd::Status decoded = kbd::DecodeKbdImage(bytes, imported.layout);
+        if (!decoded.ok()) {
+            return decoded.error();
+        }
+        return imported;
+    }
+    auto loaded = driver::LoadKeyboard(bytes);
+    if (!loaded.ok()) {
+        return loaded.error();
+    }
+    return FromDriverModel(loaded.value());
 }
 
 } // namespace formats

@@ -29,6 +29,17 @@ TEST_F(ToolTest, ExportThenImportGivesTheSameFile) {
         ASSERT_EQ(Run("import " + name + "2.json " + name + "2.kbd").status, 0);
         EXPECT_EQ(Read(name + "2.kbd"), Read(name + ".kbd")) << name;
         EXPECT_EQ(Run("export " + name + ".kbd").out, Read(name + "2.json"));
+        // Without the signature the file is another tool's, read as Windows' driver reads
+        // it: the same keys come out. (In `a` the decimal key's own code and characters
+        // are ones the driver never reads: it knows that key by its built-in table.)
+        if (name == "a") {
+            continue;
+        }
+        std::string foreign = Read(name + ".kbd");
+        foreign.replace(33, 7, 7, '\0');
+        Write(name + "3.kbd", foreign);
+        ASSERT_EQ(Run("import " + name + "3.kbd " + name + "4.kbd").status, 0);
+        EXPECT_EQ(Run("export " + name + "4.kbd").out, Read(name + "2.json")) << name;
     }
 }
 
