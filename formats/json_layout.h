@@ -1,5 +1,8 @@
 // A keyboard layout as a JSON object of seven arrays of 49 bytes, for people who keep
-// layouts in version control and edit them with ordinary tools.
+// layouts in version control and edit them with ordinary tools; a layout with a
+// Shift+AltGr layer or dead keys has two more fields, ShiftAltGrChar (49 bytes) and
+// DeadKeys ([{"key": 1..49, "layer": "Norm"|"Shift"|"AltGr"|"ShiftAltGr",
+// "compositions": [[base, result], ...]}, ...]).
 #pragma once
 
 #include "files/result.h"
@@ -16,13 +19,13 @@ namespace formats {
 inline constexpr std::size_t kMaxJsonLayoutBytes = std::size_t{1} << 20;
 
 // One field per line, in the layout's own order, so that a diff shows which table
-// changed.
+// changed; the two extended fields only when the layout has something in them.
 std::string LayoutToJson(const kbd::KeyboardLayout& layout);
 
 // Every field must be present except ScanCode, which the editor never edits and
-// which keeps its defaults when left out. A refusal is a BadContents error for `path`
-// whose reason names the field and key index at fault; input it quotes is escaped and
-// cut short.
+// which keeps its defaults when left out, and the two extended fields. A refusal is a BadContents
+// error for `path` whose reason names the field and key index at fault; input it quotes is escaped
+// and cut short.
 kbd::Result<kbd::KeyboardLayout> LayoutFromJson(std::string_view text, const std::string& path);
 
 } // namespace formats

@@ -1,7 +1,8 @@
 // Arbitrary text as a JSON layout. A refusal must be short and free of control
 // characters; an accepted layout must hold exactly the numbers the text gives each field,
 // as a second reading by the plain event parser finds them (no field twice, every value
-// 0..255, 49 of each), and must read back unchanged from what it writes.
+// 0..255, 49 of each; the dead keys are left to the round trip), and must read back
+// unchanged from what it writes.
 #include "formats/json_layout.h"
 
 #include <cstdlib>
@@ -27,10 +28,13 @@ public:
         return value > 255 ? Other() : Number(static_cast<long long>(value));
     }
     bool number_float(number_float_t, const string_t&) override { return Other(); }
-    bool string(string_t&) override { return Other(); }
+    bool string(string_t&) override { return InDeadKeys() || Other(); }
     bool binary(binary_t&) override { return Other(); }
     bool start_object(std::size_t) override { return Open(depth_ == 0); }
     bool key(string_t& name) override {
+        if (depth_ > 1) {
+            return true; // a dead key's own fields
+        }
         current_ = name;
         odd |= !fields.emplace(name, std::vector<long long>{}).second;
         return true;
@@ -45,9 +49,13 @@ public:
 private:
     bool Open(bool expected) {
         ++depth_;
-        return expected || Other();
+        return expected || InDeadKeys() || Other();
     }
+    bool InDeadKeys() const { return current_ == "DeadKeys" && depth_ >= 2; }
     bool Number(long long value) {
+        if (InDeadKeys()) {
+            return true;
+        }
         if (depth_ != 2 || value < 0 || value > 255) {
             return Other();
         }
@@ -64,11 +72,16 @@ private:
 
 bool HoldsFields(const kbd::KeyboardLayout& layout, const FieldNumbers& numbers) {
     const std::map<std::string, const kbd::KeyBytes*> tables = {
-        {"ScanCode", &layout.ScanCode},        {"VirtualKey", &layout.VirtualKey},
-        {"NormalChar", &layout.NormalChar},    {"ShiftChar", &layout.ShiftChar},
-        {"AltGrChar", &layout.AltGrChar},      {"AnsiChar", &layout.AnsiChar},
-        {"CapsAffected", &layout.CapsAffected}};
+        {"ScanCode", &layout.ScanCode},         {"VirtualKey", &layout.VirtualKey},
+        {"NormalChar", &layout.NormalChar},     {"ShiftChar", &layout.ShiftChar},
+        {"AltGrChar", &layout.AltGrChar},       {"AnsiChar", &layout.AnsiChar},
+        {"CapsAffected", &layout.CapsAffected}, {"ShiftAltGrChar", &layout.ShiftAltGrChar}};
+    std::size_t required = 0;
     for (const auto& [name, values] : numbers.fields) {
+        if (name == "DeadKeys") {
+            continue;
+        }
+        required += name != "ScanCode" && name != "ShiftAltGrChar";
         const auto table = tables.find(name);
         if (table == tables.end() || values.size() != table->second->size()) {
             return false;
@@ -79,8 +92,7 @@ bool HoldsFields(const kbd::KeyboardLayout& layout, const FieldNumbers& numbers)
             }
         }
     }
-    return numbers.fields.size() >= 6 &&
-           (numbers.fields.size() == 7) == numbers.fields.contains("ScanCode");
+    return required == 6;
 }
 
 bool Readable(const std::string& message) {
