@@ -103,6 +103,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void ApplyEditTool(const QString& step, const QString& unchanged,
+                       const KeyboardLayout& changed);
     void CreatePalette(QWidget* client);
     void CreateMagnifier(QWidget* client);
     void CreateKeys(QWidget* client);

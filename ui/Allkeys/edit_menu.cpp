@@ -5,46 +5,44 @@
 
 namespace kbd {
 
-void TAllKeysForm::FillAnsiClick() {
-    KeyboardLayout filled = document_.layout();
-    if (FillAnsiByRuleOfThumb(filled, codePage().page()) == 0) {
-        ShowStatus(QStringLiteral("ANSI already follows the rule of thumb on every key"));
+// A tool that would change nothing adds no step and says so instead.
+void TAllKeysForm::ApplyEditTool(const QString& step, const QString& unchanged,
+                                 const KeyboardLayout& changed) {
+    if (changed == document_.layout()) {
+        ShowStatus(unchanged);
         return;
     }
-    document_.change(QStringLiteral("filling of ANSI by the rule of thumb"), filled);
+    document_.change(step, changed);
     ShowLayer(LayerMode);
+}
+
+void TAllKeysForm::FillAnsiClick() {
+    KeyboardLayout filled = document_.layout();
+    FillAnsiByRuleOfThumb(filled, codePage().page());
+    ApplyEditTool(QStringLiteral("filling of ANSI by the rule of thumb"),
+                  QStringLiteral("ANSI already follows the rule of thumb on every key"), filled);
 }
 
 void TAllKeysForm::SetCapsClick() {
     KeyboardLayout set = document_.layout();
-    if (SetCapsOnCasePairs(set, codePage().page()) == 0) {
-        ShowStatus(QStringLiteral("Caps Lock already on exactly the letter pairs"));
-        return;
-    }
-    document_.change(QStringLiteral("setting of Caps Lock on letter pairs"), set);
-    ShowLayer(LayerMode);
+    SetCapsOnCasePairs(set, codePage().page());
+    ApplyEditTool(QStringLiteral("setting of Caps Lock on letter pairs"),
+                  QStringLiteral("Caps Lock already on exactly the letter pairs"), set);
 }
 
 void TAllKeysForm::ClearAltGrClick() {
     KeyboardLayout cleared = document_.layout();
     cleared.AltGrChar.fill(kNoAltGr);
-    if (cleared == document_.layout()) {
-        ShowStatus(QStringLiteral("The AltGr layer is already empty"));
-        return;
-    }
-    document_.change(QStringLiteral("clearing of the AltGr layer"), cleared);
-    ShowLayer(LayerMode);
+    ApplyEditTool(QStringLiteral("clearing of the AltGr layer"),
+                  QStringLiteral("The AltGr layer is already empty"), cleared);
 }
 
 // Under Caps Lock, Windows reads AltGr on a Caps key from the Shift+AltGr table.
 void TAllKeysForm::KeepAltGrUnderCapsClick() {
     KeyboardLayout kept = document_.layout();
-    if (KeepAltGrUnderCaps(kept, codePage().page()) == 0) {
-        ShowStatus(QStringLiteral("AltGr already types under Caps Lock on every key"));
-        return;
-    }
-    document_.change(QStringLiteral("keeping of AltGr under Caps Lock"), kept);
-    ShowLayer(LayerMode);
+    KeepAltGrUnderCaps(kept, codePage().page());
+    ApplyEditTool(QStringLiteral("keeping of AltGr under Caps Lock"),
+                  QStringLiteral("AltGr already types under Caps Lock on every key"), kept);
 }
 
 } // namespace kbd
