@@ -59,17 +59,43 @@ void BM_CopyAndMcopy(benchmark::State& state) {
     const std::string copy = kbd::bench::ScratchFile("copy.img");
     const std::string kbd = kbd::bench::ScratchFile("KBDYU.KBD");
     std::ofstream(kbd) << kLayout;
+    // The image is made once, outside the timed loop of whichever benchmark runs first.
+    const std::string& image = Image();
     for (auto _ : state) {
-        Must({"cp", "--reflink=auto", Image(), copy});
+        Must({"cp", "--reflink=auto", image, copy});
         Must({"mcopy", "-D", "o", "-i", copy + "@@" + std::to_string(kFirst * 512), kbd,
               "::/WINDOWS/SYSTEM/KBDYU.KBD"});
         ::unlink(copy.c_str());
     }
 }
 
+// The same, made durable as a safe install must be before the copy takes the image's
+// place: the copy flushed to the disk and renamed over a second copy.
+void BM_CopyMcopyAndFlush(benchmark::State& state) {
+    const std::string copy = kbd::bench::ScratchFile("copy.img");
+    const std::string old = kbd::bench::ScratchFile("old.img");
+    const std::string kbd = kbd::bench::ScratchFile("KBDYU.KBD");
+    std::ofstream(kbd) << kLayout;
+    const std::string& image = Image();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Must({"cp", "--reflink=auto", image, old});
+        Must({"sync", "-f", old});
+        state.ResumeTiming();
+        Must({"cp", "--reflink=auto", image, copy});
+        Must({"mcopy", "-D", "o", "-i", copy + "@@" + std::to_string(kFirst * 512), kbd,
+              "::/WINDOWS/SYSTEM/KBDYU.KBD"});
+        Must({"sync", "-d", copy});
+        Must({"mv", copy, old});
+        state.PauseTiming();
+        ::unlink(old.c_str());
+        state.ResumeTiming();
+    }
+}
+
 void BM_Install(benchmark::State& state) {
     kbd::diskimage::InstallRequest request;
-    request.image = Image();
+    request.image = Image(); // made outside the timed loop
     request.name = "KBDYU.KBD";
     request.kbd.assign(kLayout.begin(), kLayout.end());
     for (auto _ : state) {
@@ -81,6 +107,7 @@ void BM_Install(benchmark::State& state) {
 }
 
 BENCHMARK(BM_CopyAndMcopy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyMcopyAndFlush)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Install)->Unit(benchmark::kMillisecond);
 
 } // namespace
@@ -88,5 +115,6 @@ BENCHMARK(BM_Install)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
         r.Ratio("BM_Install", "BM_CopyAndMcopy", 1.3);
+        r.Ratio("BM_Install", "BM_CopyMcopyAndFlush", 1.3);
     });
 }
