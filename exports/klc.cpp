@@ -210,6 +210,13 @@ ExportFailure ExportKlc(const KeyboardLayout& layout, const CodePage& page, std:
     if (name.find("//") != std::string_view::npos) {
         return path + ": the name holds \"//\", which MSKLC reads as the start of a comment";
     }
+    std::string description;
+    AppendUtf16(description, Description(name));
+    if (const std::size_t units = description.size() / 2; units > kMaxKlcDescription) {
+        return path + ": the name is " + std::to_string(units) +
+               " characters long; a .klc description holds at most " +
+               std::to_string(kMaxKlcDescription);
+    }
     const std::vector<std::string> refusals = KlcRefusals(layout, page);
     if (refusals.empty()) {
         return WriteWhole(path, KlcBytes(layout, page, name, locale));

@@ -13,6 +13,10 @@
 
 namespace kbd::exports {
 
+// The longest description a .klc file gives a layout, in UTF-16 units: what Windows
+// shows in its list of layouts, where a longer text does not fit.
+inline constexpr std::size_t kMaxKlcDescription = 63;
+
 // Why the layout cannot become a valid .klc file, one sentence each, naming the keys: two
 // keys sharing a virtual-key code, a code a .klc cannot name, a character the code page
 // lacks. Empty when it can.

@@ -227,6 +227,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refused("KlcNameWithAComment", "to-klc good.kbd kept.out --name 'a // b'",
                 "kbdtool: kept.out: the name holds \"//\", which MSKLC reads as the start of a "
                 "comment\n"),
+        Refused("KlcNameTooLong", "to-klc good.kbd kept.out --name " + std::string(64, 'n'),
+                "kbdtool: kept.out: the name is 64 characters long; a .klc description holds "
+                "at most 63\n"),
         Refused("FloppyWithoutAName", "floppy good.kbd ''",
                 "kbdtool: Cannot create the file: \"\"" + kNoSuchFile),
         Refused("FloppyAsADevice", "floppy good.kbd kept.out --name con",

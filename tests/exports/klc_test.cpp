@@ -168,4 +168,17 @@ INSTANTIATE_TEST_SUITE_P(
                 "code page 1250 (Central European)"}),
     [](const auto& info) { return info.param.test; });
 
+// A character above U+FFFF takes two of the description's UTF-16 units.
+TEST(KlcName, HoldsAtMostTheLongestDescription) {
+    const kbd::testing::TempFolder folder;
+    const auto write = [&](const std::string& name) {
+        return kbd::exports::ExportKlc(kbd::DefaultLayout(), *CodePage::Load(1250), name,
+                                       folder.file("x.klc"));
+    };
+    EXPECT_EQ(write(std::string(63, 'n')), std::nullopt);
+    EXPECT_EQ(write(std::string(62, 'n') + "\xF0\x9F\x98\x80"),
+              folder.file("x.klc") +
+                  ": the name is 64 characters long; a .klc description holds at most 63");
+}
+
 } // namespace
