@@ -1,5 +1,7 @@
 #include "xkb_symbols.h"
 
+#include "layout/key_places.h"
+
 #include <array>
 #include <cstdio>
 #include <xkbcommon/xkbcommon.h>
@@ -106,7 +108,7 @@ std::string XkbSymbolsText(const KeyboardLayout& layout, const CodePage& page,
     for (int index = 0; index < kKeyCount; ++index) {
         const KeyLine line = ChooseLine(layout, page, index);
         text += "    key <";
-        text += kXkbKeyNames[static_cast<std::size_t>(index)];
+        text += kKeyPlaces[static_cast<std::size_t>(index)].xkbName;
         text += "> { type[Group1] = \"";
         text += line.type;
         text += "\", [ ";

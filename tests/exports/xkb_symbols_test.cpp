@@ -14,7 +14,6 @@ namespace {
 
 using kbd::CodePage;
 using kbd::KeyboardLayout;
-using kbd::exports::kXkbKeyNames;
 
 // The modifier keys a test holds down (Shift, AltGr) or locks on (Caps, NumLock).
 enum Press : unsigned { None = 0, Shift = 1, AltGr = 2, Caps = 4, NumLock = 8 };
@@ -151,23 +150,24 @@ TEST_P(XkbExport, TypesWhatWindowsTypes) {
     EXPECT_EQ(xkb_keymap_layout_get_name(compiled.keymap(), 0), GetParam().xkbName);
     for (int key = 0; key < kbd::kKeyCount; ++key) {
         // An evdev key code is the PC scan code + 8.
-        EXPECT_EQ(compiled.code(kXkbKeyNames[key]), kbd::DefaultLayout().ScanCode[key] + 8u)
-            << kXkbKeyNames[key];
+        EXPECT_EQ(compiled.code(kbd::kKeyPlaces[key].xkbName),
+                  kbd::DefaultLayout().ScanCode[key] + 8u)
+            << kbd::kKeyPlaces[key].xkbName;
     }
-    for (int key = 0; key < kbd::exports::kDecimalKey; ++key) {
+    for (int key = 0; key < kbd::kDecimalKey; ++key) {
         for (const unsigned press :
              {0u + None, 0u + Shift, 0u + AltGr, 0u + Caps, Caps | Shift, Caps | AltGr}) {
-            EXPECT_EQ(compiled.typed(kXkbKeyNames[key], press).second,
+            EXPECT_EQ(compiled.typed(kbd::kKeyPlaces[key].xkbName, press).second,
                       WindowsTypes(layout, page, key, press))
                 << "key " << key + 1 << ", modifiers " << press;
         }
     }
     // The decimal key deletes, and types its Norm character with Num Lock on.
-    const auto decimal = kXkbKeyNames[kbd::exports::kDecimalKey];
+    const auto decimal = kbd::kKeyPlaces[kbd::kDecimalKey].xkbName;
     EXPECT_EQ(compiled.typed(decimal, None).first, XKB_KEY_KP_Delete);
     EXPECT_EQ(compiled.typed(decimal, NumLock | Shift).first, XKB_KEY_KP_Delete);
     EXPECT_EQ(compiled.typed(decimal, NumLock).second,
-              Typed(page, layout.NormalChar[kbd::exports::kDecimalKey]));
+              Typed(page, layout.NormalChar[kbd::kDecimalKey]));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, XkbExport, testing::ValuesIn(Cases()),
