@@ -1,5 +1,6 @@
 #include "klc.h"
 
+#include "codepage/utf8.h"
 #include "layout/kbd_format.h"
 #include "layout/virtual_key_names.h"
 
@@ -82,37 +83,19 @@ void AppendUtf16(std::string& out, std::string_view text) {
         out += static_cast<char>(unit >> 8);
     };
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80       ? 1
-                           : lead >> 5 == 6  ? 2
-                           : lead >> 4 == 14 ? 3
-                           : lead >> 3 == 30 ? 4
-                                             : 0;
-        char32_t point = length == 1   ? lead
-                         : length == 2 ? lead & 0x1F
-                         : length == 3 ? lead & 0x0F
-                                       : lead & 0x07;
-        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= text.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            valid = next >> 6 == 2;
-            point = point << 6 | (next & 0x3F);
-        }
-        constexpr std::array<char32_t, 5> kLeast{0, 0, 0x80, 0x800, 0x10000};
-        valid = valid && point >= kLeast[static_cast<std::size_t>(length)] && point <= 0x10FFFF &&
-                (point < 0xD800 || point > 0xDFFF);
-        if (!valid) {
+        const auto read = ReadUtf8(text.substr(i));
+        if (!read) {
             put(0xFFFD);
             ++i;
             continue;
         }
-        if (point >= 0x10000) {
-            put(0xD800 + ((point - 0x10000) >> 10));
-            put(0xDC00 + ((point - 0x10000) & 0x3FF));
+        if (read->point >= 0x10000) {
+            put(0xD800 + ((read->point - 0x10000) >> 10));
+            put(0xDC00 + ((read->point - 0x10000) & 0x3FF));
         } else {
-            put(point);
+            put(read->point);
         }
-        i += static_cast<std::size_t>(length);
+        i += read->length;
     }
 }
 
