@@ -1,6 +1,7 @@
 #include "klc.h"
 
 #include "codepage/utf8.h"
+#include "layout/format_rules.h"
 #include "layout/kbd_format.h"
 #include "layout/virtual_key_names.h"
 
@@ -63,7 +64,7 @@ std::string LayoutRow(const KeyboardLayout& layout, const CodePage& page, int in
            (norm == 0 ? "-1" : CharColumn(page, norm)) + "\t" +
            (shift == 0 ? "-1" : CharColumn(page, shift)) + "\t" +
            CtrlColumn(layout.VirtualKey[index]) + "\t" +
-           (altGr > 32 ? CharColumn(page, altGr) : "-1") + "\t-1";
+           (AltGrWritten(layout, index) ? CharColumn(page, altGr) : "-1") + "\t-1";
 }
 
 // The description as a .klc string may hold it: no quotes, no line breaks.
@@ -132,7 +133,7 @@ std::vector<std::string> KlcRefusals(const KeyboardLayout& layout, const CodePag
         if (layout.ShiftChar[index] != 0) {
             lacks(index, "Shift", layout.ShiftChar[index]);
         }
-        if (layout.AltGrChar[index] > 32) {
+        if (AltGrWritten(layout, index)) {
             lacks(index, "AltGr", layout.AltGrChar[index]);
         }
     }

@@ -1,5 +1,6 @@
 #include "xkb_symbols.h"
 
+#include "layout/format_rules.h"
 #include "layout/key_places.h"
 
 #include <array>
@@ -46,7 +47,7 @@ KeyLine ChooseLine(const KeyboardLayout& layout, const CodePage& page, int index
     const xkb_keysym_t norm = Keysym(page, layout.NormalChar[index]);
     const xkb_keysym_t shift = Keysym(page, layout.ShiftChar[index]);
     const xkb_keysym_t altGr =
-        layout.AltGrChar[index] > 32 ? Keysym(page, layout.AltGrChar[index]) : kNothing;
+        AltGrWritten(layout, index) ? Keysym(page, layout.AltGrChar[index]) : kNothing;
     const bool hasAltGr = altGr != kNothing;
     if (index == kDecimalKey) {
         return {"KEYPAD", {XKB_KEY_KP_Delete, norm}, 2};

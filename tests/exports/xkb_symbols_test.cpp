@@ -73,10 +73,12 @@ char32_t Typed(const CodePage& page, std::uint8_t code) {
 
 // Windows 95 with the layout: Caps Lock swaps Norm and Shift on the keys with the flag
 // and leaves AltGr alone. Right Alt is no modifier to a key without an AltGr character,
-// as on every XKB layout.
+// as on every XKB layout; the file holds none on a key without a virtual-key code.
 char32_t WindowsTypes(const KeyboardLayout& layout, const CodePage& page, int key, unsigned press) {
     const bool caps = (press & Caps) != 0 && layout.CapsAffected[key] != 0;
-    const char32_t altGr = layout.AltGrChar[key] > 32 ? Typed(page, layout.AltGrChar[key]) : 0;
+    const char32_t altGr = layout.AltGrChar[key] > 32 && layout.VirtualKey[key] != 0
+                               ? Typed(page, layout.AltGrChar[key])
+                               : 0;
     if ((press & AltGr) && altGr != 0) {
         return altGr;
     }
@@ -130,7 +132,12 @@ std::vector<Case> Cases() {
     // The name must reach the desktop as written, quotes, backslash, tab and all.
     std::vector<Case> cases{
         {"DefaultIn1250", 1250, kbd::DefaultLayout(), "Srpska \"latinica\" \\ \u0107irilica\t2\n"},
-        {"CyrillicIn1251", 1251, Cyrillic(*CodePage::Load(1251))}};
+        {"CyrillicIn1251", 1251, Cyrillic(*CodePage::Load(1251))},
+        {"AltGrOnCodeZeroIn1250", 1250, [] {
+             KeyboardLayout layout = kbd::DefaultLayout();
+             layout.VirtualKey[13] = 0; // Q, whose AltGr is a backslash
+             return layout;
+         }()}};
     for (unsigned seed = 1; seed <= 6; ++seed) {
         std::mt19937 random(seed);
         const int codePage = seed % 2 ? 1250 : 1253; // Greek leaves bytes undefined
