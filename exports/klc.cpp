@@ -119,22 +119,22 @@ std::vector<std::string> KlcRefusals(const KeyboardLayout& layout, const CodePag
             refusals.push_back(KeyList(keys) + " share virtual-key code " + HexByte(code));
         }
     }
-    const auto lacks = [&](int index, const char* layer, std::uint8_t code) {
+    const auto lacks = [&](int index, int layer, std::uint8_t code) {
         if (!page.codePoint(code)) {
-            refusals.push_back("key " + std::to_string(index + 1) + " " + layer + " " +
-                               HexByte(code) + " is not a character of " +
-                               CodePageCaption(page.number()));
+            refusals.push_back("key " + std::to_string(index + 1) + " " +
+                               std::string(LayerName(layer)) + " " + HexByte(code) +
+                               " is not a character of " + CodePageCaption(page.number()));
         }
     };
     for (int index = 0; index < kKeyCount; ++index) {
         if (layout.NormalChar[index] != 0) {
-            lacks(index, "Norm", layout.NormalChar[index]);
+            lacks(index, LayerNorm, layout.NormalChar[index]);
         }
         if (layout.ShiftChar[index] != 0) {
-            lacks(index, "Shift", layout.ShiftChar[index]);
+            lacks(index, LayerShift, layout.ShiftChar[index]);
         }
         if (AltGrWritten(layout, index)) {
-            lacks(index, "AltGr", layout.AltGrChar[index]);
+            lacks(index, LayerAltGr, layout.AltGrChar[index]);
         }
     }
     return refusals;
