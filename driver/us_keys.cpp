@@ -1,5 +1,6 @@
 // The driver's own knowledge of the US keyboard, used when the layout does not say.
 #include "kbd_driver.h"
+#include "layout/keyboard_layout.h"
 
 #include <algorithm>
 #include <array>
@@ -46,7 +47,7 @@ std::uint8_t VirtualKeyOfScanCode(const LoadedKeyboard& keyboard, std::uint8_t s
 
 std::string StateName(const LoadedKeyboard& keyboard, std::uint8_t state) {
     if (state == 0) {
-        return "Norm";
+        return std::string(LayerName(LayerNorm));
     }
     // Named in the order people write them, whatever order the file lists its keys in.
     const struct {

@@ -4,7 +4,6 @@
 
 #include "layout/keyboard_layout.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,20 +15,6 @@ namespace kbd::exports {
 // What an export reports: nothing when the file was written whole, else one sentence
 // that names the file and the reason, for a message box or standard error.
 using ExportFailure = std::optional<std::string>;
-
-// The XKB name of each key, by key index. The names follow the scan codes of the
-// built-in layout (an XKB evdev key code is the scan code + 8); a KBD file never carries
-// scan codes back, so a key's place is its index, as in the editor.
-inline constexpr std::array<std::string_view, kKeyCount> kXkbKeyNames{{
-    "TLDE", "AE01", "AE02", "AE03", "AE04", "AE05", "AE06", "AE07", "AE08", "AE09",
-    "AE10", "AE11", "AE12", "AD01", "AD02", "AD03", "AD04", "AD05", "AD06", "AD07",
-    "AD08", "AD09", "AD10", "AD11", "AD12", "BKSL", "AC01", "AC02", "AC03", "AC04",
-    "AC05", "AC06", "AC07", "AC08", "AC09", "AC10", "AC11", "AB01", "AB02", "AB03",
-    "AB04", "AB05", "AB06", "AB07", "AB08", "AB09", "AB10", "LSGT", "KPDL",
-}};
-
-// The key index of the numeric-pad decimal key, which both exports treat apart.
-inline constexpr int kDecimalKey = kKeyCount - 1;
 
 // The file name without folders and without its last extension: "qz" for "/a/qz.xkb".
 std::string FileStem(std::string_view path);

@@ -1,5 +1,7 @@
 #include "klc.h"
 
+#include "codepage/utf8.h"
+#include "layout/format_rules.h"
 #include "layout/kbd_format.h"
 #include "layout/virtual_key_names.h"
 
@@ -62,7 +64,7 @@ std::string LayoutRow(const KeyboardLayout& layout, const CodePage& page, int in
            (norm == 0 ? "-1" : CharColumn(page, norm)) + "\t" +
            (shift == 0 ? "-1" : CharColumn(page, shift)) + "\t" +
            CtrlColumn(layout.VirtualKey[index]) + "\t" +
-           (altGr > 32 ? CharColumn(page, altGr) : "-1") + "\t-1";
+           (AltGrWritten(layout, index) ? CharColumn(page, altGr) : "-1") + "\t-1";
 }
 
 // The description as a .klc string may hold it: no quotes, no line breaks.
@@ -82,37 +84,19 @@ void AppendUtf16(std::string& out, std::string_view text) {
         out += static_cast<char>(unit >> 8);
     };
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80       ? 1
-                           : lead >> 5 == 6  ? 2
-                           : lead >> 4 == 14 ? 3
-                           : lead >> 3 == 30 ? 4
-                                             : 0;
-        char32_t point = length == 1   ? lead
-                         : length == 2 ? lead & 0x1F
-                         : length == 3 ? lead & 0x0F
-                                       : lead & 0x07;
-        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= text.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            valid = next >> 6 == 2;
-            point = point << 6 | (next & 0x3F);
-        }
-        constexpr std::array<char32_t, 5> kLeast{0, 0, 0x80, 0x800, 0x10000};
-        valid = valid && point >= kLeast[static_cast<std::size_t>(length)] && point <= 0x10FFFF &&
-                (point < 0xD800 || point > 0xDFFF);
-        if (!valid) {
+        const auto read = ReadUtf8(text.substr(i));
+        if (!read) {
             put(0xFFFD);
             ++i;
             continue;
         }
-        if (point >= 0x10000) {
-            put(0xD800 + ((point - 0x10000) >> 10));
-            put(0xDC00 + ((point - 0x10000) & 0x3FF));
+        if (read->point >= 0x10000) {
+            put(0xD800 + ((read->point - 0x10000) >> 10));
+            put(0xDC00 + ((read->point - 0x10000) & 0x3FF));
         } else {
-            put(point);
+            put(read->point);
         }
-        i += static_cast<std::size_t>(length);
+        i += read->length;
     }
 }
 
@@ -135,22 +119,22 @@ std::vector<std::string> KlcRefusals(const KeyboardLayout& layout, const CodePag
             refusals.push_back(KeyList(keys) + " share virtual-key code " + HexByte(code));
         }
     }
-    const auto lacks = [&](int index, const char* layer, std::uint8_t code) {
+    const auto lacks = [&](int index, int layer, std::uint8_t code) {
         if (!page.codePoint(code)) {
-            refusals.push_back("key " + std::to_string(index + 1) + " " + layer + " " +
-                               HexByte(code) + " is not a character of " +
-                               CodePageCaption(page.number()));
+            refusals.push_back("key " + std::to_string(index + 1) + " " +
+                               std::string(LayerName(layer)) + " " + HexByte(code) +
+                               " is not a character of " + CodePageCaption(page.number()));
         }
     };
     for (int index = 0; index < kKeyCount; ++index) {
         if (layout.NormalChar[index] != 0) {
-            lacks(index, "Norm", layout.NormalChar[index]);
+            lacks(index, LayerNorm, layout.NormalChar[index]);
         }
         if (layout.ShiftChar[index] != 0) {
-            lacks(index, "Shift", layout.ShiftChar[index]);
+            lacks(index, LayerShift, layout.ShiftChar[index]);
         }
-        if (layout.AltGrChar[index] > 32) {
-            lacks(index, "AltGr", layout.AltGrChar[index]);
+        if (AltGrWritten(layout, index)) {
+            lacks(index, LayerAltGr, layout.AltGrChar[index]);
         }
     }
     return refusals;

@@ -1,5 +1,8 @@
 #include "xkb_symbols.h"
 
+#include "layout/format_rules.h"
+#include "layout/key_places.h"
+
 #include <array>
 #include <cstdio>
 #include <xkbcommon/xkbcommon.h>
@@ -44,7 +47,7 @@ KeyLine ChooseLine(const KeyboardLayout& layout, const CodePage& page, int index
     const xkb_keysym_t norm = Keysym(page, layout.NormalChar[index]);
     const xkb_keysym_t shift = Keysym(page, layout.ShiftChar[index]);
     const xkb_keysym_t altGr =
-        layout.AltGrChar[index] > 32 ? Keysym(page, layout.AltGrChar[index]) : kNothing;
+        AltGrWritten(layout, index) ? Keysym(page, layout.AltGrChar[index]) : kNothing;
     const bool hasAltGr = altGr != kNothing;
     if (index == kDecimalKey) {
         return {"KEYPAD", {XKB_KEY_KP_Delete, norm}, 2};
@@ -106,7 +109,7 @@ std::string XkbSymbolsText(const KeyboardLayout& layout, const CodePage& page,
     for (int index = 0; index < kKeyCount; ++index) {
         const KeyLine line = ChooseLine(layout, page, index);
         text += "    key <";
-        text += kXkbKeyNames[static_cast<std::size_t>(index)];
+        text += kKeyPlaces[static_cast<std::size_t>(index)].xkbName;
         text += "> { type[Group1] = \"";
         text += line.type;
         text += "\", [ ";

@@ -76,6 +76,8 @@ constexpr Field ByteTable(const char* name, bool required) {
     return {name, required, &ReadBytes<bytes>, &WriteBytes<bytes>};
 }
 
+// The file's own words for the layers, apart from LayerName: a file must read the same
+// in every version, whatever the editor comes to call a layer.
 constexpr std::array<const char*, kbd::kCharLayerCount> kLayerNames = {"Norm", "Shift", "AltGr",
                                                                        "ShiftAltGr"};
 

@@ -126,6 +126,21 @@ void SetLayerChar(KeyboardLayout& layout, int mode, int index, std::uint8_t code
     }
 }
 
+std::string_view LayerName(int layer) {
+    switch (layer) {
+    case LayerShift:
+        return "Shift";
+    case LayerNorm:
+        return "Norm";
+    case LayerAltGr:
+        return "AltGr";
+    case LayerAnsi:
+        return "ANSI";
+    default:
+        return "";
+    }
+}
+
 KeyboardLayout& ProgramLayout() {
     return gProgramLayout;
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace kbd {
@@ -51,6 +52,10 @@ enum LayerMode : int {
     LayerAltGr = 3,
     LayerAnsi = 4,
 };
+
+// "Shift", "Norm", "AltGr", "ANSI": what every message, listing and picture calls the
+// layer; empty for 0 and anything else.
+std::string_view LayerName(int layer);
 
 // The built-in layout the program starts with.
 const KeyboardLayout& DefaultLayout();

@@ -184,21 +184,6 @@ bool LosesData(const std::vector<Finding>& findings) {
                        [](const Finding& f) { return f.severity == Severity::LosesData; });
 }
 
-std::string_view LayerName(int layer) {
-    switch (layer) {
-    case LayerShift:
-        return "Shift";
-    case LayerNorm:
-        return "Norm";
-    case LayerAltGr:
-        return "AltGr";
-    case LayerAnsi:
-        return "ANSI";
-    default:
-        return "";
-    }
-}
-
 std::string_view SeverityName(Severity severity) {
     return severity == Severity::LosesData ? "loses data" : "warning";
 }

@@ -28,8 +28,6 @@ std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePage& p
 // True when saving would not give back the same layout on reading.
 bool LosesData(const std::vector<Finding>& findings);
 
-// "Shift", "Norm", "AltGr", "ANSI"; empty for 0 and anything else.
-std::string_view LayerName(int layer);
 // "loses data" or "warning".
 std::string_view SeverityName(Severity severity);
 

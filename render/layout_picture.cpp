@@ -61,18 +61,22 @@ struct Corner {
     bool right;
     bool bottom;
     QRgb ink;
-    const char* name;
     const char* meaning;
 };
 
 // In the order the legend explains them.
 constexpr std::array<Corner, 4> kCorners{{
-    {LayerShift, false, false, kInk, "Shift", "with Shift held down"},
-    {LayerNorm, false, true, kInk, "Norm", "no modifier"},
-    {LayerAltGr, true, true, kAltGrInk, "AltGr",
+    {LayerShift, false, false, kInk, "with Shift held down"},
+    {LayerNorm, false, true, kInk, "no modifier"},
+    {LayerAltGr, true, true, kAltGrInk,
      "with the right Alt key held down; blank when the key has none"},
-    {LayerAnsi, true, false, kAnsiInk, "ANSI", "the character Windows uses inside for the key"},
+    {LayerAnsi, true, false, kAnsiInk, "the character Windows uses inside for the key"},
 }};
+
+QString CornerName(const Corner& corner) {
+    const std::string_view name = LayerName(corner.layer);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 constexpr int kCharacterPixels = 25;
 constexpr double kCornerInset = 3;
@@ -154,8 +158,7 @@ void PaintLegend(QPainter& painter, const PictureStyle& style) {
     painter.setFont(Font(style, 15, true));
     for (const Corner& corner : kCorners) {
         painter.setPen(QColor(corner.ink));
-        painter.drawText(CornerRect(sample, corner), Qt::AlignCenter,
-                         QString::fromLatin1(corner.name));
+        painter.drawText(CornerRect(sample, corner), Qt::AlignCenter, CornerName(corner));
     }
 
     const double lineHeight = kLegendHeight / 4;
@@ -164,7 +167,7 @@ void PaintLegend(QPainter& painter, const PictureStyle& style) {
         const QRectF line(sample.right() + 24, y, 600, lineHeight);
         painter.setPen(QColor(corner.ink));
         painter.setFont(Font(style, 17, true));
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(corner.name));
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, CornerName(corner));
         painter.setPen(QColor(kInk));
         painter.setFont(Font(style, 17));
         painter.drawText(line.adjusted(70, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,

@@ -157,6 +157,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "key 1 has virtual-key code 0x20, which has no name in a .klc file"},
         Refusal{"NormLacking", [](KeyboardLayout& l) { l.NormalChar[4] = 0x81; },
                 "key 5 Norm 0x81 is not a character of code page 1250 (Central European)"},
+        // The file holds no AltGr character on a key without a code, so none can lack.
+        Refusal{"AltGrOnCodeZero",
+                [](KeyboardLayout& l) {
+                    l.VirtualKey[5] = 0;
+                    l.AltGrChar[5] = 0x81;
+                },
+                "key 6 has virtual-key code 0x00, which has no name in a .klc file"},
         Refusal{"SeveralAtOnce",
                 [](KeyboardLayout& l) {
                     l.VirtualKey[29] = 0x51;

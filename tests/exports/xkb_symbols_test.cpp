@@ -14,7 +14,6 @@ namespace {
 
 using kbd::CodePage;
 using kbd::KeyboardLayout;
-using kbd::exports::kXkbKeyNames;
 
 // The modifier keys a test holds down (Shift, AltGr) or locks on (Caps, NumLock).
 enum Press : unsigned { None = 0, Shift = 1, AltGr = 2, Caps = 4, NumLock = 8 };
@@ -74,10 +73,12 @@ char32_t Typed(const CodePage& page, std::uint8_t code) {
 
 // Windows 95 with the layout: Caps Lock swaps Norm and Shift on the keys with the flag
 // and leaves AltGr alone. Right Alt is no modifier to a key without an AltGr character,
-// as on every XKB layout.
+// as on every XKB layout; the file holds none on a key without a virtual-key code.
 char32_t WindowsTypes(const KeyboardLayout& layout, const CodePage& page, int key, unsigned press) {
     const bool caps = (press & Caps) != 0 && layout.CapsAffected[key] != 0;
-    const char32_t altGr = layout.AltGrChar[key] > 32 ? Typed(page, layout.AltGrChar[key]) : 0;
+    const char32_t altGr = layout.AltGrChar[key] > 32 && layout.VirtualKey[key] != 0
+                               ? Typed(page, layout.AltGrChar[key])
+                               : 0;
     if ((press & AltGr) && altGr != 0) {
         return altGr;
     }
@@ -131,7 +132,12 @@ std::vector<Case> Cases() {
     // The name must reach the desktop as written, quotes, backslash, tab and all.
     std::vector<Case> cases{
         {"DefaultIn1250", 1250, kbd::DefaultLayout(), "Srpska \"latinica\" \\ \u0107irilica\t2\n"},
-        {"CyrillicIn1251", 1251, Cyrillic(*CodePage::Load(1251))}};
+        {"CyrillicIn1251", 1251, Cyrillic(*CodePage::Load(1251))},
+        {"AltGrOnCodeZeroIn1250", 1250, [] {
+             KeyboardLayout layout = kbd::DefaultLayout();
+             layout.VirtualKey[13] = 0; // Q, whose AltGr is a backslash
+             return layout;
+         }()}};
     for (unsigned seed = 1; seed <= 6; ++seed) {
         std::mt19937 random(seed);
         const int codePage = seed % 2 ? 1250 : 1253; // Greek leaves bytes undefined
@@ -151,23 +157,24 @@ TEST_P(XkbExport, TypesWhatWindowsTypes) {
     EXPECT_EQ(xkb_keymap_layout_get_name(compiled.keymap(), 0), GetParam().xkbName);
     for (int key = 0; key < kbd::kKeyCount; ++key) {
         // An evdev key code is the PC scan code + 8.
-        EXPECT_EQ(compiled.code(kXkbKeyNames[key]), kbd::DefaultLayout().ScanCode[key] + 8u)
-            << kXkbKeyNames[key];
+        EXPECT_EQ(compiled.code(kbd::kKeyPlaces[key].xkbName),
+                  kbd::DefaultLayout().ScanCode[key] + 8u)
+            << kbd::kKeyPlaces[key].xkbName;
     }
-    for (int key = 0; key < kbd::exports::kDecimalKey; ++key) {
+    for (int key = 0; key < kbd::kDecimalKey; ++key) {
         for (const unsigned press :
              {0u + None, 0u + Shift, 0u + AltGr, 0u + Caps, Caps | Shift, Caps | AltGr}) {
-            EXPECT_EQ(compiled.typed(kXkbKeyNames[key], press).second,
+            EXPECT_EQ(compiled.typed(kbd::kKeyPlaces[key].xkbName, press).second,
                       WindowsTypes(layout, page, key, press))
                 << "key " << key + 1 << ", modifiers " << press;
         }
     }
     // The decimal key deletes, and types its Norm character with Num Lock on.
-    const auto decimal = kXkbKeyNames[kbd::exports::kDecimalKey];
+    const auto decimal = kbd::kKeyPlaces[kbd::kDecimalKey].xkbName;
     EXPECT_EQ(compiled.typed(decimal, None).first, XKB_KEY_KP_Delete);
     EXPECT_EQ(compiled.typed(decimal, NumLock | Shift).first, XKB_KEY_KP_Delete);
     EXPECT_EQ(compiled.typed(decimal, NumLock).second,
-              Typed(page, layout.NormalChar[kbd::exports::kDecimalKey]));
+              Typed(page, layout.NormalChar[kbd::kDecimalKey]));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, XkbExport, testing::ValuesIn(Cases()),
