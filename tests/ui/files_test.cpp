@@ -213,6 +213,17 @@ private slots:
                                        *FindLocale("sr-Cyrl-CS")))); // the built-in Serbian
     }
 
+    // The floppy is named after the image, and says so when DOS needs a shorter name.
+    void floppySaysTheNameItGaveTheLayout() {
+        const QTemporaryDir folder;
+        const ChooserAnswer answer(QStringLiteral("FloppyDialog"),
+                                   folder.filePath(QStringLiteral("serbian-cyrillic.img")));
+        Item("MakeFloppy1")->trigger();
+        QCOMPARE(answer.boxTitle, QStringLiteral("Make install floppy"));
+        QCOMPARE(answer.boxText, QStringLiteral("The layout is SERBIAN-.KBD on the floppy: a DOS "
+                                                "name has at most 8 letters, digits, _ or -."));
+    }
+
     void exportRefusalSaysWhyAndWritesNothing() {
         const QTemporaryDir folder;
         ProgramLayout().VirtualKey[29] = 0x51; // F takes Q's code

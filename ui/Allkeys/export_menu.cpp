@@ -29,19 +29,28 @@ struct ExportItem {
     const char* suffix; // added to a name typed without one; empty for none
     const char* proposed;
     Exporter run;
+    // What the user should know of a finished export, or nothing: a name it changed.
+    std::string (*notice)(std::string_view name, const std::string& path) = nullptr;
 };
 
-void RunExport(TAllKeysForm& form, toolkit::FileChooser& chooser, Exporter run) {
+void RunExport(TAllKeysForm& form, toolkit::FileChooser& chooser, const ExportItem& item) {
     const auto chosen = chooser.choose();
     if (!chosen) {
         return;
     }
     const std::string path = QFile::encodeName(*chosen).toStdString();
     // The layout being edited, characters read in the code page its keys show now.
-    const auto failed = run(form.document(), form.codePage().page(), exports::FileStem(path), path);
+    const std::string name = exports::FileStem(path);
+    const auto failed = item.run(form.document(), form.codePage().page(), name, path);
     if (failed) {
         toolkit::ShowMessage(&form, QStringLiteral("Error in Exporting"),
                              QString::fromStdString(*failed));
+        return;
+    }
+    if (const std::string notice = item.notice ? item.notice(name, path) : ""; !notice.empty()) {
+        QString text = QString::fromStdString(notice) + QLatin1Char('.');
+        text[0] = text[0].toUpper();
+        toolkit::ShowMessage(&form, QString::fromLatin1(item.title), text);
     }
 }
 
@@ -58,7 +67,7 @@ void AddItem(TAllKeysForm* form, QMenu* tools, const ExportItem& item) {
     QAction* action = tools->addAction(QString::fromLatin1(item.caption));
     action->setObjectName(QString::fromLatin1(item.name));
     QObject::connect(action, &QAction::triggered, form,
-                     [form, chooser, run = item.run] { RunExport(*form, *chooser, run); });
+                     [form, chooser, item] { RunExport(*form, *chooser, item); });
 }
 
 } // namespace
@@ -109,6 +118,11 @@ void AddExportItems(TAllKeysForm* form, QMenu* tools) {
              [](const LayoutDocument& document, const CodePage&, std::string_view name,
                 const std::string& path) {
                  return exports::MakeInstallFloppy(document.layout(), name, path);
+             },
+             [](std::string_view name, const std::string& path) {
+                 std::string refused;
+                 const auto chosen = exports::ChooseFloppyName(name, path, refused);
+                 return chosen ? chosen->note : std::string();
              }});
 }
 
