@@ -5,6 +5,8 @@
 // unchanged from what it writes.
 #include "formats/json_layout.h"
 
+#include "readable.h"
+
 #include <cstdlib>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -95,23 +97,13 @@ bool HoldsFields(const kbd::KeyboardLayout& layout, const FieldNumbers& numbers)
     return required == 6;
 }
 
-bool Readable(const std::string& message) {
-    for (const char c : message) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            return false;
-        }
-    }
-    return message.size() < 400;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const auto read = formats::LayoutFromJson(text, "in.json");
     if (!read.ok()) {
-        if (!Readable(read.error().message())) {
+        if (!kbd::fuzz::Readable(read.error().message(), 399)) {
             std::abort();
         }
         return 0;

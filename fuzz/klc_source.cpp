@@ -4,6 +4,7 @@
 #include "formats/klc_source.h"
 
 #include "formats/klc_import.h"
+#include "readable.h"
 
 #include <cstdlib>
 
@@ -11,14 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> bytes(data, size);
     const auto source = formats::ParseKlc(bytes);
     if (!source.ok()) {
-        const std::string message = source.error().message();
-        if (message.empty() || message.size() > 4096) {
+        if (!kbd::fuzz::Readable(source.error().message(), 4096)) {
             std::abort();
-        }
-        for (const char c : message) {
-            if (static_cast<unsigned char>(c) < 0x20) {
-                std::abort();
-            }
         }
         return 0;
     }
