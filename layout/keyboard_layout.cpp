@@ -136,6 +136,8 @@ std::string_view LayerName(int layer) {
         return "AltGr";
     case LayerAnsi:
         return "ANSI";
+    case LayerShiftAltGr:
+        return "Shift+AltGr";
     default:
         return "";
     }

@@ -51,10 +51,12 @@ enum LayerMode : int {
     LayerNorm = 2,
     LayerAltGr = 3,
     LayerAnsi = 4,
+    // Beside the four the main window shows: the character of Shift+AltGr.
+    LayerShiftAltGr = 5,
 };
 
-// "Shift", "Norm", "AltGr", "ANSI": what every message, listing and picture calls the
-// layer; empty for 0 and anything else.
+// "Shift", "Norm", "AltGr", "ANSI", "Shift+AltGr": what every message, listing and picture calls
+// the layer; empty for 0 and anything else.
 std::string_view LayerName(int layer);
 
 // The built-in layout the program starts with.

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 #include <xkbcommon/xkbcommon.h>
 
 namespace kbd {
@@ -103,6 +104,25 @@ public:
             built_.notCarried.push_back(std::move(*altGrRead.lost));
         }
         layout.AltGrChar[index] = std::max(altGrRead.byte.value_or(kNoAltGr), kNoAltGr);
+        auto fourthRead = Read(index, 3, LayerShiftAltGr);
+        if (fourthRead.lost) {
+            fourthRead.lost->kept = kNoAltGr;
+            lostFourth_.push_back(built_.notCarried.size());
+            built_.notCarried.push_back(std::move(*fourthRead.lost));
+        }
+        layout.ShiftAltGrChar[index] =
+            fourthRead.byte && *fourthRead.byte > kNoAltGr ? *fourthRead.byte : 0;
+    }
+
+    // Once Caps Lock is set: a Caps key with AltGr but no Shift+AltGr character of its own
+    // would type nothing with AltGr under Caps Lock; it gets the rule's character, and a
+    // fourth level that was lost says what the layer keeps instead.
+    void KeepAltGrUnderCapsLock() {
+        KeepAltGrUnderCaps(built_.layout, codePage_);
+        for (const std::size_t at : lostFourth_) {
+            NotCarried& lost = built_.notCarried[at];
+            lost.kept = std::max(built_.layout.ShiftAltGrChar[lost.key - 1], kNoAltGr);
+        }
     }
 
 private:
@@ -178,6 +198,7 @@ private:
     xkb_keymap* keymap_;
     const CodePage& codePage_;
     BuiltLayout& built_;
+    std::vector<std::size_t> lostFourth_; // where in notCarried each lost fourth level is
 };
 
 } // namespace
@@ -203,6 +224,7 @@ std::optional<BuiltLayout> Build(std::string_view name, std::string_view variant
     FillAnsiByRuleOfThumb(built.layout, codePage);
     SetCapsOnCasePairs(built.layout, codePage);
     AssignVirtualKeys(built.layout, codePage);
+    reader.KeepAltGrUnderCapsLock();
     return built;
 }
 

@@ -14,10 +14,11 @@ std::string CodePoint(char32_t point) {
     return text;
 }
 
-// A layer keeps nothing rather than a wrong character: an AltGr byte of 32 or less is
-// not written, a Norm or Shift byte 0 types nothing.
+// A layer keeps nothing rather than a wrong character: an AltGr or Shift+AltGr byte of 32
+// or less is not written, a Norm or Shift byte 0 types nothing.
 bool LeftEmpty(const NotCarried& item) {
-    return item.layer == LayerAltGr ? item.kept <= 0x20 : item.kept == 0;
+    return item.layer == LayerAltGr || item.layer == LayerShiftAltGr ? item.kept <= 0x20
+                                                                     : item.kept == 0;
 }
 
 } // namespace

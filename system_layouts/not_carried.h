@@ -24,7 +24,8 @@ enum class NotCarriedWhy {
 
 struct NotCarried {
     int key;   // key number, 1..49; 0 for OtherKey
-    int layer; // LayerNorm, LayerShift or LayerAltGr; 0 for a whole key or OtherState
+    int layer; // LayerNorm, LayerShift, LayerAltGr or LayerShiftAltGr; 0 for a whole key or
+               // OtherState
     NotCarriedWhy why;
     char32_t character; // 0 for NoCharacter
     std::string keysym; // the keysym's name ("Greek_omega", "dead_belowdot")

@@ -41,7 +41,7 @@ TEST_F(ToolTest, FromXkbWritesTheLayoutAndNamesWhatItLeftOut) {
         const auto built = kbd::BuildSystemLayout(*kbd::ParseLayoutId(id),
                                                   *kbd::CodePage::Load(codePage ? codePage : 1250));
         ASSERT_TRUE(built);
-        const kbd::KbdImage image = kbd::BuildKbdImage(built->layout);
+        const std::vector<std::uint8_t> image = kbd::BuildKbdFile(built->layout);
         EXPECT_EQ(Read("x.kbd"), std::string(image.begin(), image.end())) << id;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), built->notCarried.size());
         EXPECT_EQ(run.err.substr(0, std::strlen(err)), err);

@@ -16,15 +16,20 @@
 namespace kbd {
 namespace {
 
-// "13: BB B4 60 B8 B4 0" for key 13 (1..49): its virtual-key code, Norm, Shift, AltGr and
+// "13: BB B4 60 B8 B4 0 B2" for key 13 (1..49): its virtual-key code, Norm, Shift, AltGr and
 // ANSI characters and its Caps-Lock flag.
 std::string KeyText(const KeyboardLayout& layout, int key) {
     const int i = key - 1;
-    char text[32];
+    char text[40];
     std::snprintf(text, sizeof text, "%d: %02X %02X %02X %02X %02X %d", key, layout.VirtualKey[i],
                   layout.NormalChar[i], layout.ShiftChar[i], layout.AltGrChar[i],
                   layout.AnsiChar[i], layout.CapsAffected[i]);
-    return text;
+    std::string shown = text;
+    if (layout.ShiftAltGrChar[i] != 0) {
+        std::snprintf(text, sizeof text, " %02X", layout.ShiftAltGrChar[i]);
+        shown += text; // the Shift+AltGr character, where the key has one
+    }
+    return shown;
 }
 
 std::vector<std::string> Lines(const BuiltLayout& built, const CodePage& page) {
@@ -43,6 +48,7 @@ TEST(BuildSystemLayout, UsIsTheDefaultTypewriterBlock) {
     // one key only, the one beside the left Shift key (pc105's bar).
     expected.AltGrChar.fill(0x20);
     expected.AltGrChar[47] = '|';
+    expected.ShiftAltGrChar[47] = 0xA6; // and the broken bar on its fourth
     // The built-in decimal key types the comma of Serbian; "us" types a period.
     expected.NormalChar[48] = expected.ShiftChar[48] = expected.AnsiChar[48] = '.';
     EXPECT_EQ(built->layout, expected);
@@ -98,9 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"German1250",
             "de",
             1250,
-            {"13: BB B4 60 B8 B4 0", "19: 5A 7A 5A 20 5A 1", "24: DB FC DC A8 DC 1",
-             "38: 59 79 59 BB 59 1"},
-            21,
+            {"13: BB B4 60 B8 B4 0 B2", "19: 5A 7A 5A 20 5A 1", "24: DB FC DC A8 DC 1 A8",
+             "38: 59 79 59 BB 59 1 9B"},
+            47,
             {"key 1 AltGr: U+2032 \u2032 is not in code page 1250; left empty",
              "key 33 AltGr: dead_belowdot has no character; left empty"},
             nullptr},
@@ -110,17 +116,26 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"French1252",
             "fr",
             1252,
-            {"3: 32 E9 32 7E E9 0", "14: 41 61 41 E6 41 1", "24: DB 5E A8 A8 5E 0",
-             "27: 51 71 51 40 51 1", "36: 4D 6D 4D B5 4D 1", "44: BA 2C 3F B4 2C 0"},
-            12,
+            {"3: 32 E9 32 7E E9 0", "14: 41 61 41 E6 41 1 C6", "24: DB 5E A8 A8 5E 0",
+             "27: 51 71 51 40 51 1 40", "36: 4D 6D 4D B5 4D 1 BA", "44: BA 2C 3F B4 2C 0"},
+            32,
             {"key 18 AltGr: U+0167 \u0167 is not in code page 1252; left empty"},
+            nullptr},
+        // The capitals of the AltGr letters are on the fourth level: Shift+AltGr gets them.
+        Row{"Polish1250",
+            "pl",
+            1250,
+            {"27: 41 61 41 B9 41 1 A5", "16: 45 65 45 EA 45 1 CA"},
+            40,
+            {"key 14 Shift+AltGr: U+03A9 \u03A9 is not in code page 1250; left empty",
+             "key 44 Shift+AltGr: U+221E \u221E is not in code page 1250; kept \u00B5"},
             nullptr},
         // Every letter a case pair, ё included, and the codes those of the places.
         Row{"Russian1251",
             "ru",
             1251,
             {"1: C0 B8 A8 20 A8 1", "4: 33 33 B9 20 33 0", "14: 51 E9 C9 20 C9 1",
-             "47: BF 2E 2C 20 2E 0", "48: E2 2F 7C 7C 2F 0", "49: 6E 2C 2C 20 2C 0"},
+             "47: BF 2E 2C 20 2E 0", "48: E2 2F 7C 7C 2F 0 A6", "49: 6E 2C 2C 20 2C 0"},
             1,
             {"key 9 AltGr: U+20BD \u20BD is not in code page 1251; left empty"},
             "1000000000000111111111111011111111111111111111000"},
@@ -129,8 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"Turkish1254",
             "tr",
             1254,
-            {"21: DE FD 49 EE 49 1", "37: 49 69 DD 27 DD 1"},
-            4,
+            {"21: DE FD 49 EE 49 1 CE", "37: 49 69 DD 27 DD 1 27"},
+            10,
             {"key 33 AltGr: dead_hook has no character; left empty"},
             nullptr},
         // The lam-alef ligatures have no byte: their layers type nothing rather than the
@@ -139,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
             "ara",
             1256,
             {"18: 54 DD 00 20 DD 0", "31: 47 E1 00 20 E1 0", "42: 42 00 00 20 00 0"},
-            24,
+            36,
             {"key 18 Shift: U+FEF9 \uFEF9 is not in code page 1256; left empty",
              "key 42 Norm: U+FEFB \uFEFB is not in code page 1256; left empty"},
             nullptr},
@@ -147,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"Bulgarian1251",
             "bg",
             1251,
-            {"27: 41 FC DC FB DC 1"},
-            10,
+            {"27: 41 FC DC FB DC 1 DB"},
+            16,
             {"key 27 Shift: U+045D \u045D is not in code page 1251; upper case of Norm: \u042C",
              "key 48 Norm: U+045D \u045D is not in code page 1251; kept <"},
             nullptr},
@@ -277,7 +292,9 @@ TEST_F(OwnSymbols, SpacesControlsAndSignsKeepTheDefaultsOtherScriptsDoNot) {
               (std::vector<std::string>{
                   "key 2 Norm: U+0020 is a space or a control character; kept 1",
                   "key 2 AltGr: U+0020 is a space or a control character; left empty",
+                  "key 2 Shift+AltGr: U+0020 is a space or a control character; left empty",
                   "key 3 Shift: U+0009 is a space or a control character; kept @",
+                  "key 3 Shift+AltGr: U+0009 is a space or a control character; left empty",
                   "key 5 AltGr: U+03C9 \u03C9 is not in code page 1250; left empty",
                   "key 6 Norm: U+1F600 \U0001F600 is not in code page 1250; kept 5",
                   "key 14 Norm: U+03C9 \u03C9 is not in code page 1250; left empty",
