@@ -99,6 +99,10 @@ inline constexpr std::uint8_t kVkSpace = 0x20;
 // SCAN_SIZE entries, else the driver's own US table; 0 for a scan code neither knows.
 std::uint8_t VirtualKeyOfScanCode(const LoadedKeyboard& keyboard, std::uint8_t scanCode);
 
+// Whether Caps Lock acts on the key of `virtualKey`: the file says Caps Lock acts on
+// chosen keys (CAPSNORMAL) and the key's bit of the CAPS bitmap is set.
+bool CapsLockActsOn(const LoadedKeyboard& keyboard, std::uint8_t virtualKey);
+
 // The scan code of key index 0..48 on the PC keyboard (the typewriter block, the key
 // beside the left Shift key and the numeric-pad decimal key, in the editor's key order).
 std::uint8_t ScanCodeOfKey(int keyIndex);

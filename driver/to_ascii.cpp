@@ -140,8 +140,7 @@ std::uint8_t StateOf(const LoadedKeyboard& layout, const std::array<std::uint8_t
     const bool capsOn = (keys[kVkCapital] & kToggled) != 0;
     // Caps Lock flips the Shift bit of whatever state is held, Ctrl and Alt included:
     // AltGr with Caps Lock on a letter reads the Ctrl+Alt+Shift table, not the AltGr one.
-    if ((h.Flags & kCapsNormal) != 0 && capsOn &&
-        (layout.byte(h.CAPS + virtualKey / 8u) >> (virtualKey % 8u) & 1) != 0) {
+    if (capsOn && CapsLockActsOn(layout, virtualKey)) {
         state ^= kShiftBit;
     }
     if ((h.Flags & kShiftLockUsed) != 0 && capsOn && (state & (kAltBit | kCtrlBit)) == 0) {

@@ -27,6 +27,12 @@ std::uint8_t ScanCodeOfKey(int keyIndex) {
     return keyIndex >= 0 && keyIndex < kKeyCount ? kKeyPlaces[keyIndex].scanCode : 0;
 }
 
+bool CapsLockActsOn(const LoadedKeyboard& keyboard, std::uint8_t virtualKey) {
+    const DataHeader& h = keyboard.header();
+    return (h.Flags & kCapsNormal) != 0 &&
+           (keyboard.byte(h.CAPS + virtualKey / 8u) >> (virtualKey % 8u) & 1) != 0;
+}
+
 std::uint8_t VirtualKeyOfScanCode(const LoadedKeyboard& keyboard, std::uint8_t scanCode) {
     const DataHeader& h = keyboard.header();
     const auto scans = keyboard.data().subspan(h.SCANTOIDX, h.SCAN_SIZE);

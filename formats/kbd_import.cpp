@@ -27,13 +27,13 @@ namespace driver = kbd::driver;
 
 // The layer a 49-key layout keeps of each press the driver types on its own tables.
 struct CarriedLayer {
-    int layer; // LayerNorm, LayerShift, LayerAltGr, or 0 for Shift+AltGr
+    int layer;
     driver::Modifiers held;
 };
 constexpr CarriedLayer kCarried[] = {{kbd::LayerNorm, driver::kNorm},
                                      {kbd::LayerShift, driver::kShift},
                                      {kbd::LayerAltGr, driver::kAltGr},
-                                     {0, driver::kShiftAltGr}};
+                                     {kbd::LayerShiftAltGr, driver::kShiftAltGr}};
 
 std::uint8_t AnsiOfScanCode(const driver::LoadedKeyboard& keyboard, std::uint8_t scanCode,
                             std::uint8_t fallback) {
@@ -46,34 +46,22 @@ std::uint8_t AnsiOfScanCode(const driver::LoadedKeyboard& keyboard, std::uint8_t
     return fallback;
 }
 
-void Store(kbd::KeyboardLayout& layout, int key, int layer, std::uint8_t byte) {
-    if (layer == 0) {
-        layout.ShiftAltGrChar[key] = byte;
-    } else {
-        kbd::SetLayerChar(layout, layer, key, byte);
-    }
-}
-
 // Each key by its scan code gets what the driver types with the file: the characters of
 // its layout tables, its Caps Lock bit and its ANSI character.
 Imported FromDriverModel(const driver::LoadedKeyboard& keyboard) {
     Imported imported{ImportKind::WindowsKbd, kbd::DefaultLayout(), {}};
     kbd::KeyboardLayout& layout = imported.layout;
-    const driver::DataHeader& h = keyboard.header();
     for (int key = 0; key < kbd::kKeyCount; ++key) {
         const std::uint8_t scanCode = driver::ScanCodeOfKey(key);
         const std::uint8_t virtualKey = driver::VirtualKeyOfScanCode(keyboard, scanCode);
         layout.ScanCode[key] = scanCode;
         layout.VirtualKey[key] = virtualKey;
         layout.AnsiChar[key] = AnsiOfScanCode(keyboard, scanCode, layout.AnsiChar[key]);
-        layout.CapsAffected[key] =
-            (h.Flags & driver::kCapsNormal) != 0 &&
-            (keyboard.byte(h.CAPS + virtualKey / 8u) >> (virtualKey % 8u) & 1);
+        layout.CapsAffected[key] = driver::CapsLockActsOn(keyboard, virtualKey) ? 1 : 0;
         for (const CarriedLayer& carried : kCarried) {
             driver::Keyboard typing(keyboard);
             const driver::Typed typed = typing.pressKey(key, carried.held);
-            const bool altGrLayer = carried.layer == kbd::LayerAltGr || carried.layer == 0;
-            std::uint8_t byte = altGrLayer ? kbd::kNoAltGr : 0;
+            std::uint8_t byte = carried.layer == kbd::LayerAltGr ? kbd::kNoAltGr : 0;
             if (typed.source == driver::Source::Layout && typed.bytes.size() == 1) {
                 byte = typed.bytes.front();
             } else if (typed.source == driver::Source::DeadKey ||
@@ -84,13 +72,13 @@ Imported FromDriverModel(const driver::LoadedKeyboard& keyboard) {
                 }
                 imported.notCarried.push_back(
                     {key + 1,
-                     carried.layer == 0 ? kbd::LayerAltGr : carried.layer,
+                     carried.layer,
                      dead ? kbd::NotCarriedWhy::DeadKey : kbd::NotCarriedWhy::Ligature,
                      dead ? static_cast<char32_t>(byte) : 0,
                      {},
                      byte});
             }
-            Store(layout, key, carried.layer, byte);
+            kbd::SetLayerChar(layout, carried.layer, key, byte);
         }
     }
     return imported;

@@ -26,6 +26,8 @@ int LayerOfState(unsigned state) {
         return kbd::LayerShift;
     case 6:
         return kbd::LayerAltGr;
+    case 7:
+        return kbd::LayerShiftAltGr;
     default:
         return 0;
     }
@@ -107,12 +109,12 @@ public:
     }
 
 private:
-    // The byte a cell of Norm, Shift or AltGr becomes.
+    // The byte a cell of Norm, Shift, AltGr or Shift+AltGr becomes.
     std::uint8_t Byte(int index, int layer, const KlcCell& cell) {
-        const std::uint8_t kept = layer == kbd::LayerAltGr
-                                      ? kNoAltGr
-                                      : *kbd::LayerChar(kbd::DefaultLayout(), layer, index);
+        const bool altGr = layer == kbd::LayerAltGr || layer == kbd::LayerShiftAltGr;
         const std::uint8_t none = layer == kbd::LayerAltGr ? kNoAltGr : 0;
+        const std::uint8_t kept =
+            altGr ? none : *kbd::LayerChar(kbd::DefaultLayout(), layer, index);
         NotCarried lost{index + 1, layer, NotCarriedWhy::Ligature, cell.character, {}, kept};
         if (cell.kind == KlcCell::None) {
             return none;
@@ -120,7 +122,7 @@ private:
         if (cell.kind == KlcCell::Ligature) {
             return Lose(std::move(lost));
         }
-        if (layer == kbd::LayerAltGr && cell.character <= U' ') {
+        if (altGr && cell.character <= U' ') {
             lost.why = NotCarriedWhy::SpaceOrControl;
             return Lose(std::move(lost));
         }
@@ -138,7 +140,7 @@ private:
     }
 
     // A cell of a column that no layer holds. What a KBD file cannot type from a .klc
-    // lives here alone: Shift+AltGr (7), Ctrl and the other columns.
+    // lives here alone: Ctrl and the other columns.
     void Uncarried(const KlcRow& row, int index, unsigned state, const KlcCell& cell) {
         if (cell.kind == KlcCell::None || (cell.kind == KlcCell::Character &&
                                            WrittenAnyway(state, row.virtualKey, cell.character))) {
@@ -192,6 +194,9 @@ Imported KlcLayout(const KlcSource& source, const kbd::CodePage& codePage) {
         carrier.OtherKey(*row);
     }
     kbd::FillAnsiByRuleOfThumb(layout, codePage);
+    // A .klc's AltGr types under Caps Lock in Windows NT, where a Windows 95 Caps key reads
+    // the Shift+AltGr table instead.
+    kbd::KeepAltGrUnderCaps(layout, codePage);
     return imported;
 }
 

@@ -89,6 +89,8 @@ template <class Layout> auto* LayerField(Layout& layout, int mode) {
         return &layout.AltGrChar;
     case LayerAnsi:
         return &layout.AnsiChar;
+    case LayerShiftAltGr:
+        return &layout.ShiftAltGrChar;
     default:
         return static_cast<decltype(&layout.ShiftChar)>(nullptr);
     }

@@ -65,11 +65,11 @@ const KeyboardLayout& DefaultLayout();
 // Copies the built-in table into all seven arrays.
 void ResetLayoutDefaults(KeyboardLayout& layout);
 
-// The character of key `index` in the layer `mode`; nothing for a mode outside 1..4
+// The character of key `index` in the layer `mode`; nothing for a mode outside 1..5
 // or an index outside 0..48.
 std::optional<std::uint8_t> LayerChar(const KeyboardLayout& layout, int mode, int index);
 
-// Stores `code` in the layer `mode` of key `index`; a mode outside 1..4 stores nothing.
+// Stores `code` in the layer `mode` of key `index`; a mode outside 1..5 stores nothing.
 void SetLayerChar(KeyboardLayout& layout, int mode, int index, std::uint8_t code);
 
 // The one layout the editor holds for its whole run; it holds the defaults before

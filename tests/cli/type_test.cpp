@@ -27,6 +27,14 @@ TEST_P(TypeCommand, PrintsEachPress) {
     shape.compose = {{'^', 'a', 0xE2}};
     const auto dead = kbd::driver::test::BuildImage(shape);
     Write("dead.kbd", std::string(dead.begin(), dead.end()));
+    // A fourth level, and a Caps key with AltGr but none: the rule gives it the capital.
+    Write("fourth.klc", "KBD\tQZ\t\"Test\"\r\nSHIFTSTATE\r\n0\r\n1\r\n6\r\n7\r\nLAYOUT\r\n"
+                        "1e\tA\t1\ta\tA\t0105\t0104\r\n12\tE\t1\te\tE\t0119\t-1\r\nENDKBD\r\n");
+    Write("fourth.xkb", "xkb_symbols \"basic\" {\n key <AC01> { [ a, A, aogonek, Aogonek ] };\n"
+                        " key <AD03> { [ e, E, eogonek ] };\n};\n");
+    for (const std::string source : {"klc", "xkb"}) {
+        ASSERT_EQ(Run("import fourth." + source + " " + source + ".kbd --codepage 1250").status, 0);
+    }
 
     const ToolRun run = Run(GetParam().args);
     EXPECT_EQ(run.status, GetParam().status);
@@ -37,6 +45,16 @@ TEST_P(TypeCommand, PrintsEachPress) {
 INSTANTIATE_TEST_SUITE_P(
     , TypeCommand,
     testing::Values(
+        TypeLine{"KlcFourthColumn",
+                 "type klc.kbd --codepage 1250 AltGr+27 Shift+AltGr+27 CapsLock AltGr+16", 0,
+                 "AltGr+27\tB9 \u0105\nShift+AltGr+27\tA5 \u0104\nCapsLock\tCaps Lock on\n"
+                 "AltGr+16\tCA \u0118\n",
+                 ""},
+        TypeLine{"XkbFourthLevel",
+                 "type xkb.kbd --codepage 1250 AltGr+27 Shift+AltGr+27 CapsLock AltGr+16", 0,
+                 "AltGr+27\tB9 \u0105\nShift+AltGr+27\tA5 \u0104\nCapsLock\tCaps Lock on\n"
+                 "AltGr+16\tCA \u0118\n",
+                 ""},
         TypeLine{"Layers", "type good.kbd 14 Shift+14 AltGr+14 Shift+AltGr+14", 0,
                  "14\t71 q\nShift+14\t51 Q\nAltGr+14\t5C \\\nShift+AltGr+14\tnothing\n", ""},
         TypeLine{"CapsLockTakesAltGrAway", "type good.kbd CapsLock AltGr+14 14 CapsLock 14", 0,

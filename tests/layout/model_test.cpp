@@ -10,7 +10,8 @@ TEST(LayerChar, EachModeNamesItsOwnFieldAndNothingOutsideTheModesAndKeys) {
         {LayerShift, &KeyboardLayout::ShiftChar},
         {LayerNorm, &KeyboardLayout::NormalChar},
         {LayerAltGr, &KeyboardLayout::AltGrChar},
-        {LayerAnsi, &KeyboardLayout::AnsiChar}};
+        {LayerAnsi, &KeyboardLayout::AnsiChar},
+        {LayerShiftAltGr, &KeyboardLayout::ShiftAltGrChar}};
     for (const auto& [mode, field] : fields) {
         KeyboardLayout layout = DefaultLayout(), expected = DefaultLayout();
         SetLayerChar(layout, mode, 13, 0xE8);
@@ -20,7 +21,7 @@ TEST(LayerChar, EachModeNamesItsOwnFieldAndNothingOutsideTheModesAndKeys) {
     }
     KeyboardLayout layout = DefaultLayout();
     for (const auto& [mode, index] :
-         {std::pair{0, 0}, {5, 0}, {-1, 0}, {LayerNorm, -1}, {LayerNorm, kKeyCount}}) {
+         {std::pair{0, 0}, {6, 0}, {-1, 0}, {LayerNorm, -1}, {LayerNorm, kKeyCount}}) {
         EXPECT_EQ(LayerChar(layout, mode, index), std::nullopt) << mode << " " << index;
         SetLayerChar(layout, mode, index, 0x41);
     }
