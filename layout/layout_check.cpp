@@ -134,6 +134,13 @@ void CheckAltGr(const KeyboardLayout& layout, int i, const CodePage& page,
                    altGr);
     } else {
         CheckDefined(altGr, LayerAltGr, page, report);
+        // Windows reads AltGr under Caps Lock on such a key from the Shift+AltGr table.
+        if (layout.CapsAffected[i] != 0 && !ShiftAltGrWritten(layout, i)) {
+            report.add(LayerAltGr, Severity::Warning,
+                       "AltGr character 0x%02X types nothing while Caps Lock is on, as the key "
+                       "has no Shift+AltGr character (Edit, Keep AltGr under Caps Lock)",
+                       altGr);
+        }
     }
 }
 

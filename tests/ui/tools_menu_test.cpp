@@ -2,6 +2,7 @@
 // follows the layout and the code page, and a finding picked in it takes the main window to
 // its key's layer and flashes the key, which then looks as it did before.
 #include "form_driver.h"
+#include "layout/fill_rules.h"
 #include "ui/Check/check_form.h"
 #include "ui/Tryout/try_pad.h"
 #include "ui/toolkit/flash.h"
@@ -31,8 +32,9 @@ private slots:
     }
 
     void pickedFindingSelectsItsLayerAndFlashesItsKey() {
-        ProgramLayout().AltGrChar[1] = 0x1B; // below the space
-        ProgramLayout().ShiftChar[4] = 0x81; // a hole of code page 1250
+        KeepAltGrUnderCaps(ProgramLayout(), *CodePage::Load(1250)); // no finding left
+        ProgramLayout().AltGrChar[1] = 0x1B;                        // below the space
+        ProgramLayout().ShiftChar[4] = 0x81;                        // a hole of code page 1250
         QWidget* key2 = Key(2);
         QWidget* key5 = Key(5);
         const QPalette before = key5->palette();
@@ -93,6 +95,9 @@ private slots:
     void checkFollowsEditsUndoAndCodePage() {
         Item("CheckLayout1")->trigger();
         auto* summary = Child<QLabel>("Summary");
+        // The built-in letters' AltGr characters, which Caps Lock would silence.
+        QCOMPARE(summary->text(), QStringLiteral("10 findings"));
+        Item("KeepAltGrUnderCaps1")->trigger();
         QCOMPARE(summary->text(), QStringLiteral("No findings"));
         form()->ShowLayer(LayerShift);
         QVERIFY(Drop(0x81 - 31, 5)); // a hole of code page 1250
