@@ -9,8 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 #include <sys/stat.h>
 
 using namespace kbd;
@@ -211,6 +213,43 @@ private slots:
                  QByteArray::fromStdString(
                      exports::KlcBytes(ProgramLayout(), *CodePage::Load(1251), "mine",
                                        *FindLocale("sr-Cyrl-CS")))); // the built-in Serbian
+    }
+
+    // File, Import: the .klc's language presets the script asked for its characters; the
+    // keys then show it, one undo step takes it back, and a file of no kind changes nothing.
+    void importReadsAnyKeyboardFileAsOneStep() {
+        const QTemporaryDir folder;
+        const QString klc = folder.filePath(QStringLiteral("mine.klc"));
+        Write(klc, "KBD\tQZ\t\"Mine\"\r\nLOCALEID\t\"00000419\"\r\nSHIFTSTATE\r\n0\r\n1\r\n"
+                   "LAYOUT\r\n10\tQ\t1\t0439\t0419\r\nENDKBD\r\n");
+        QString asked;
+        const QPointer<QTimer> watch = WhenModalShows([&asked](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QInputDialog*>(modal)) {
+                asked = dialog->textValue();
+                dialog->accept();
+            }
+            return false;
+        });
+        {
+            const ChooserAnswer answer(QStringLiteral("ImportDialog1"), klc);
+            Item("Import1")->trigger();
+            QVERIFY2(!answer.boxText, qPrintable(answer.boxText.value_or(QString())));
+        }
+        QCOMPARE(asked, QStringLiteral("Cyrillic"));
+        QCOMPARE(ProgramLayout().NormalChar[13], 0xE9); // й
+        QCOMPARE(form()->codePage().number(), 1251);
+        QCOMPARE(form()->document().undoStack().undoText(), QStringLiteral("import of mine.klc"));
+        form()->document().undoStack().undo();
+        QCOMPARE(ProgramLayout(), DefaultLayout());
+
+        const QString text = folder.filePath(QStringLiteral("notes.txt"));
+        Write(text, "just words");
+        const ChooserAnswer answer(QStringLiteral("ImportDialog1"), text);
+        Item("Import1")->trigger();
+        QCOMPARE(answer.boxTitle, QStringLiteral("Error in Importing"));
+        QVERIFY(answer.boxText->contains(text));
+        QCOMPARE(ProgramLayout(), DefaultLayout());
+        delete watch.data();
     }
 
     // The floppy is named after the image, and says so when DOS needs a shorter name.

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QDragMoveEvent;
 class QDropEvent;
@@ -30,6 +31,7 @@ class TTryPad;
 class TCheckForm;
 class TSystemLayoutForm;
 class TNotCarriedWindow;
+struct NotCarried;
 
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
@@ -69,6 +71,8 @@ public:
     void OpenKbdFile(const QString& path);
     void SaveKBD1Click();
     void NewFromSystemLayoutClick();
+    // File, Import: a layout from a keyboard file of any kind, as one undo step.
+    void ImportClick();
     void Kraj1Click();
     void Font2Click();
     // Everything Font2Click does after the chooser has closed, confirmed or not.
@@ -89,6 +93,8 @@ public:
     // changes without its button.
     void OfferBetterScript();
     void HideScriptOffer();
+    // Lists in the "not carried" window what the layout called `source` left out.
+    void ShowNotCarried(const QString& source, const std::vector<NotCarried>& items, int codePage);
     // A line on the status bar for a few seconds.
     void ShowStatus(const QString& text);
 
@@ -154,6 +160,7 @@ private:
     TCheckForm* CheckForm_ = nullptr;
     toolkit::FileChooser* PictureDialog_ = nullptr;
     toolkit::FileChooser* DiskImageDialog_ = nullptr;
+    toolkit::FileChooser* ImportDialog_ = nullptr;
     TSystemLayoutForm* SystemLayoutForm_ = nullptr;
     TNotCarriedWindow* NotCarried_ = nullptr;
     QWidget* scriptOffer_ = nullptr;

@@ -39,6 +39,7 @@ void TAllKeysForm::CreateMenu() {
     AddItem(this, file, "SaveKBD1", QStringLiteral("&Save .KBD"), &TAllKeysForm::SaveKBD1Click);
     AddItem(this, file, "NewFromSystem1", QStringLiteral("&New from system layout..."),
             &TAllKeysForm::NewFromSystemLayoutClick);
+    AddItem(this, file, "Import1", QStringLiteral("&Import..."), &TAllKeysForm::ImportClick);
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
     AddItem(this, file, "Kraj1", QStringLiteral("E&xit"), &TAllKeysForm::Kraj1Click);
 

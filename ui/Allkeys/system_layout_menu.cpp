@@ -27,19 +27,24 @@ void TAllKeysForm::NewFromSystemLayoutClick() {
     // The display takes the chosen code page as the font command's script would give it.
     SwitchCodePage(choice->codePage);
 
-    if (!choice->built.notCarried.empty()) {
-        const CodePage page = CodePage::LoadOrLatin1(choice->codePage);
-        QStringList lines;
-        for (const NotCarried& item : choice->built.notCarried) {
-            lines << QString::fromStdString(NotCarriedText(item, page));
-        }
-        if (NotCarried_ == nullptr) {
-            NotCarried_ = new TNotCarriedWindow(this);
-        }
-        NotCarried_->list(id, lines,
-                          QString::fromStdString(NotCarriedSummary(choice->built.notCarried)));
-        toolkit::ShowModeless(NotCarried_);
+    ShowNotCarried(id, choice->built.notCarried, choice->codePage);
+}
+
+void TAllKeysForm::ShowNotCarried(const QString& source, const std::vector<NotCarried>& items,
+                                  int codePage) {
+    if (items.empty()) {
+        return;
     }
+    const CodePage page = CodePage::LoadOrLatin1(codePage);
+    QStringList lines;
+    for (const NotCarried& item : items) {
+        lines << QString::fromStdString(NotCarriedText(item, page));
+    }
+    if (NotCarried_ == nullptr) {
+        NotCarried_ = new TNotCarriedWindow(this);
+    }
+    NotCarried_->list(source, lines, QString::fromStdString(NotCarriedSummary(items)));
+    toolkit::ShowModeless(NotCarried_);
 }
 
 } // namespace kbd
