@@ -56,7 +56,7 @@ std::string CtrlColumn(std::uint8_t virtualKey) {
 // A key's scan code is its place, as in the XKB export: the built-in one, since no KBD
 // file carries scan codes back.
 std::string LayoutRow(const KeyboardLayout& layout, const CodePage& page, int index) {
-    const std::uint8_t altGr = layout.AltGrChar[index];
+    const std::uint8_t altGr = layout.AltGrChar[index], shiftAltGr = layout.ShiftAltGrChar[index];
     const auto norm = layout.NormalChar[index], shift = layout.ShiftChar[index];
     return Hex(DefaultLayout().ScanCode[index], 2) + "\t" +
            std::string(TypewriterKeyName(layout.VirtualKey[index])) + "\t" +
@@ -64,7 +64,8 @@ std::string LayoutRow(const KeyboardLayout& layout, const CodePage& page, int in
            (norm == 0 ? "-1" : CharColumn(page, norm)) + "\t" +
            (shift == 0 ? "-1" : CharColumn(page, shift)) + "\t" +
            CtrlColumn(layout.VirtualKey[index]) + "\t" +
-           (AltGrWritten(layout, index) ? CharColumn(page, altGr) : "-1") + "\t-1";
+           (AltGrWritten(layout, index) ? CharColumn(page, altGr) : "-1") + "\t" +
+           (ShiftAltGrWritten(layout, index) ? CharColumn(page, shiftAltGr) : "-1");
 }
 
 // The description as a .klc string may hold it: no quotes, no line breaks.
@@ -135,6 +136,9 @@ std::vector<std::string> KlcRefusals(const KeyboardLayout& layout, const CodePag
         }
         if (AltGrWritten(layout, index)) {
             lacks(index, LayerAltGr, layout.AltGrChar[index]);
+        }
+        if (ShiftAltGrWritten(layout, index)) {
+            lacks(index, LayerShiftAltGr, layout.ShiftAltGrChar[index]);
         }
     }
     return refusals;

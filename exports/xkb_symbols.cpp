@@ -30,51 +30,31 @@ std::string KeysymName(xkb_keysym_t keysym) {
     return name.data();
 }
 
-// Libxkbcommon and X capitalise a character whenever Caps Lock is on and the key's type
-// does not consume Lock. Windows leaves keys without the Caps-Lock flag alone, so such a
-// key may use a type without Lock only when none of its characters has an upper case.
-bool CaseFree(xkb_keysym_t keysym) {
-    return xkb_keysym_to_upper(keysym) == keysym;
-}
-
 struct KeyLine {
     const char* type;
     std::array<xkb_keysym_t, 5> levels;
     int count;
 };
 
+// Both types consume Lock, so libxkbcommon never capitalises a level on its own, and
+// both map it as Windows 95 does: on a key with the Caps-Lock flag it flips Shift in every
+// state, AltGr ones included; on any other key it leads to level 5, a copy of Norm, and
+// changes nothing. An empty level types nothing, as AltGr does in Windows on a key
+// without an AltGr character.
 KeyLine ChooseLine(const KeyboardLayout& layout, const CodePage& page, int index) {
     const xkb_keysym_t norm = Keysym(page, layout.NormalChar[index]);
-    const xkb_keysym_t shift = Keysym(page, layout.ShiftChar[index]);
-    const xkb_keysym_t altGr =
-        AltGrWritten(layout, index) ? Keysym(page, layout.AltGrChar[index]) : kNothing;
-    const bool hasAltGr = altGr != kNothing;
     if (index == kDecimalKey) {
         return {"KEYPAD", {XKB_KEY_KP_Delete, norm}, 2};
     }
+    const xkb_keysym_t shift = Keysym(page, layout.ShiftChar[index]);
+    const xkb_keysym_t altGr =
+        AltGrWritten(layout, index) ? Keysym(page, layout.AltGrChar[index]) : kNothing;
+    const xkb_keysym_t shiftAltGr =
+        ShiftAltGrWritten(layout, index) ? Keysym(page, layout.ShiftAltGrChar[index]) : kNothing;
     if (layout.CapsAffected[index] != 0) {
-        if (!hasAltGr) {
-            return {"ALPHABETIC", {norm, shift}, 2};
-        }
-        // Caps Lock keeps its hold on the AltGr level here, so that level must not change
-        // with case; otherwise level 4, where Caps Lock with AltGr leads, repeats it.
-        if (CaseFree(altGr)) {
-            return {"FOUR_LEVEL_SEMIALPHABETIC", {norm, shift, altGr, kNothing}, 4};
-        }
-        return {"FOUR_LEVEL_ALPHABETIC", {norm, shift, altGr, altGr}, 4};
+        return {"FOUR_LEVEL_ALPHABETIC", {norm, shift, altGr, shiftAltGr}, 4};
     }
-    if (CaseFree(norm) && CaseFree(shift) && CaseFree(altGr)) {
-        if (!hasAltGr) {
-            return {"TWO_LEVEL", {norm, shift}, 2};
-        }
-        return {"FOUR_LEVEL", {norm, shift, altGr, kNothing}, 4};
-    }
-    // Lock leads to level 5, a copy of Norm, and is consumed on the way. Without an AltGr
-    // character, right Alt changes nothing, as on the two-level keys.
-    if (!hasAltGr) {
-        return {"FOUR_LEVEL_PLUS_LOCK", {norm, shift, norm, shift, norm}, 5};
-    }
-    return {"FOUR_LEVEL_PLUS_LOCK", {norm, shift, altGr, kNothing, norm}, 5};
+    return {"FOUR_LEVEL_PLUS_LOCK", {norm, shift, altGr, shiftAltGr, norm}, 5};
 }
 
 // XKB strings take octal escapes; a quote or backslash in the name must not end or

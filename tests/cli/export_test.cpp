@@ -15,15 +15,15 @@ TEST_F(ToolTest, ExportsTakeTheirNameFromTheFileOrTheOption) {
     EXPECT_EQ(plain.out + plain.err, "");
     const std::string qz = Read("qz");
     EXPECT_NE(qz.find("\n    name[Group1] = \"qz\";\n"), std::string::npos) << qz;
-    EXPECT_NE(qz.find("\n    key <AE02> { type[Group1] = \"FOUR_LEVEL\", "
-                      "[ 2, at, caron, VoidSymbol ] };\n"),
+    EXPECT_NE(qz.find("\n    key <AE02> { type[Group1] = \"FOUR_LEVEL_PLUS_LOCK\", "
+                      "[ 2, at, caron, VoidSymbol, 2 ] };\n"),
               std::string::npos);
 
     ASSERT_EQ(Run("to-xkb d.json sr.xkb --name 'Srpska latinica' --codepage 1251").status, 0);
     const std::string sr = Read("sr.xkb");
     EXPECT_NE(sr.find("\n    name[Group1] = \"Srpska latinica\";\n"), std::string::npos) << sr;
-    EXPECT_NE(sr.find("\n    key <AE02> { type[Group1] = \"FOUR_LEVEL\", "
-                      "[ 2, at, Byelorussian_SHORTU, VoidSymbol ] };\n"),
+    EXPECT_NE(sr.find("\n    key <AE02> { type[Group1] = \"FOUR_LEVEL_PLUS_LOCK\", "
+                      "[ 2, at, Byelorussian_SHORTU, VoidSymbol, 2 ] };\n"),
               std::string::npos);
 
     ASSERT_EQ(Run("to-klc d.json " + Path("my_layout.klc")).status, 0);

@@ -31,11 +31,13 @@ std::pair<std::u16string, std::u16string> Names(std::string_view name) {
 // The built-in layout, written out by hand, with the edges of the character columns on
 // the keys of scan codes 10 to 14: a space is no AltGr character, 0x21 is one; Norm 0 is
 // none, 0x01 is one; any non-zero Caps-Lock flag is set. AltGr bytes read in code page
-// 1250: 0xA1 is a caron, 0xB3 ł; Ctrl has the KBD file's constant control characters.
+// 1250: 0xA1 is a caron, 0xB3 ł, 0xA3 (Shift+AltGr) Ł; Ctrl has the KBD file's constant
+// control characters.
 TEST(KlcText, OfTheDefaultLayout) {
     KeyboardLayout layout = kbd::DefaultLayout();
     layout.AltGrChar[13] = 0x20;
     layout.AltGrChar[14] = 0x21;
+    layout.ShiftAltGrChar[14] = 0xA3;
     layout.NormalChar[15] = 0;
     layout.ShiftChar[15] = 0x01;
     layout.CapsAffected[16] = 2;
@@ -59,7 +61,7 @@ TEST(KlcText, OfTheDefaultLayout) {
         u"0a\t9\t0\t0039\t0028\t-1\t00b4\t-1\r\n0b\t0\t0\t0030\t0029\t-1\t02dd\t-1\r\n"
         u"0c\tOEM_MINUS\t0\t002d\t005f\t-1\t00a8\t-1\r\n"
         u"0d\tOEM_PLUS\t0\t003d\t002b\t-1\t00b8\t-1\r\n10\tQ\t1\t0071\t0051\t-1\t-1\t-1\r\n"
-        u"11\tW\t1\t0077\t0057\t-1\t0021\t-1\r\n12\tE\t1\t-1\t0001\t-1\t-1\t-1\r\n"
+        u"11\tW\t1\t0077\t0057\t-1\t0021\t0141\r\n12\tE\t1\t-1\t0001\t-1\t-1\t-1\r\n"
         u"13\tR\t1\t0072\t0052\t-1\t-1\t-1\r\n14\tT\t0\t0074\t0054\t-1\t-1\t-1\r\n"
         u"15\tY\t1\t0079\t0059\t-1\t-1\t-1\r\n16\tU\t1\t0075\t0055\t-1\t-1\t-1\r\n"
         u"17\tI\t1\t0069\t0049\t-1\t-1\t-1\r\n18\tO\t1\t006f\t004f\t-1\t-1\t-1\r\n"
@@ -164,6 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
                     l.AltGrChar[5] = 0x81;
                 },
                 "key 6 has virtual-key code 0x00, which has no name in a .klc file"},
+        Refusal{"ShiftAltGrLacking", [](KeyboardLayout& l) { l.ShiftAltGrChar[7] = 0x98; },
+                "key 8 Shift+AltGr 0x98 is not a character of code page 1250 (Central European)"},
         Refusal{"SeveralAtOnce",
                 [](KeyboardLayout& l) {
                     l.VirtualKey[29] = 0x51;
