@@ -35,7 +35,7 @@ private slots:
         QCOMPARE(
             items.join(QLatin1Char('|')),
             QStringLiteral(
-                "&Open .KBD|&Save .KBD|&New from system layout...||E&xit|"
+                "&Open .KBD|&Save .KBD|&New from system layout...|&Import...||E&xit|"
                 "&Undo|&Redo||Fill &ANSI by the rule of thumb|"
                 "Set &Caps Lock on letter pairs|Clear the Alt&Gr layer|Keep AltGr under Caps &Lock|"
                 "&Font|"
