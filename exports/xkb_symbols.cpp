@@ -1,7 +1,8 @@
 #include "xkb_symbols.h"
 
-#include "layout/format_rules.h"
+#include "driver/to_ascii.h"
 #include "layout/key_places.h"
+#include "layout/writer.h"
 
 #include <array>
 #include <cstdio>
@@ -36,22 +37,42 @@ struct KeyLine {
     int count;
 };
 
-// Both types consume Lock, so libxkbcommon never capitalises a level on its own, and
-// both map it as Windows 95 does: on a key with the Caps-Lock flag it flips Shift in every
-// state, AltGr ones included; on any other key it leads to level 5, a copy of Norm, and
-// changes nothing. An empty level types nothing, as AltGr does in Windows on a key
-// without an AltGr character.
-KeyLine ChooseLine(const KeyboardLayout& layout, const CodePage& page, int index) {
-    const xkb_keysym_t norm = Keysym(page, layout.NormalChar[index]);
+// What Windows 95 types on a key in its four states with Caps Lock off, and whether Caps
+// Lock acts on it, read through the model of its driver from the file a save writes: a
+// key whose code the driver ignores, keys sharing a code, and the driver's own tables all
+// come out as they will there. 0 where it types nothing, or several characters.
+struct KeyBytes4 {
+    std::array<std::uint8_t, 4> bytes{};
+    bool caps = false;
+};
+
+KeyBytes4 WindowsKey(const driver::LoadedKeyboard& keyboard, int index) {
+    KeyBytes4 key;
+    const driver::Modifiers states[] = {driver::kNorm, driver::kShift, driver::kAltGr,
+                                        driver::kShiftAltGr};
+    for (std::size_t state = 0; state < 4; ++state) {
+        driver::Keyboard typing(keyboard);
+        const driver::Typed typed = typing.pressKey(index, states[state]);
+        key.bytes[state] = typed.bytes.size() == 1 ? typed.bytes.front() : 0;
+    }
+    key.caps = driver::CapsLockActsOn(
+        keyboard, driver::VirtualKeyOfScanCode(keyboard, driver::ScanCodeOfKey(index)));
+    return key;
+}
+
+// The types map Caps Lock as Windows does: on a key it acts on, it flips Shift in every
+// state (FOUR_LEVEL_ALPHABETIC); on any other, it changes nothing (FOUR_LEVEL_PLUS_LOCK,
+// whose Lock level repeats Norm).
+KeyLine ChooseLine(const KeyBytes4& key, const CodePage& page, int index) {
+    std::array<xkb_keysym_t, 4> typed{};
+    for (std::size_t state = 0; state < 4; ++state) {
+        typed[state] = key.bytes[state] == 0 ? kNothing : Keysym(page, key.bytes[state]);
+    }
+    const auto [norm, shift, altGr, shiftAltGr] = typed;
     if (index == kDecimalKey) {
         return {"KEYPAD", {XKB_KEY_KP_Delete, norm}, 2};
     }
-    const xkb_keysym_t shift = Keysym(page, layout.ShiftChar[index]);
-    const xkb_keysym_t altGr =
-        AltGrWritten(layout, index) ? Keysym(page, layout.AltGrChar[index]) : kNothing;
-    const xkb_keysym_t shiftAltGr =
-        ShiftAltGrWritten(layout, index) ? Keysym(page, layout.ShiftAltGrChar[index]) : kNothing;
-    if (layout.CapsAffected[index] != 0) {
+    if (key.caps) {
         return {"FOUR_LEVEL_ALPHABETIC", {norm, shift, altGr, shiftAltGr}, 4};
     }
     return {"FOUR_LEVEL_PLUS_LOCK", {norm, shift, altGr, shiftAltGr, norm}, 5};
@@ -86,8 +107,13 @@ std::string XkbSymbolsText(const KeyboardLayout& layout, const CodePage& page,
                        "xkb_symbols \"basic\" {\n"
                        "    name[Group1] = " +
                        QuotedName(name) + ";\n\n";
+    const std::vector<std::uint8_t> file = BuildKbdFile(layout);
+    const auto keyboard = driver::LoadKeyboard(file);
     for (int index = 0; index < kKeyCount; ++index) {
-        const KeyLine line = ChooseLine(layout, page, index);
+        // A file the writer made always loads; should it not, every level is left empty
+        // rather than guessed.
+        const KeyLine line = ChooseLine(
+            keyboard.ok() ? WindowsKey(keyboard.value(), index) : KeyBytes4{}, page, index);
         text += "    key <";
         text += kKeyPlaces[static_cast<std::size_t>(index)].xkbName;
         text += "> { type[Group1] = \"";
