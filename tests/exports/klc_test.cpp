@@ -1,8 +1,14 @@
 // The .klc export: its bytes as MSKLC reads them, and the layouts it must refuse.
+#include "driver/to_ascii.h"
 #include "exports/klc.h"
+#include "formats/klc_source.h"
+#include "layout/fill_rules.h"
+#include "layout/key_places.h"
+#include "layout/writer.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -190,6 +196,52 @@ TEST(KlcName, HoldsAtMostTheLongestDescription) {
     EXPECT_EQ(write(std::string(62, 'n') + "\xF0\x9F\x98\x80"),
               folder.file("x.klc") +
                   ": the name is 64 characters long; a .klc description holds at most 63");
+}
+
+// Each LAYOUT row, read back by the import's own reader of .klc files, says what Windows
+// 95's driver types with the layout's KBD file on that key: Norm, Shift, AltGr and
+// Shift+AltGr, and whether Caps Lock acts on it.
+TEST(KlcText, RowsSayWhatWindowsTypes) {
+    const CodePage page = *CodePage::Load(1250);
+    KeyboardLayout extended = kbd::DefaultLayout();
+    kbd::KeepAltGrUnderCaps(extended, page);
+    extended.ShiftAltGrChar[2] = 0xA7; // § on a key Caps Lock leaves alone
+    for (const KeyboardLayout& layout : {kbd::DefaultLayout(), extended}) {
+        const std::string text = kbd::exports::KlcBytes(layout, page, "qz");
+        const auto source = formats::ParseKlc(
+            std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+        ASSERT_TRUE(source.ok()) << source.error().message();
+        const auto file = kbd::driver::LoadKeyboard(kbd::BuildKbdFile(layout));
+        ASSERT_TRUE(file.ok());
+        const std::map<unsigned, kbd::driver::Modifiers> held{{0, kbd::driver::kNorm},
+                                                              {1, kbd::driver::kShift},
+                                                              {6, kbd::driver::kAltGr},
+                                                              {7, kbd::driver::kShiftAltGr}};
+        int keys = 0;
+        for (const formats::KlcRow& row : source.value().rows) {
+            const auto key = kbd::KeyOfScanCode(static_cast<std::uint8_t>(row.scanCode));
+            if (!key) {
+                continue; // the space bar
+            }
+            ++keys;
+            EXPECT_EQ((row.cap & 1) != 0, kbd::driver::CapsLockActsOn(file.value(), row.virtualKey))
+                << "key " << *key + 1;
+            for (std::size_t column = 0; column < row.cells.size(); ++column) {
+                const auto state = held.find(source.value().states[column]);
+                if (state == held.end()) {
+                    continue; // Ctrl: the file's constant control characters
+                }
+                kbd::driver::Keyboard keyboard(file.value());
+                const auto typed = keyboard.pressKey(*key, state->second);
+                const char32_t windows =
+                    typed.bytes.size() == 1 ? page.codePoint(typed.bytes[0]).value_or(0) : 0;
+                const formats::KlcCell& cell = row.cells[column];
+                EXPECT_EQ(cell.kind == formats::KlcCell::Character ? cell.character : 0, windows)
+                    << "key " << *key + 1 << ", state " << state->first;
+            }
+        }
+        EXPECT_EQ(keys, kbd::kKeyCount);
+    }
 }
 
 } // namespace
