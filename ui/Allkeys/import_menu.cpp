@@ -24,7 +24,7 @@ std::optional<int> AskCodePage(QWidget* parent, const QString& file, int preset)
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("ImportScriptDialog"));
     dialog.setWindowTitle(QStringLiteral("Import"));
-    dialog.setLabelText(QStringLiteral("The script %1's characters are to be typed in:").arg(file));
+    dialog.setLabelText(QStringLiteral("Script for the characters of %1:").arg(file));
     QStringList names;
     QString current;
     for (const Script& script : Scripts()) {
