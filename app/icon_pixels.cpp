@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QTextStream out(&file);
-    out << "// Made by the build from app/kbdgen.svg with app/icon_pixels.cpp.\n"
+    out << "// Made by the build from ui/toolkit/kbdgen.svg with app/icon_pixels.cpp.\n"
            "#include \"app/window_icon_pixels.h\"\n\n"
            "namespace kbd {\n\nnamespace {\n\n";
     QString table;
