@@ -31,9 +31,6 @@ public:
     Tform_about& form_about();
     Tform_detalji& form_detalji();
 
-    // Whether a request has created them yet.
-    bool created() const { return windows_ != nullptr; }
-
     // Runs before the three are made, so that windows meant to come first are made first.
     void setBeforeCreation(std::function<void()> before) { before_ = std::move(before); }
 

@@ -39,9 +39,6 @@ public:
     // code page in which their entries are read. No entry and no selection changes.
     void SetCharListFont(const toolkit::DisplayFont& font);
 
-    // The code page the character lists show their entries in.
-    const toolkit::ShownCodePage& listCodePage() const { return listCodePage_; }
-
 private:
     void FormCreate();
     void RenderCharLists();
