@@ -53,8 +53,12 @@ TAllKeysForm::TAllKeysForm(QWidget* parent)
     move(kWindowPosition);
 
     FormCreate();
-    connect(&document_, &LayoutDocument::layoutRestored, this, &TAllKeysForm::ShowRestoredLayout);
+    // The keys follow the document, whoever changed it: an edit, an undo or a redo. A new
+    // code page needs no re-caption, as the keys redraw their bytes in it by themselves.
+    connect(&document_, &LayoutDocument::layoutChanged, this, [this] { ShowLayer(LayerMode); });
+    connect(&document_, &LayoutDocument::keyChanged, this, &TAllKeysForm::ShowKey);
     connect(&document_, &LayoutDocument::layoutChanged, this, &TAllKeysForm::RefreshCheck);
+    connect(&document_, &LayoutDocument::keyChanged, this, &TAllKeysForm::RefreshCheck);
     connect(&document_, &LayoutDocument::codePageChanged, this, &TAllKeysForm::RefreshCheck);
 }
 
@@ -69,10 +73,6 @@ void TAllKeysForm::resizeEvent(QResizeEvent* event) {
             }
         });
     }
-}
-
-void TAllKeysForm::ShowRestoredLayout() {
-    ShowLayer(LayerMode);
 }
 
 void TAllKeysForm::FormCreate() {

@@ -99,7 +99,7 @@ public:
     void ShowStatus(const QString& text);
 
     // The code-assignment flow for key `number` 1..49: preset the dialog, run it modally,
-    // store what it holds, re-caption the keys.
+    // store what it holds; the document has the key re-captioned.
     void EditKey(int number);
     // The two halves of EditKey around the modal wait, for key index 0..48.
     void PresetKeyDialog(int index);
@@ -126,10 +126,11 @@ private:
     // The code-assignment dialog, made now if it was not yet; null before ConnectWindows.
     TOneKeyForm* KeyDialog();
     void CreateEditMenu(class QMenuBar* bar);
-    // Keeps an open check window in step with the layout and the code page.
+    // Keeps an open check window in step with the layout and the code page; the document's
+    // signals call it.
     void RefreshCheck();
-    // An undo or redo: the keys show the current layer of the restored layout.
-    void ShowRestoredLayout();
+    // Re-captions key `index` 0..48 from the current layer, when one is shown.
+    void ShowKey(int index);
     // Selects `layer` and flashes key `key`, for a finding of the check.
     void PointOutKey(int key, int layer);
 

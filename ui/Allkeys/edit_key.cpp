@@ -44,7 +44,6 @@ void TAllKeysForm::EditKey(int number) {
     PresetKeyDialog(number - 1);
     OneKeyForm_->exec(); // how the dialog was closed does not matter
     StoreKeyDialog(number - 1);
-    ShowLayer(LayerMode);
 }
 
 void TAllKeysForm::PresetKeyDialog(int index) {
@@ -76,8 +75,8 @@ void TAllKeysForm::StoreKeyDialog(int index) {
     layout.AltGrChar[i] = Picked(dialog.comb_altgr, TOneKeyForm::kFirstAltGr, layout.AltGrChar[i]);
     layout.AnsiChar[i] = Picked(dialog.comb_ansi, TOneKeyForm::kFirstChar, layout.AnsiChar[i]);
     layout.CapsAffected[i] = dialog.check_caps->isChecked() ? 1 : 0;
-    // A dialog closed without a change adds no undo step.
-    document_.change(QStringLiteral("change of key %1").arg(index + 1), layout);
+    // A dialog closed without a change adds no undo step and re-captions nothing.
+    document_.changeKey(QStringLiteral("change of key %1").arg(index + 1), index, layout);
 }
 
 } // namespace kbd

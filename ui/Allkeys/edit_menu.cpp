@@ -13,7 +13,6 @@ void TAllKeysForm::ApplyEditTool(const QString& step, const QString& unchanged,
         return;
     }
     document_.change(step, changed);
-    ShowLayer(LayerMode);
 }
 
 void TAllKeysForm::FillAnsiClick() {

@@ -63,7 +63,6 @@ void TAllKeysForm::OpenKbdFile(const QString& path) {
     KeyboardLayout opened = document_.layout();
     if (LoadKbdFile(LocalPath(path), opened).ok()) {
         document_.change(QStringLiteral("opening of %1").arg(QFileInfo(path).fileName()), opened);
-        ShowLayer(LayerMode);
         document_.setLocale({}); // a KBD file does not say its language
         OfferBetterScript();
         return;

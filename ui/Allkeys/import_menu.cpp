@@ -94,7 +94,6 @@ void TAllKeysForm::ImportClick() {
     if (page) {
         SwitchCodePage(*page);
     } else {
-        ShowLayer(LayerMode);
         OfferBetterScript();
     }
     ShowNotCarried(name, imported.value().notCarried, page.value_or(codePage().number()));

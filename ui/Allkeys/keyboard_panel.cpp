@@ -69,6 +69,15 @@ void TAllKeysForm::ShowLayer(int mode) {
     }
 }
 
+void TAllKeysForm::ShowKey(int index) {
+    if (index < 0 || index >= kKeyCount) {
+        return;
+    }
+    if (const auto code = LayerChar(document_.layout(), LayerMode, index)) {
+        keys_[static_cast<std::size_t>(index)]->setCode(*code);
+    }
+}
+
 void TAllKeysForm::rb_shiftClick() {
     ShowLayer(LayerShift);
 }

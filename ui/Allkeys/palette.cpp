@@ -74,12 +74,11 @@ void TAllKeysForm::ButtonNNDragDrop(toolkit::ByteButton* sender, QDropEvent* eve
     const int number = WidgetNumber(sender->objectName(), kButtonPrefix);
     KeyboardLayout dropped = document_.layout();
     SetLayerChar(dropped, LayerMode, number - 1, code);
-    // Only this key is re-captioned; the document's signal reaches the other views.
-    sender->setCode(code);
     event->acceptProposedAction();
-    document_.change(
+    // A one-key step: the document has this key alone re-captioned.
+    document_.changeKey(
         QStringLiteral("drop of %1 on key %2").arg(document_.codePage().text(code)).arg(number),
-        dropped);
+        number - 1, dropped);
 }
 
 } // namespace kbd

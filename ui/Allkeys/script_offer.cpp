@@ -88,7 +88,6 @@ void TAllKeysForm::SwitchCodePage(int codePage) {
     font.codePage = codePage;
     FontDialog1->setFont(font);
     ApplyChooserFont();
-    ShowLayer(LayerMode);
 }
 
 } // namespace kbd

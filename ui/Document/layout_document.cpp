@@ -6,26 +6,23 @@
 namespace kbd {
 
 // Keeps the whole layout before and after: 343 bytes each, so an undo restores exactly
-// what was there, whatever the edit touched.
+// what was there, whatever the edit touched. The step changes the layout and nothing else;
+// the document tells the views.
 class LayoutStep : public QUndoCommand {
 public:
-    LayoutStep(LayoutDocument& document, const QString& what, const KeyboardLayout& before,
+    LayoutStep(LayoutDocument& document, const QString& what, int key, const KeyboardLayout& before,
                const KeyboardLayout& after)
-        : QUndoCommand(what), document_(document), before_(before), after_(after) {}
+        : QUndoCommand(what), document_(document), key_(key), before_(before), after_(after) {}
 
-    void undo() override { document_.restore(before_, true); }
-
-    // The first redo is the edit itself, which the view that made it has shown already.
-    void redo() override {
-        document_.restore(after_, !first_);
-        first_ = false;
-    }
+    void undo() override { document_.restore(before_, key_); }
+    // The first redo is the edit itself.
+    void redo() override { document_.restore(after_, key_); }
 
 private:
     LayoutDocument& document_;
+    int key_;
     KeyboardLayout before_;
     KeyboardLayout after_;
-    bool first_ = true;
 };
 
 LayoutDocument::LayoutDocument(KeyboardLayout& layout, QObject* parent)
@@ -34,17 +31,26 @@ LayoutDocument::LayoutDocument(KeyboardLayout& layout, QObject* parent)
 }
 
 void LayoutDocument::change(const QString& what, const KeyboardLayout& changed) {
+    push(what, -1, changed);
+}
+
+void LayoutDocument::changeKey(const QString& what, int index, const KeyboardLayout& changed) {
+    push(what, index, changed);
+}
+
+void LayoutDocument::push(const QString& what, int key, const KeyboardLayout& changed) {
     if (changed == layout_) {
         return;
     }
-    undoStack_->push(new LayoutStep(*this, what, layout_, changed));
+    undoStack_->push(new LayoutStep(*this, what, key, layout_, changed));
 }
 
-void LayoutDocument::restore(const KeyboardLayout& layout, bool whole) {
+void LayoutDocument::restore(const KeyboardLayout& layout, int key) {
     layout_ = layout;
-    emit layoutChanged();
-    if (whole) {
-        emit layoutRestored();
+    if (key < 0) {
+        emit layoutChanged();
+    } else {
+        emit keyChanged(key);
     }
 }
 
