@@ -344,21 +344,3 @@ std::string DescribeSource(const LoadedKeyboard& layout, const Typed& typed) {
 }
 
 } // namespace kbd::driver
-
-namespace kbd::driver {
-
-std::vector<int> AltGrLostUnderCapsLock(const LoadedKeyboard& layout) {
-    std::vector<int> keys;
-    for (int key = 0; key < kKeyCount; ++key) {
-        Keyboard plain(layout);
-        Keyboard caps(layout);
-        caps.setCapsLock(true);
-        if (!plain.pressKey(key, kAltGr).bytes.empty() &&
-            caps.pressKey(key, kAltGr).bytes.empty()) {
-            keys.push_back(key);
-        }
-    }
-    return keys;
-}
-
-} // namespace kbd::driver

@@ -75,12 +75,3 @@ private:
 std::string DescribeSource(const LoadedKeyboard& layout, const Typed& typed);
 
 } // namespace kbd::driver
-
-namespace kbd::driver {
-
-// The key indexes (0..48) whose AltGr press types a character that the same press with
-// Caps Lock on does not: Caps Lock moves such a key from the AltGr table into the
-// Ctrl+Alt+Shift one, which in the editor's files is empty.
-std::vector<int> AltGrLostUnderCapsLock(const LoadedKeyboard& layout);
-
-} // namespace kbd::driver

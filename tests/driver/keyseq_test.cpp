@@ -242,18 +242,3 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace kbd::driver
-
-namespace kbd::driver {
-namespace {
-
-// Q W F G K L V B N M of the default layout: the letters with an AltGr character.
-TEST(AltGrLostUnderCapsLock, NamesTheDefaultLayoutsAltGrLetters) {
-    const auto image = DefaultImage();
-    const auto loaded = LoadKeyboard(image);
-    ASSERT_TRUE(loaded.ok());
-    EXPECT_EQ(AltGrLostUnderCapsLock(loaded.value()),
-              (std::vector<int>{13, 14, 29, 30, 33, 34, 40, 41, 42, 43}));
-}
-
-} // namespace
-} // namespace kbd::driver
