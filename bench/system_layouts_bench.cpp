@@ -3,6 +3,8 @@
 //   building the layout of "de" (its keymap compiled by libxkbcommon, 147 levels read,
 //   each character through the code page, the rules) against compiling the keymap of
 //   "us" with libxkbcommon alone, and against its budget of 50 ms;
+//   building "fr" in 1252 with its dead keys (the desktop's Compose table read, each
+//   dead accent fed every base of the code page) against the same, budget 50 ms;
 //   listing every layout and variant through libxkbregistry against reading the
 //   registry's XML file into memory, and against its budget of 100 ms.
 #include "ratio_report.h"
@@ -47,6 +49,19 @@ void BM_BuildGermanLayout(benchmark::State& state) {
     }
 }
 
+void BM_BuildFrenchWithDeadKeys(benchmark::State& state) {
+    const kbd::CodePage page = kbd::CodePage::LoadOrLatin1(1252);
+    for (auto _ : state) {
+        auto built = kbd::BuildSystemLayout("fr", "", page, true, "fr_FR.UTF-8");
+        if (!built) {
+            state.SkipWithError("cannot build fr");
+            break;
+        }
+        state.counters["compositions"] = static_cast<double>(built->layout.Compositions.size());
+        benchmark::DoNotOptimize(built);
+    }
+}
+
 void BM_ReadRegistryXml(benchmark::State& state) {
     for (auto _ : state) {
         std::ifstream in(KBD_XKB_REGISTRY, std::ios::binary);
@@ -73,6 +88,7 @@ void BM_ListSystemLayouts(benchmark::State& state) {
 
 BENCHMARK(BM_CompileUsKeymap)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildGermanLayout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildFrenchWithDeadKeys)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadRegistryXml)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListSystemLayouts)->Unit(benchmark::kMillisecond);
 
@@ -82,6 +98,8 @@ int main(int argc, char** argv) {
     return kbd::bench::RunWithRatios(argc, argv, [](const kbd::bench::RatioReporter& r) {
         r.Ratio("BM_BuildGermanLayout", "BM_CompileUsKeymap");
         r.Budget("BM_BuildGermanLayout", 50e6);
+        r.Ratio("BM_BuildFrenchWithDeadKeys", "BM_CompileUsKeymap");
+        r.Budget("BM_BuildFrenchWithDeadKeys", 50e6);
         r.Ratio("BM_ListSystemLayouts", "BM_ReadRegistryXml");
         r.Budget("BM_ListSystemLayouts", 100e6);
     });

@@ -59,7 +59,7 @@ ExitStatus ListLayouts(const std::string& filter) {
     return std::cout ? ExitOk : Refuse("cannot write to standard output");
 }
 
-ExitStatus FromXkb(const std::string& id, const std::string& out, int codePage) {
+ExitStatus FromXkb(const std::string& id, const std::string& out, int codePage, bool deadKeys) {
     const auto page = kbd::CodePage::Load(codePage);
     if (!page) {
         return Refuse("code page " + std::to_string(codePage) + " is not known to iconv");
@@ -74,15 +74,17 @@ ExitStatus FromXkb(const std::string& id, const std::string& out, int codePage) 
         return ExitRefused;
     }
     const auto wanted = kbd::ParseLayoutId(id);
-    const bool listed =
-        wanted && std::any_of(layouts->begin(), layouts->end(), [&](const kbd::SystemLayout& l) {
-            return l.name == wanted->name && l.variant == wanted->variant;
-        });
-    if (!listed) {
+    // The listed layout knows its languages, and so its Compose table.
+    const auto listed =
+        !wanted ? layouts->end()
+                : std::find_if(layouts->begin(), layouts->end(), [&](const kbd::SystemLayout& l) {
+                      return l.name == wanted->name && l.variant == wanted->variant;
+                  });
+    if (listed == layouts->end()) {
         return Refuse("no system layout is named \"" + kbd::Excerpt(id) +
                       "\" (kbdtool layouts lists them)");
     }
-    const auto built = kbd::BuildSystemLayout(*wanted, *page);
+    const auto built = kbd::BuildSystemLayout(*listed, *page, deadKeys);
     if (!built) {
         return Refuse("libxkbcommon cannot compile the system layout \"" + kbd::Excerpt(id) + "\"");
     }
@@ -102,6 +104,7 @@ SystemLayoutCommands::SystemLayoutCommands(CLI::App& app)
     fromXkb_->add_option("LAYOUT", id_)->required();
     fromXkb_->add_option("OUT.kbd", out_)->required();
     fromXkb_->add_option("--codepage", codePage_);
+    fromXkb_->add_flag("--no-dead-keys", noDeadKeys_);
 }
 
 std::optional<ExitStatus> SystemLayoutCommands::Run() const {
@@ -109,7 +112,7 @@ std::optional<ExitStatus> SystemLayoutCommands::Run() const {
         return ListLayouts(filter_);
     }
     if (fromXkb_->parsed()) {
-        return FromXkb(id_, out_, codePage_);
+        return FromXkb(id_, out_, codePage_, !noDeadKeys_);
     }
     return std::nullopt;
 }

@@ -16,9 +16,12 @@ namespace cli {
 ExitStatus ListLayouts(const std::string& filter);
 
 // Writes `out` from the system layout `id` ("de", "de(nodeadkeys)") read in `codePage`,
-// then one line on standard error for each character not carried. A layout the system
-// does not list, or a code page iconv lacks, is refused and nothing is written.
-ExitStatus FromXkb(const std::string& id, const std::string& out, int codePage);
+// with its dead keys or, without `deadKeys`, their accents as plain characters; then one
+// line on standard error for each character not carried. A layout the system does not
+// list, or a code page iconv lacks, is refused and nothing is written. A symbols file's
+// path reads as kbdtool import reads it, dead keys as plain characters.
+ExitStatus FromXkb(const std::string& id, const std::string& out, int codePage,
+                   bool deadKeys = true);
 
 // Adds both commands to kbdtool's command line and runs the one given.
 class SystemLayoutCommands {
@@ -37,6 +40,7 @@ private:
     std::string id_;
     std::string out_;
     int codePage_ = kbd::kDefaultCodePage;
+    bool noDeadKeys_ = false;
 };
 
 } // namespace cli

@@ -38,6 +38,18 @@ std::optional<char32_t> KeysymCharacter(std::uint32_t keysym) {
     return static_cast<char32_t>(point);
 }
 
+bool IsDeadKeysym(std::uint32_t keysym) {
+    // xkbcommon numbers every dead key in one block, from dead_grave on.
+    return keysym >= XKB_KEY_dead_grave && keysym <= XKB_KEY_dead_longsolidusoverlay;
+}
+
+std::optional<char32_t> OtherSpacingForm(std::uint32_t keysym) {
+    if (keysym == XKB_KEY_dead_acute) {
+        return U'\u0384'; // 1253 has the tonos where the others have the acute
+    }
+    return std::nullopt;
+}
+
 std::string KeysymName(std::uint32_t keysym) {
     char name[64];
     if (xkb_keysym_get_name(keysym, name, sizeof name) < 0) {

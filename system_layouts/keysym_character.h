@@ -1,5 +1,6 @@
-// The one character a keysym puts into a layer. A KBD file has no dead keys, so a dead
-// accent becomes the accent itself, spacing, as people type it alone.
+// The one character a keysym puts into a layer. A dead accent becomes the accent itself,
+// spacing: the character a dead key of a KBD file stands for, and what a layout without
+// dead keys types alone.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,13 @@ namespace kbd {
 // its spacing accent, any other keysym as libxkbcommon reads it; nothing for a keysym
 // that stands for no character (another dead key, a function).
 std::optional<char32_t> KeysymCharacter(std::uint32_t keysym);
+
+// True for the keysyms of dead keys (dead_acute, dead_belowdot...), spacing form or not.
+bool IsDeadKeysym(std::uint32_t keysym);
+
+// Another spacing form of a dead accent, for a code page that lacks the usual one: the
+// Greek tonos for dead_acute. Nothing for the other keysyms.
+std::optional<char32_t> OtherSpacingForm(std::uint32_t keysym);
 
 // The keysym's name as xkeyboard-config writes it ("dead_belowdot").
 std::string KeysymName(std::uint32_t keysym);

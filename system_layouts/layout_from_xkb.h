@@ -21,8 +21,12 @@ struct BuiltLayout {
 
 // Compiles `name` with `variant` (empty for none) for the evdev rules and the pc105 model,
 // without options, and reads group 1 of each key at its default scan code + 8:
-//  - Norm, Shift and AltGr are levels 1, 2 and 3, the first keysym of each, dead accents
-//    as spacing accents;
+//  - Norm, Shift, AltGr and Shift+AltGr are levels 1 to 4, the first keysym of each, dead
+//    accents as spacing accents;
+//  - with `deadKeys`, a dead accent's layer is dead (the Greek tonos standing for the acute
+//    where the code page lacks the acute), composing as the desktop's Compose table for
+//    `composeLocale` (else en_US.UTF-8) says, where base and result both have a byte; with
+//    no Compose table to read, the accents stay plain characters;
 //  - a Norm or Shift character the code page lacks, or a space or control character,
 //    keeps the default byte; an AltGr one leaves the key without an AltGr character; a
 //    level without a keysym is none (AltGr 0x20; Norm and Shift keep the default) and is
@@ -34,18 +38,23 @@ struct BuiltLayout {
 // Nothing when libxkbcommon cannot compile the layout (an unknown name or variant) or the
 // name is not one xkeyboard-config could spell.
 std::optional<BuiltLayout> BuildSystemLayout(std::string_view name, std::string_view variant,
-                                             const CodePage& codePage);
+                                             const CodePage& codePage, bool deadKeys = true,
+                                             std::string_view composeLocale = {});
 
 // The same for a symbols file the system does not hold: `includeRoot` (a folder with a
 // symbols/ folder) is searched before the system's XKB folders, so `name` may be a file
-// there. libxkbcommon's complaints, if it cannot compile the layout, go to `log`.
+// there. libxkbcommon's complaints, if it cannot compile the layout, go to `log`. Dead
+// accents are plain characters here.
 std::optional<BuiltLayout> BuildLayoutFromRoot(const std::string& includeRoot,
                                                std::string_view name, std::string_view variant,
                                                const CodePage& codePage, std::string& log);
 
-inline std::optional<BuiltLayout> BuildSystemLayout(const SystemLayout& which,
-                                                    const CodePage& codePage) {
-    return BuildSystemLayout(which.name, which.variant, codePage);
-}
+// The same with the Compose table of the layout's language.
+std::optional<BuiltLayout> BuildSystemLayout(const SystemLayout& which, const CodePage& codePage,
+                                             bool deadKeys = true);
+
+// The locale whose Compose table fits the layout's first language ("fr_FR.UTF-8"); empty
+// when no language of it is known.
+std::string ComposeLocale(const SystemLayout& layout, int codePage);
 
 } // namespace kbd

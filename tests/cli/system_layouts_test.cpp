@@ -49,4 +49,22 @@ TEST_F(ToolTest, FromXkbWritesTheLayoutAndNamesWhatItLeftOut) {
     EXPECT_EQ(Run("lint x.kbd").out, "no findings\n"); // a built layout passes lint
 }
 
+// French's circumflex key is dead and composes with e; without dead keys it types the
+// accent alone, in the file the library builds without them.
+TEST_F(ToolTest, FromXkbCarriesDeadKeysUnlessToldNot) {
+    const struct {
+        const char* option;
+        const char* typed;
+    } rows[] = {{"", "24\tdead 5E ^\n16\tEA \u00EA\n"},
+                {" --no-dead-keys", "24\t5E ^\n16\t65 e\n"}};
+    for (const auto& [option, typed] : rows) {
+        ASSERT_EQ(Run(std::string("from-xkb fr x.kbd --codepage 1252") + option).status, 0);
+        EXPECT_EQ(Run("type x.kbd --codepage 1252 24 16").out, typed) << option;
+    }
+    const auto built = kbd::BuildSystemLayout("fr", "", *kbd::CodePage::Load(1252), false);
+    ASSERT_TRUE(built);
+    const std::vector<std::uint8_t> image = kbd::BuildKbdFile(built->layout);
+    EXPECT_EQ(Read("x.kbd"), std::string(image.begin(), image.end()));
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // Real xkeyboard-config layouts, compiled by libxkbcommon as the editor and kbdtool do,
 // against what was worked out by hand from their symbols files; and edges that no layout
 // of xkeyboard-config reaches, on a symbols file of our own.
+#include "layout/dead_keys.h"
 #include "layout/fill_rules.h"
 #include "layout/script_reading.h"
 #include "system_layouts/layout_from_xkb.h"
@@ -182,6 +183,41 @@ INSTANTIATE_TEST_SUITE_P(
              "key 46 Shift: U+042E \u042E is not in code page 1250; kept >"},
             "0000000000000000000000000000000000000000000000000"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A dead accent's layer is dead and composes as the desktop's Compose table says; the
+// Greek acute is the tonos 1253 has. Without dead keys the same layout has none.
+TEST(BuildSystemLayout, CarriesDeadKeysWithTheirCompositions) {
+    const struct {
+        const char* name;
+        int codePage;
+        int key;
+        CharLayer layer;
+        std::uint8_t dead, base, result;
+    } rows[] = {
+        {"fr", 1252, 24, CharLayer::Norm, '^', 'e', 0xEA},   // ê
+        {"fr", 1252, 24, CharLayer::Shift, 0xA8, 'E', 0xCB}, // Ë
+        {"gr", 1253, 36, CharLayer::Norm, 0xB4, 0xE1, 0xDC}, // ά
+    };
+    for (const auto& row : rows) {
+        const CodePage page = *CodePage::Load(row.codePage);
+        const auto built = BuildSystemLayout(row.name, "", page);
+        ASSERT_TRUE(built) << row.name;
+        EXPECT_EQ(CharOf(built->layout, row.key - 1, row.layer), row.dead) << row.name;
+        EXPECT_TRUE(IsDead(built->layout, row.key - 1, row.layer)) << row.name;
+        EXPECT_EQ(Composed(built->layout, row.dead, row.base), row.result) << row.name;
+    }
+    const CodePage page = *CodePage::Load(1252);
+    auto withDead = BuildSystemLayout("fr", "", page);
+    const auto without = BuildSystemLayout("fr", "", page, false);
+    ASSERT_TRUE(withDead && without);
+    // Of fr's dead accents 1252 holds the circumflex and diaeresis, the grave and acute
+    // (AltGr) and the macron (Shift+AltGr); the ring, caron, breve... have no byte.
+    EXPECT_EQ(DeadCharacters(withDead->layout),
+              (std::vector<std::uint8_t>{'^', '`', 0xA8, 0xAF, 0xB4}));
+    withDead->layout.DeadLayers = {};
+    withDead->layout.Compositions.clear();
+    EXPECT_EQ(without->layout, withDead->layout);
+}
 
 // A layout of another script gets no Latin letter from the defaults on any key. (Hebrew
 // layouts put Latin capitals on Shift themselves, so they are not rows here.)
