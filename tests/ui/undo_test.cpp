@@ -5,6 +5,7 @@
 #include "layout/writer.h"
 #include "system_layouts/layout_from_xkb.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -18,7 +19,7 @@ using namespace kbd::test;
 namespace {
 
 // Answers the next system-layout window with layout `id` in the script of `codePage`.
-void PickSystemLayout(const QString& id, int codePage, bool ok) {
+void PickSystemLayout(const QString& id, int codePage, bool ok, bool deadKeys = true) {
     WhenModalShows([=](QWidget* modal) {
         if (modal->objectName() != QStringLiteral("SystemLayoutForm")) {
             return false;
@@ -28,6 +29,7 @@ void PickSystemLayout(const QString& id, int codePage, bool ok) {
         list->setCurrentItem(list->findItems(id, Qt::MatchExactly, 1).value(0));
         auto* scripts = modal->findChild<QComboBox*>(QStringLiteral("ScriptBox"));
         scripts->setCurrentIndex(scripts->findData(codePage));
+        modal->findChild<QCheckBox*>(QStringLiteral("KeepDeadKeys"))->setChecked(deadKeys);
         auto* buttons = modal->findChild<QDialogButtonBox*>();
         buttons->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
         return true;
@@ -178,6 +180,17 @@ private slots:
         form()->NewFromSystemLayoutClick();
         QCOMPARE(shown, codePage);
         QCOMPARE(afterPick, 874);
+    }
+
+    // French ^ is dead with its compositions unless the box says to keep plain accents.
+    void newFromSystemLayoutKeepsDeadKeysOnRequest() {
+        for (const bool dead : {true, false}) {
+            PickSystemLayout(QStringLiteral("fr"), 1252, true, dead);
+            form()->NewFromSystemLayoutClick();
+            QCOMPARE(ProgramLayout().NormalChar[23], '^');
+            QCOMPARE(ProgramLayout().DeadLayers[23] != 0, dead);
+            QCOMPARE(ProgramLayout().Compositions.empty(), !dead);
+        }
     }
 
     // The characters the code page lacks are listed, one line each.

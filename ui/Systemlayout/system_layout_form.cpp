@@ -2,6 +2,7 @@
 
 #include "key_preview.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -49,6 +50,11 @@ TSystemLayoutForm::TSystemLayoutForm(QWidget* parent) : QDialog(parent) {
         scripts_->addItem(FromStd(script.name), script.codePage);
     }
 
+    // Off: a dead accent becomes the accent itself, as a file without dead keys types it.
+    deadKeys_ = new QCheckBox(QStringLiteral("Keep &dead keys"), this);
+    deadKeys_->setObjectName(QStringLiteral("KeepDeadKeys"));
+    deadKeys_->setChecked(true);
+
     preview_ = new TKeyPreview(this);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("PreviewStatus"));
@@ -59,6 +65,7 @@ TSystemLayoutForm::TSystemLayoutForm(QWidget* parent) : QDialog(parent) {
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Filter:"), filter_);
     form->addRow(QStringLiteral("&Script:"), scripts_);
+    form->addRow(QString(), deadKeys_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(list_, 1);
@@ -70,6 +77,7 @@ TSystemLayoutForm::TSystemLayoutForm(QWidget* parent) : QDialog(parent) {
     connect(filter_, &QLineEdit::textChanged, this, &TSystemLayoutForm::applyFilter);
     connect(list_, &QTreeWidget::currentItemChanged, this, &TSystemLayoutForm::followSelection);
     connect(scripts_, &QComboBox::currentIndexChanged, this, &TSystemLayoutForm::rebuild);
+    connect(deadKeys_, &QCheckBox::toggled, this, &TSystemLayoutForm::rebuild);
     // activated: the user's pick only, not the script set by following the selection.
     connect(scripts_, &QComboBox::activated, this, [this] { scriptPicked_ = true; });
     connect(list_, &QTreeWidget::itemActivated, this, [this] {
@@ -166,7 +174,7 @@ void TSystemLayoutForm::rebuild() {
     if (item != nullptr && page) {
         const SystemLayout& which =
             layouts_[static_cast<std::size_t>(item->data(DescriptionColumn, kIndexRole).toInt())];
-        if (auto built = BuildSystemLayout(which, *page)) {
+        if (auto built = BuildSystemLayout(which, *page, deadKeys_->isChecked())) {
             choice_ = Choice{which, codePage, std::move(*built)};
         }
     }

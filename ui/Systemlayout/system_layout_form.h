@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QLabel;
@@ -44,6 +45,7 @@ private:
     QLineEdit* filter_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QComboBox* scripts_ = nullptr;
+    QCheckBox* deadKeys_ = nullptr;
     TKeyPreview* preview_ = nullptr;
     QLabel* status_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
