@@ -3,6 +3,7 @@
 #include "driver/to_ascii.h"
 #include "layout/key_places.h"
 #include "layout/writer.h"
+#include "system_layouts/keysym_character.h"
 
 #include <array>
 #include <cstdio>
@@ -43,6 +44,7 @@ struct KeyLine {
 // come out as they will there. 0 where it types nothing, or several characters.
 struct KeyBytes4 {
     std::array<std::uint8_t, 4> bytes{};
+    std::array<bool, 4> dead{}; // the press waits for the next, as a dead key
     bool caps = false;
 };
 
@@ -54,6 +56,7 @@ KeyBytes4 WindowsKey(const driver::LoadedKeyboard& keyboard, int index) {
         driver::Keyboard typing(keyboard);
         const driver::Typed typed = typing.pressKey(index, states[state]);
         key.bytes[state] = typed.bytes.size() == 1 ? typed.bytes.front() : 0;
+        key.dead[state] = typed.deadWaiting();
     }
     key.caps = driver::CapsLockActsOn(
         keyboard, driver::VirtualKeyOfScanCode(keyboard, driver::ScanCodeOfKey(index)));
@@ -67,6 +70,11 @@ KeyLine ChooseLine(const KeyBytes4& key, const CodePage& page, int index) {
     std::array<xkb_keysym_t, 4> typed{};
     for (std::size_t state = 0; state < 4; ++state) {
         typed[state] = key.bytes[state] == 0 ? kNothing : Keysym(page, key.bytes[state]);
+        // The desktop composes a dead keysym with its own Compose table.
+        const auto point = page.codePoint(key.bytes[state]);
+        if (key.dead[state] && point) {
+            typed[state] = DeadKeysymOf(*point).value_or(typed[state]);
+        }
     }
     const auto [norm, shift, altGr, shiftAltGr] = typed;
     if (index == kDecimalKey) {

@@ -50,6 +50,15 @@ std::optional<char32_t> OtherSpacingForm(std::uint32_t keysym) {
     return std::nullopt;
 }
 
+std::optional<std::uint32_t> DeadKeysymOf(char32_t accent) {
+    for (const auto& [dead, spacing] : kSpacingAccents) {
+        if (spacing == accent || OtherSpacingForm(dead) == accent) {
+            return dead;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string KeysymName(std::uint32_t keysym) {
     char name[64];
     if (xkb_keysym_get_name(keysym, name, sizeof name) < 0) {

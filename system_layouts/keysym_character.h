@@ -22,6 +22,10 @@ bool IsDeadKeysym(std::uint32_t keysym);
 // Greek tonos for dead_acute. Nothing for the other keysyms.
 std::optional<char32_t> OtherSpacingForm(std::uint32_t keysym);
 
+// The dead keysym whose accent `accent` is, in either spacing form (´ or the Greek tonos:
+// dead_acute); nothing for a character that is no dead accent.
+std::optional<std::uint32_t> DeadKeysymOf(char32_t accent);
+
 // The keysym's name as xkeyboard-config writes it ("dead_belowdot").
 std::string KeysymName(std::uint32_t keysym);
 
