@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 #include <numeric>
+#include <set>
 
 namespace kbd::exports {
 namespace {
@@ -54,18 +55,61 @@ std::string CtrlColumn(std::uint8_t virtualKey) {
 }
 
 // A key's scan code is its place, as in the XKB export: the built-in one, since no KBD
-// file carries scan codes back.
+// file carries scan codes back. MSKLC marks a dead character with a trailing @.
 std::string LayoutRow(const KeyboardLayout& layout, const CodePage& page, int index) {
-    const std::uint8_t altGr = layout.AltGrChar[index], shiftAltGr = layout.ShiftAltGrChar[index];
-    const auto norm = layout.NormalChar[index], shift = layout.ShiftChar[index];
+    const auto cell = [&](bool written, std::uint8_t code, CharLayer layer) {
+        if (!written) {
+            return std::string("-1");
+        }
+        const std::string column = CharColumn(page, code);
+        const bool dead = (layout.DeadLayers[index] >> static_cast<int>(layer) & 1) != 0;
+        return dead && column != "-1" ? column + "@" : column;
+    };
     return Hex(DefaultLayout().ScanCode[index], 2) + "\t" +
            std::string(TypewriterKeyName(layout.VirtualKey[index])) + "\t" +
            (layout.CapsAffected[index] != 0 ? "1" : "0") + "\t" +
-           (norm == 0 ? "-1" : CharColumn(page, norm)) + "\t" +
-           (shift == 0 ? "-1" : CharColumn(page, shift)) + "\t" +
+           cell(layout.NormalChar[index] != 0, layout.NormalChar[index], CharLayer::Norm) + "\t" +
+           cell(layout.ShiftChar[index] != 0, layout.ShiftChar[index], CharLayer::Shift) + "\t" +
            CtrlColumn(layout.VirtualKey[index]) + "\t" +
-           (AltGrWritten(layout, index) ? CharColumn(page, altGr) : "-1") + "\t" +
-           (ShiftAltGrWritten(layout, index) ? CharColumn(page, shiftAltGr) : "-1");
+           cell(AltGrWritten(layout, index), layout.AltGrChar[index], CharLayer::AltGr) + "\t" +
+           cell(ShiftAltGrWritten(layout, index), layout.ShiftAltGrChar[index],
+                CharLayer::ShiftAltGr);
+}
+
+// A DEADKEY section for each dead character: its compositions, and the space giving the
+// accent itself, as Windows 95's driver types a dead key before a space.
+std::string DeadKeySections(const KeyboardLayout& layout, const CodePage& page) {
+    std::set<std::uint8_t> dead;
+    for (int index = 0; index < kKeyCount; ++index) {
+        const KeyBytes* layers[] = {&layout.NormalChar, &layout.ShiftChar, &layout.AltGrChar,
+                                    &layout.ShiftAltGrChar};
+        for (int layer = 0; layer < kCharLayerCount; ++layer) {
+            if ((layout.DeadLayers[index] >> layer & 1) != 0) {
+                dead.insert((*layers[layer])[index]);
+            }
+        }
+    }
+    std::string text;
+    for (const std::uint8_t accent : dead) {
+        if (CharColumn(page, accent) == "-1") {
+            continue;
+        }
+        text += "DEADKEY\t" + CharColumn(page, accent) + "\r\n\r\n";
+        bool space = false;
+        for (const Composition& pair : layout.Compositions) {
+            if (pair.dead != accent || CharColumn(page, pair.base) == "-1" ||
+                CharColumn(page, pair.result) == "-1") {
+                continue;
+            }
+            space |= pair.base == ' ';
+            text += CharColumn(page, pair.base) + "\t" + CharColumn(page, pair.result) + "\r\n";
+        }
+        if (!space) {
+            text += "0020\t" + CharColumn(page, accent) + "\r\n";
+        }
+        text += "\r\n";
+    }
+    return text;
 }
 
 // The description as a .klc string may hold it: no quotes, no line breaks.
@@ -177,8 +221,7 @@ std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::st
         "LAYOUT\r\n\r\n"
         "//SC\tVK_\tCap\t0\t1\t2\t6\t7\r\n"
         "//--\t----\t----\t----\t----\t----\t----\t----\r\n\r\n" +
-        rows +
-        "\r\n"
+        rows + "\r\n" + DeadKeySections(layout, page) +
         "DESCRIPTIONS\r\n\r\n"
         "0409\t" +
         description +

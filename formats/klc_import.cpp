@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 namespace formats {
 namespace {
@@ -132,9 +133,8 @@ private:
             return Lose(std::move(lost));
         }
         if (cell.dead) {
-            lost.why = NotCarriedWhy::DeadKey;
-            lost.kept = *byte;
-            Lose(std::move(lost));
+            imported_.layout.DeadLayers[index] |= static_cast<std::uint8_t>(1 << DeadBit(layer));
+            deadBytes_.emplace(*byte, cell.character);
         }
         return *byte;
     }
@@ -154,6 +154,39 @@ private:
         Lose(std::move(lost));
     }
 
+public:
+    // Each dead character's DEADKEY rows whose base and result the code page holds.
+    void Compositions() {
+        std::vector<kbd::Composition>& out = imported_.layout.Compositions;
+        for (const auto& [dead, character] : deadBytes_) {
+            const auto section = source_.deadKeys.find(character);
+            if (section == source_.deadKeys.end()) {
+                continue;
+            }
+            for (const KlcComposition& pair : section->second) {
+                const auto base = codePage_.byteFor(pair.base);
+                const auto result = codePage_.byteFor(pair.result);
+                if (base && result) {
+                    out.push_back({dead, *base, *result});
+                }
+            }
+        }
+        std::sort(out.begin(), out.end());
+        out.erase(std::unique(out.begin(), out.end(),
+                              [](const kbd::Composition& a, const kbd::Composition& b) {
+                                  return a.dead == b.dead && a.base == b.base;
+                              }),
+                  out.end());
+    }
+
+private:
+    static int DeadBit(int layer) {
+        return layer == kbd::LayerNorm    ? 0
+               : layer == kbd::LayerShift ? 1
+               : layer == kbd::LayerAltGr ? 2
+                                          : 3;
+    }
+
     std::uint8_t Lose(NotCarried lost) {
         const std::uint8_t kept = lost.kept;
         imported_.notCarried.push_back(std::move(lost));
@@ -163,6 +196,7 @@ private:
     const KlcSource& source_;
     const kbd::CodePage& codePage_;
     Imported& imported_;
+    std::map<std::uint8_t, char32_t> deadBytes_; // each dead byte and the character it was
 };
 
 } // namespace
@@ -193,6 +227,7 @@ Imported KlcLayout(const KlcSource& source, const kbd::CodePage& codePage) {
     for (const KlcRow* row : others) {
         carrier.OtherKey(*row);
     }
+    carrier.Compositions();
     kbd::FillAnsiByRuleOfThumb(layout, codePage);
     // A .klc's AltGr types under Caps Lock in Windows NT, where a Windows 95 Caps key reads
     // the Shift+AltGr table instead.

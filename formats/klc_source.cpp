@@ -156,6 +156,7 @@ public:
             }
             auto refused = section_ == Section::ShiftState ? ShiftStateRow(line, tokens)
                            : section_ == Section::Layout   ? LayoutRow(line, tokens)
+                           : section_ == Section::DeadKey  ? DeadKeyRow(line, tokens)
                                                            : std::nullopt;
             if (refused) {
                 return *refused;
@@ -171,7 +172,7 @@ public:
     }
 
 private:
-    enum class Section { Other, ShiftState, Layout };
+    enum class Section { Other, ShiftState, Layout, DeadKey };
 
     std::optional<kbd::Error> Keyword(int line, const Tokens& tokens) {
         const std::u32string_view word = tokens[0];
@@ -191,6 +192,14 @@ private:
             }
             seenLayout_ = true;
             section_ = Section::Layout;
+        } else if (word == U"DEADKEY") {
+            const auto dead = tokens.size() == 2 ? Cell(tokens[1]) : std::nullopt;
+            if (!dead || dead->kind != KlcCell::Character) {
+                return RefuseAt(line, "DEADKEY names no character");
+            }
+            deadKey_ = dead->character;
+            source_.deadKeys[deadKey_];
+            section_ = Section::DeadKey;
         } else if (word == U"LOCALEID" && tokens.size() > 1) {
             std::u32string_view value = tokens[1];
             if (value.size() >= 2 && value.front() == U'"' && value.back() == U'"') {
@@ -277,6 +286,18 @@ private:
         return std::nullopt;
     }
 
+    std::optional<kbd::Error> DeadKeyRow(int line, const Tokens& tokens) {
+        const auto base = tokens.size() == 2 ? Cell(tokens[0]) : std::nullopt;
+        const auto result = tokens.size() == 2 ? Cell(tokens[1]) : std::nullopt;
+        if (!base || !result || base->kind != KlcCell::Character ||
+            result->kind != KlcCell::Character) {
+            return RefuseAt(line, "a DEADKEY row is a base and a result character, not " +
+                                      Quoted(Joined(tokens)));
+        }
+        source_.deadKeys[deadKey_].push_back({base->character, result->character});
+        return std::nullopt;
+    }
+
     static std::u32string Joined(const Tokens& tokens) {
         std::u32string joined;
         for (const auto& token : tokens) {
@@ -291,6 +312,7 @@ private:
     bool seenKbd_ = false;
     bool seenLayout_ = false;
     bool awaitingSgCap_ = false;
+    char32_t deadKey_ = 0; // of the DEADKEY section being read
     std::map<unsigned, int> scanLines_;
 };
 

@@ -6,6 +6,7 @@
 #include "files/result.h"
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -28,10 +29,17 @@ struct KlcRow {
     std::vector<KlcCell> cells; // one per SHIFTSTATE column, in the file's order
 };
 
+// What a DEADKEY section says a dead character composes with: base, result.
+struct KlcComposition {
+    char32_t base = 0;
+    char32_t result = 0;
+};
+
 struct KlcSource {
-    std::vector<unsigned> states;          // the SHIFTSTATE values: 0 Norm, 1 Shift, 6 AltGr...
-    std::vector<KlcRow> rows;              // in the file's order; SGCap's second rows left out
-    std::optional<std::uint16_t> language; // the low word of LOCALEID
+    std::vector<unsigned> states; // the SHIFTSTATE values: 0 Norm, 1 Shift, 6 AltGr...
+    std::vector<KlcRow> rows;     // in the file's order; SGCap's second rows left out
+    std::map<char32_t, std::vector<KlcComposition>> deadKeys; // by dead character
+    std::optional<std::uint16_t> language;                    // the low word of LOCALEID
 };
 
 // True when the text, UTF-16LE with its mark or UTF-8, opens with MSKLC's KBD keyword.

@@ -49,8 +49,9 @@ TEST_F(ToolTest, FromXkbWritesTheLayoutAndNamesWhatItLeftOut) {
     EXPECT_EQ(Run("lint x.kbd").out, "no findings\n"); // a built layout passes lint
 }
 
-// French's circumflex key is dead and composes with e; without dead keys it types the
-// accent alone, in the file the library builds without them.
+// French's circumflex key is dead and composes with e, also after a round through a .klc
+// (its @ cells and DEADKEY sections); without dead keys it types the accent alone, in the
+// file the library builds without them.
 TEST_F(ToolTest, FromXkbCarriesDeadKeysUnlessToldNot) {
     const struct {
         const char* option;
@@ -60,6 +61,9 @@ TEST_F(ToolTest, FromXkbCarriesDeadKeysUnlessToldNot) {
     for (const auto& [option, typed] : rows) {
         ASSERT_EQ(Run(std::string("from-xkb fr x.kbd --codepage 1252") + option).status, 0);
         EXPECT_EQ(Run("type x.kbd --codepage 1252 24 16").out, typed) << option;
+        ASSERT_EQ(Run("to-klc x.kbd x.klc --codepage 1252").status, 0);
+        ASSERT_EQ(Run("import x.klc y.kbd --codepage 1252").status, 0);
+        EXPECT_EQ(Read("y.kbd"), Read("x.kbd")) << option;
     }
     const auto built = kbd::BuildSystemLayout("fr", "", *kbd::CodePage::Load(1252), false);
     ASSERT_TRUE(built);
