@@ -144,6 +144,72 @@ void CheckAltGr(const KeyboardLayout& layout, int i, const CodePage& page,
     }
 }
 
+// The four character layers: where a key's dead bit sits, and the layer a finding names (0,
+// the whole key, for Shift+AltGr, which the main window does not show).
+struct DeadLayer {
+    int bit;
+    int mode;
+    const char* prefix;
+    KeyBytes KeyboardLayout::*chars;
+};
+constexpr DeadLayer kDeadLayers[] = {
+    {0, LayerNorm, "", &KeyboardLayout::NormalChar},
+    {1, LayerShift, "", &KeyboardLayout::ShiftChar},
+    {2, LayerAltGr, "", &KeyboardLayout::AltGrChar},
+    {3, 0, "Shift+AltGr ", &KeyboardLayout::ShiftAltGrChar},
+};
+
+// Whether some key types `code` as itself, in a layer the file writes and that is not dead.
+bool TypedPlainly(const KeyboardLayout& layout, std::uint8_t code) {
+    for (int i = 0; i < kKeyCount; ++i) {
+        for (const DeadLayer& layer : kDeadLayers) {
+            const bool written = layer.bit == 2   ? AltGrWritten(layout, i)
+                                 : layer.bit == 3 ? ShiftAltGrWritten(layout, i)
+                                                  : true;
+            if (written && (layout.*layer.chars)[i] == code &&
+                (layout.DeadLayers[i] >> layer.bit & 1) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void CheckDeadKeys(const KeyboardLayout& layout, int i, const CodePage& page,
+                   const KeyReport& report) {
+    for (const DeadLayer& layer : kDeadLayers) {
+        if ((layout.DeadLayers[i] >> layer.bit & 1) == 0) {
+            continue;
+        }
+        const std::uint8_t dead = (layout.*layer.chars)[i];
+        bool composes = false;
+        for (const Composition& pair : layout.Compositions) {
+            if (pair.dead != dead) {
+                continue;
+            }
+            composes = true;
+            if (!page.defined(pair.base) || !page.defined(pair.result)) {
+                report.add(layer.mode, Severity::Warning,
+                           "%sdead key 0x%02X composes 0x%02X into 0x%02X, and the current code "
+                           "page does not define both",
+                           layer.prefix, dead, pair.base, pair.result);
+            }
+        }
+        if (!composes) {
+            report.add(layer.mode, Severity::Warning,
+                       "%sdead key 0x%02X has no compositions: with any key after it, both "
+                       "characters are typed",
+                       layer.prefix, dead);
+        }
+        if (!TypedPlainly(layout, dead)) {
+            report.add(layer.mode, Severity::Warning,
+                       "%sdead key 0x%02X is typed plainly by no key: only the dead key and "
+                       "Space type it",
+                       layer.prefix, dead);
+        }
+    }
+}
+
 void CheckAnsi(const KeyboardLayout& layout, int i, const CodePage& page, const KeyReport& report) {
     const std::uint8_t ansi = layout.AnsiChar[i];
     const std::uint8_t norm = layout.NormalChar[i];
@@ -182,7 +248,12 @@ std::vector<Finding> CheckLayout(const KeyboardLayout& layout, const CodePage& p
         CheckDefined(layout.NormalChar[i], LayerNorm, page, report);
         CheckAltGr(layout, i, page, report);
         CheckAnsi(layout, i, page, report);
+        CheckDeadKeys(layout, i, page, report);
     }
+    // The dead keys' findings come after a key's others; each key's stay in layer order.
+    std::stable_sort(out.begin(), out.end(), [](const Finding& a, const Finding& b) {
+        return std::pair(a.key, a.layer) < std::pair(b.key, b.layer);
+    });
     return out;
 }
 

@@ -59,6 +59,28 @@ TEST(CheckLayout, FindsEachBrokenRuleOnItsKey) {
         }));
 }
 
+// A dead key with no compositions that no key types plainly, and one composing into a byte
+// the code page lacks; a dead ^ that key 7's Shift types plainly is none of these.
+TEST(CheckLayout, NamesDeadKeysThatTypeOddly) {
+    KeyboardLayout l = DefaultLayout();
+    KeepAltGrUnderCaps(l, CodePage::LoadOrLatin1(1252));
+    l.NormalChar[23] = l.AnsiChar[23] = '^', l.ShiftChar[23] = 0x98, l.DeadLayers[23] = 0b11;
+    l.ShiftAltGrChar[24] = 0xB8, l.DeadLayers[24] = 0b1000;
+    l.Compositions = {{'^', 'e', 0xEA}, {0xB8, 'e', 0x81}};
+    std::vector<std::string> found;
+    for (const Finding& f : CheckLayout(l, CodePage::LoadOrLatin1(1252))) {
+        found.push_back(std::to_string(f.key) + "/" + std::to_string(f.layer) + " " + f.text);
+    }
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         "24/1 dead key 0x98 has no compositions: with any key after it, both "
+                         "characters are typed",
+                         "24/1 dead key 0x98 is typed plainly by no key: only the dead key and "
+                         "Space type it",
+                         "25/0 Shift+AltGr dead key 0xB8 composes 0x65 into 0x81, and the current "
+                         "code page does not define both",
+                     }));
+}
+
 // A Cyrillic letter with a Latin capital on Shift is named; the Hebrew letters with Latin
 // capitals of an Israeli layout, and letters beside signs, are not.
 TEST(CheckLayout, WarnsOfNormAndShiftInTwoScriptsWithCase) {
