@@ -77,6 +77,27 @@ void BM_SaveKbdFile(benchmark::State& state) {
     }
 }
 
+// A file with the extra tables: a Shift+AltGr character on every letter pair's AltGr key
+// and a dead circumflex composing with five vowels.
+void BM_SaveExtendedKbdFile(benchmark::State& state) {
+    kbd::KeyboardLayout layout = kbd::DefaultLayout();
+    for (int i = 0; i < kbd::kKeyCount; ++i) {
+        layout.ShiftAltGrChar[i] = layout.AltGrChar[i] > 32 ? layout.AltGrChar[i] : 0;
+    }
+    layout.NormalChar[23] = '^';
+    layout.DeadLayers[23] = 1;
+    for (const char vowel : {'a', 'e', 'i', 'o', 'u'}) {
+        layout.Compositions.push_back({'^', static_cast<std::uint8_t>(vowel), 0xE2});
+    }
+    const std::string target = kbd::bench::ScratchFile("extended.kbd");
+    for (auto _ : state) {
+        if (!kbd::SaveKbdFile(layout, target).ok()) {
+            state.SkipWithError("SaveKbdFile failed");
+            break;
+        }
+    }
+}
+
 void BM_PosixOpenReadClose(benchmark::State& state) {
     const std::string target = kbd::bench::ScratchFile("saved.kbd");
     (void)kbd::SaveKbdFile(kbd::DefaultLayout(), target);
@@ -176,6 +197,7 @@ BENCHMARK(BM_BuildKbdImage);
 BENCHMARK(BM_DecodeKbdImage);
 BENCHMARK(BM_PosixWriteFsyncRename)->MinTime(1.0);
 BENCHMARK(BM_SaveKbdFile)->MinTime(1.0);
+BENCHMARK(BM_SaveExtendedKbdFile)->MinTime(1.0);
 BENCHMARK(BM_PosixOpenReadClose);
 BENCHMARK(BM_LoadKbdFile);
 BENCHMARK(BM_PadPress);
@@ -190,6 +212,7 @@ int main(int argc, char** argv) {
         r.Ratio("BM_BuildKbdImage", "BM_Memcpy688", 20);
         r.Ratio("BM_DecodeKbdImage", "BM_Memcpy688", 20);
         r.Ratio("BM_SaveKbdFile/min_time:1.000", "BM_PosixWriteFsyncRename/min_time:1.000", 1.5);
+        r.Ratio("BM_SaveExtendedKbdFile/min_time:1.000", "BM_SaveKbdFile/min_time:1.000", 1.2);
         r.Ratio("BM_LoadKbdFile", "BM_PosixOpenReadClose", 1.5);
         r.Ratio("BM_PadPress", "BM_Memcpy688", 50);
         r.Budget("BM_PadPress", 1e6);
