@@ -1,12 +1,13 @@
 #include "all_keys_form.h"
 
 #include "form_geometry.h"
+#include "keyboard_panel.h"
 #include "layout/keyboard_layout.h"
+#include "ui/toolkit/byte_label.h"
 #include "ui/toolkit/fonts.h"
 
 #include <QLayout>
 #include <QPalette>
-#include <QRadioButton>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -35,11 +36,11 @@ TAllKeysForm::TAllKeysForm(QWidget* parent)
     client->setPalette(palette);
     setCentralWidget(central);
 
-    // The order of creation is the order of the focus chain: keys first, then the radios.
     CreatePalette(client);
     CreateMagnifier(client);
-    CreateKeys(client);
-    CreateLayerSelector(client);
+    keyboard_ = new KeyboardPanel(document_, client);
+    connect(keyboard_, &KeyboardPanel::keyHovered, LabelBigLet, &toolkit::ByteLabel::setCode);
+    connect(keyboard_, &KeyboardPanel::keyClicked, this, &TAllKeysForm::EditKey);
     CreateMenu();
     CreateFileDialogs();
     CreateFontDialog();
@@ -53,10 +54,6 @@ TAllKeysForm::TAllKeysForm(QWidget* parent)
     move(kWindowPosition);
 
     FormCreate();
-    // The keys follow the document, whoever changed it: an edit, an undo or a redo. A new
-    // code page needs no re-caption, as the keys redraw their bytes in it by themselves.
-    connect(&document_, &LayoutDocument::layoutChanged, this, [this] { ShowLayer(LayerMode); });
-    connect(&document_, &LayoutDocument::keyChanged, this, &TAllKeysForm::ShowKey);
     connect(&document_, &LayoutDocument::layoutChanged, this, &TAllKeysForm::RefreshCheck);
     connect(&document_, &LayoutDocument::keyChanged, this, &TAllKeysForm::RefreshCheck);
     connect(&document_, &LayoutDocument::codePageChanged, this, &TAllKeysForm::RefreshCheck);
@@ -76,10 +73,32 @@ void TAllKeysForm::resizeEvent(QResizeEvent* event) {
 }
 
 void TAllKeysForm::FormCreate() {
-    LayerMode = LayerNorm;
-    radios_[1]->setChecked(true); // fires RB_malaClick, which shows the Norm layer
     KeysFont = toolkit::DisplayFont{};
     BigFont = toolkit::DisplayFont{};
+}
+
+int TAllKeysForm::layerMode() const {
+    return keyboard_->layer();
+}
+
+void TAllKeysForm::ShowLayer(int mode) {
+    keyboard_->ShowLayer(mode);
+}
+
+void TAllKeysForm::rb_shiftClick() {
+    keyboard_->ShowLayer(LayerShift);
+}
+
+void TAllKeysForm::RB_malaClick() {
+    keyboard_->ShowLayer(LayerNorm);
+}
+
+void TAllKeysForm::rb_altgrClick() {
+    keyboard_->ShowLayer(LayerAltGr);
+}
+
+void TAllKeysForm::rb_ansiClick() {
+    keyboard_->ShowLayer(LayerAnsi);
 }
 
 void TAllKeysForm::ConnectWindows(std::function<TOneKeyForm&()> oneKeyForm,

@@ -11,14 +11,10 @@
 #include <functional>
 #include <vector>
 
-class QDragMoveEvent;
-class QDropEvent;
 class QLabel;
 class QPushButton;
-class QRadioButton;
 
 namespace kbd::toolkit {
-class ByteButton;
 class ByteLabel;
 class FileChooser;
 class FontChooser;
@@ -26,6 +22,7 @@ class FontChooser;
 
 namespace kbd {
 
+class KeyboardPanel;
 class TOneKeyForm;
 class TTryPad;
 class TCheckForm;
@@ -49,15 +46,14 @@ public:
     void AdoptKeyDialog(TOneKeyForm& dialog);
 
     // The layer the keys show and the palette edits: 1 Shift, 2 Norm, 3 AltGr, 4 ANSI.
-    int layerMode() const { return LayerMode; }
+    int layerMode() const;
 
     // The layout being edited, its undo history and the code page every key, cell and the
     // magnifier show their bytes through.
     LayoutDocument& document() { return document_; }
     toolkit::ShownCodePage& codePage() { return document_.codePage(); }
 
-    // Makes `mode` the current layer and re-captions all 49 keys from it; a mode outside
-    // 1..4 is stored but re-captions nothing.
+    // Makes `mode` the current layer, as KeyboardPanel::ShowLayer.
     void ShowLayer(int mode);
 
     void rb_shiftClick();
@@ -113,8 +109,6 @@ private:
                        const KeyboardLayout& changed);
     void CreatePalette(QWidget* client);
     void CreateMagnifier(QWidget* client);
-    void CreateKeys(QWidget* client);
-    void CreateLayerSelector(QWidget* client);
     void CreateMenu();
     void CreateFileDialogs();
     void CreateFontDialog();
@@ -129,23 +123,15 @@ private:
     // Keeps an open check window in step with the layout and the code page; the document's
     // signals call it.
     void RefreshCheck();
-    // Re-captions key `index` 0..48 from the current layer, when one is shown.
-    void ShowKey(int index);
     // Selects `layer` and flashes key `key`, for a finding of the check.
     void PointOutKey(int key, int layer);
 
-    void ButtNNMove(toolkit::ByteButton* sender);
     void LablNNMMove(toolkit::ByteLabel* sender);
     void LablNNMouseDown(toolkit::ByteLabel* sender);
-    void ButtonNNDragOver(toolkit::ByteButton* sender, QDragMoveEvent* event);
-    void ButtonNNDragDrop(toolkit::ByteButton* sender, QDropEvent* event);
-    void ButtonNNClick(toolkit::ByteButton* sender);
 
     LayoutDocument document_;
-    int LayerMode = 0;
+    KeyboardPanel* keyboard_ = nullptr;
     toolkit::ByteLabel* LabelBigLet = nullptr;
-    std::array<toolkit::ByteButton*, 49> keys_{};
-    std::array<QRadioButton*, 4> radios_{};
     toolkit::FileChooser* OpenDialog1 = nullptr;
     toolkit::FileChooser* SaveDialog1 = nullptr;
     toolkit::FontChooser* FontDialog1 = nullptr;

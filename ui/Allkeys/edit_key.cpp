@@ -2,8 +2,6 @@
 #include "all_keys_form.h"
 #include "layout/keyboard_layout.h"
 #include "ui/Onekey/one_key_form.h"
-#include "ui/toolkit/byte_button.h"
-#include "widget_number.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,10 +29,6 @@ TOneKeyForm* TAllKeysForm::KeyDialog() {
         makeOneKeyForm_(); // made on first use; it announces itself through AdoptKeyDialog
     }
     return OneKeyForm_;
-}
-
-void TAllKeysForm::ButtonNNClick(toolkit::ByteButton* sender) {
-    EditKey(allkeys::WidgetNumber(sender->objectName(), allkeys::kButtonPrefix));
 }
 
 void TAllKeysForm::EditKey(int number) {

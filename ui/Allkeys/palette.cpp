@@ -1,31 +1,14 @@
-// The character palette, the magnifier, and dragging a cell onto a key.
+// The character palette, the magnifier, and dragging a cell out of the palette.
 #include "all_keys_form.h"
 #include "form_geometry.h"
-#include "layout/keyboard_layout.h"
-#include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/byte_label.h"
 #include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/fonts.h"
 #include "widget_number.h"
 
-#include <QDropEvent>
-
 namespace kbd {
 
 using namespace allkeys;
-
-namespace {
-
-// The cell a drag carries, when it is one of the 224.
-std::optional<int> DraggedCell(const QDropEvent* event) {
-    const auto cell = toolkit::CellNumber(event->mimeData());
-    if (!cell || *cell < 1 || *cell > kCellCount) {
-        return std::nullopt;
-    }
-    return cell;
-}
-
-} // namespace
 
 void TAllKeysForm::CreatePalette(QWidget* client) {
     for (int n = 1; n <= kCellCount; ++n) {
@@ -57,28 +40,6 @@ void TAllKeysForm::LablNNMMove(toolkit::ByteLabel* sender) {
 void TAllKeysForm::LablNNMouseDown(toolkit::ByteLabel* sender) {
     const int n = WidgetNumber(sender->objectName(), kLabelPrefix);
     toolkit::StartCellDrag(sender, n, sender->text());
-}
-
-void TAllKeysForm::ButtonNNDragOver(toolkit::ByteButton*, QDragMoveEvent* event) {
-    if (DraggedCell(event)) {
-        event->acceptProposedAction();
-    }
-}
-
-void TAllKeysForm::ButtonNNDragDrop(toolkit::ByteButton* sender, QDropEvent* event) {
-    const auto cell = DraggedCell(event);
-    if (!cell) {
-        return;
-    }
-    const std::uint8_t code = CellCode(*cell);
-    const int number = WidgetNumber(sender->objectName(), kButtonPrefix);
-    KeyboardLayout dropped = document_.layout();
-    SetLayerChar(dropped, LayerMode, number - 1, code);
-    event->acceptProposedAction();
-    // A one-key step: the document has this key alone re-captioned.
-    document_.changeKey(
-        QStringLiteral("drop of %1 on key %2").arg(document_.codePage().text(code)).arg(number),
-        number - 1, dropped);
 }
 
 } // namespace kbd

@@ -1,19 +1,17 @@
 // The Tools menu: trying the layout out as Windows will type it, checking what a save
 // would lose, and a printable picture of the keys. The windows are built on first use.
 #include "all_keys_form.h"
+#include "keyboard_panel.h"
 #include "layout/keyboard_layout.h"
 #include "render/layout_picture.h"
 #include "ui/Check/check_form.h"
 #include "ui/Tryout/try_pad.h"
-#include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/file_chooser.h"
-#include "ui/toolkit/flash.h"
 #include "ui/toolkit/font_chooser.h"
 #include "ui/toolkit/messages.h"
 #include "ui/toolkit/show_modeless.h"
 
 #include <QFileInfo>
-#include <QRadioButton>
 
 namespace kbd {
 
@@ -40,12 +38,7 @@ void TAllKeysForm::RefreshCheck() {
 }
 
 void TAllKeysForm::PointOutKey(int key, int layer) {
-    if (layer >= LayerShift && layer <= LayerAnsi && layer != LayerMode) {
-        radios_[static_cast<std::size_t>(layer - 1)]->setChecked(true);
-    }
-    if (key >= 1 && key <= kKeyCount) {
-        toolkit::Flash(keys_[static_cast<std::size_t>(key - 1)]);
-    }
+    keyboard_->PointOut(key, layer);
 }
 
 void TAllKeysForm::ExportPictureClick() {
