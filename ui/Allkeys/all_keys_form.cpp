@@ -3,7 +3,7 @@
 #include "form_geometry.h"
 #include "keyboard_panel.h"
 #include "layout/keyboard_layout.h"
-#include "ui/toolkit/byte_label.h"
+#include "palette.h"
 #include "ui/toolkit/fonts.h"
 
 #include <QLayout>
@@ -36,10 +36,9 @@ TAllKeysForm::TAllKeysForm(QWidget* parent)
     client->setPalette(palette);
     setCentralWidget(central);
 
-    CreatePalette(client);
-    CreateMagnifier(client);
+    palette_ = new Palette(document_.codePage(), client);
     keyboard_ = new KeyboardPanel(document_, client);
-    connect(keyboard_, &KeyboardPanel::keyHovered, LabelBigLet, &toolkit::ByteLabel::setCode);
+    connect(keyboard_, &KeyboardPanel::keyHovered, palette_, &Palette::Magnify);
     connect(keyboard_, &KeyboardPanel::keyClicked, this, &TAllKeysForm::EditKey);
     CreateMenu();
     CreateFileDialogs();

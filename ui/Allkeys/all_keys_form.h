@@ -15,7 +15,6 @@ class QLabel;
 class QPushButton;
 
 namespace kbd::toolkit {
-class ByteLabel;
 class FileChooser;
 class FontChooser;
 } // namespace kbd::toolkit
@@ -23,6 +22,7 @@ class FontChooser;
 namespace kbd {
 
 class KeyboardPanel;
+class Palette;
 class TOneKeyForm;
 class TTryPad;
 class TCheckForm;
@@ -107,8 +107,6 @@ protected:
 private:
     void ApplyEditTool(const QString& step, const QString& unchanged,
                        const KeyboardLayout& changed);
-    void CreatePalette(QWidget* client);
-    void CreateMagnifier(QWidget* client);
     void CreateMenu();
     void CreateFileDialogs();
     void CreateFontDialog();
@@ -126,12 +124,9 @@ private:
     // Selects `layer` and flashes key `key`, for a finding of the check.
     void PointOutKey(int key, int layer);
 
-    void LablNNMMove(toolkit::ByteLabel* sender);
-    void LablNNMouseDown(toolkit::ByteLabel* sender);
-
     LayoutDocument document_;
     KeyboardPanel* keyboard_ = nullptr;
-    toolkit::ByteLabel* LabelBigLet = nullptr;
+    Palette* palette_ = nullptr;
     toolkit::FileChooser* OpenDialog1 = nullptr;
     toolkit::FileChooser* SaveDialog1 = nullptr;
     toolkit::FontChooser* FontDialog1 = nullptr;

@@ -1,6 +1,7 @@
 // Options, Font: the face and code page in which the keys, the palette, the magnifier and
 // the dialog's character lists draw their bytes. Each group keeps its designed size.
 #include "all_keys_form.h"
+#include "palette.h"
 #include "ui/Onekey/one_key_form.h"
 #include "ui/toolkit/byte_label.h"
 #include "ui/toolkit/font_chooser.h"
@@ -58,8 +59,8 @@ void TAllKeysForm::ApplyChooserFont() {
 
     BigFont = chosen;
     BigFont.setPoints(kBigPoints);
-    LabelBigLet->setFont(BigFont.font);
-    SetTextColor(LabelBigLet, BigFont.color);
+    palette_->magnifier()->setFont(BigFont.font);
+    SetTextColor(palette_->magnifier(), BigFont.color);
 
     ApplyKeysFont();
 }

@@ -1,5 +1,6 @@
-// The character palette, the magnifier, and dragging a cell out of the palette.
-#include "all_keys_form.h"
+#include "palette.h"
+
+#include "client_layer.h"
 #include "form_geometry.h"
 #include "ui/toolkit/byte_label.h"
 #include "ui/toolkit/cell_drag.h"
@@ -10,9 +11,16 @@ namespace kbd {
 
 using namespace allkeys;
 
-void TAllKeysForm::CreatePalette(QWidget* client) {
+Palette::Palette(toolkit::ShownCodePage& codePage, QWidget* client) : QWidget(client) {
+    setObjectName(QStringLiteral("Palette"));
+    CreateCells(codePage);
+    CreateMagnifier(codePage);
+    ClipToChildren(this);
+}
+
+void Palette::CreateCells(toolkit::ShownCodePage& codePage) {
     for (int n = 1; n <= kCellCount; ++n) {
-        auto* cell = new toolkit::ByteLabel(document_.codePage(), CellCode(n), client);
+        auto* cell = new toolkit::ByteLabel(codePage, CellCode(n), this);
         cell->setObjectName(QStringLiteral("Label%1").arg(n));
         cell->setGeometry(CellRect(n));
         cell->setAlignment(Qt::AlignCenter);
@@ -23,8 +31,8 @@ void TAllKeysForm::CreatePalette(QWidget* client) {
     }
 }
 
-void TAllKeysForm::CreateMagnifier(QWidget* client) {
-    LabelBigLet = new toolkit::ByteLabel(document_.codePage(), ' ', client);
+void Palette::CreateMagnifier(toolkit::ShownCodePage& codePage) {
+    LabelBigLet = new toolkit::ByteLabel(codePage, ' ', this);
     LabelBigLet->setObjectName(QStringLiteral("LabelBigLet"));
     LabelBigLet->setGeometry(kMagnifierRect);
     LabelBigLet->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -32,12 +40,15 @@ void TAllKeysForm::CreateMagnifier(QWidget* client) {
     LabelBigLet->setBackground(Qt::white);
 }
 
-void TAllKeysForm::LablNNMMove(toolkit::ByteLabel* sender) {
-    const int n = WidgetNumber(sender->objectName(), kLabelPrefix);
-    LabelBigLet->setCode(CellCode(n));
+void Palette::Magnify(std::uint8_t code) {
+    LabelBigLet->setCode(code);
 }
 
-void TAllKeysForm::LablNNMouseDown(toolkit::ByteLabel* sender) {
+void Palette::LablNNMMove(toolkit::ByteLabel* sender) {
+    Magnify(CellCode(WidgetNumber(sender->objectName(), kLabelPrefix)));
+}
+
+void Palette::LablNNMouseDown(toolkit::ByteLabel* sender) {
     const int n = WidgetNumber(sender->objectName(), kLabelPrefix);
     toolkit::StartCellDrag(sender, n, sender->text());
 }
