@@ -41,7 +41,6 @@ TAllKeysForm::TAllKeysForm(QWidget* parent)
     connect(keyboard_, &KeyboardPanel::keyHovered, palette_, &Palette::Magnify);
     connect(keyboard_, &KeyboardPanel::keyClicked, this, &TAllKeysForm::EditKey);
     CreateMenu();
-    CreateFileDialogs();
     CreateFontDialog();
     CreateStatusBar();
 

@@ -1,5 +1,6 @@
-// The main window: the keyboard panel, the layer selector, the character palette, the
-// magnifier and the File menu. It edits the program's one layout in place.
+// The main window: it lays out the keyboard panel and the palette over its client area,
+// holds the menus, and keeps the handlers their items are named after. It edits the
+// program's one layout in place.
 #pragma once
 
 #include "ui/Document/layout_document.h"
@@ -9,7 +10,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -21,14 +21,13 @@ class FontChooser;
 
 namespace kbd {
 
+class EditMenu;
+class FileMenu;
 class KeyboardPanel;
 class Palette;
 class TOneKeyForm;
 class TTryPad;
 class TCheckForm;
-class TSystemLayoutForm;
-class TNotCarriedWindow;
-struct NotCarried;
 
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
@@ -89,10 +88,10 @@ public:
     // changes without its button.
     void OfferBetterScript();
     void HideScriptOffer();
-    // Lists in the "not carried" window what the layout called `source` left out.
-    void ShowNotCarried(const QString& source, const std::vector<NotCarried>& items, int codePage);
     // A line on the status bar for a few seconds.
     void ShowStatus(const QString& text);
+    // Shows the layout in `codePage`, as Options, Font's script would.
+    void SwitchCodePage(int codePage);
 
     // The code-assignment flow for key `number` 1..49: preset the dialog, run it modally,
     // store what it holds; the document has the key re-captioned.
@@ -105,19 +104,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ApplyEditTool(const QString& step, const QString& unchanged,
-                       const KeyboardLayout& changed);
     void CreateMenu();
-    void CreateFileDialogs();
     void CreateFontDialog();
     void CreateStatusBar();
-    // Shows the layout in `codePage`, as Options, Font's script would.
-    void SwitchCodePage(int codePage);
     void FormCreate();
     void ApplyKeysFont();
     // The code-assignment dialog, made now if it was not yet; null before ConnectWindows.
     TOneKeyForm* KeyDialog();
-    void CreateEditMenu(class QMenuBar* bar);
     // Keeps an open check window in step with the layout and the code page; the document's
     // signals call it.
     void RefreshCheck();
@@ -126,9 +119,9 @@ private:
 
     LayoutDocument document_;
     KeyboardPanel* keyboard_ = nullptr;
+    FileMenu* fileMenu_ = nullptr;
+    EditMenu* editMenu_ = nullptr;
     Palette* palette_ = nullptr;
-    toolkit::FileChooser* OpenDialog1 = nullptr;
-    toolkit::FileChooser* SaveDialog1 = nullptr;
     toolkit::FontChooser* FontDialog1 = nullptr;
     // Given every attribute by Options, Font before they are first applied.
     toolkit::DisplayFont KeysFont;
@@ -142,9 +135,6 @@ private:
     TCheckForm* CheckForm_ = nullptr;
     toolkit::FileChooser* PictureDialog_ = nullptr;
     toolkit::FileChooser* DiskImageDialog_ = nullptr;
-    toolkit::FileChooser* ImportDialog_ = nullptr;
-    TSystemLayoutForm* SystemLayoutForm_ = nullptr;
-    TNotCarriedWindow* NotCarried_ = nullptr;
     QWidget* scriptOffer_ = nullptr;
     QLabel* scriptOfferText_ = nullptr;
     QPushButton* scriptOfferButton_ = nullptr;
