@@ -15,8 +15,8 @@ namespace kbd {
 
 using namespace allkeys;
 
-TAllKeysForm::TAllKeysForm(QWidget* parent)
-    : QMainWindow(parent), document_(ProgramLayout(), this) {
+TAllKeysForm::TAllKeysForm(ProgramWindows* windows)
+    : document_(ProgramLayout(), this), windows_(windows) {
     setObjectName(QStringLiteral("AllKeysForm"));
     setWindowTitle(QStringLiteral("Tavik's Keyboard Generator for Windows 95"));
 
@@ -97,21 +97,6 @@ void TAllKeysForm::rb_altgrClick() {
 
 void TAllKeysForm::rb_ansiClick() {
     keyboard_->ShowLayer(LayerAnsi);
-}
-
-void TAllKeysForm::ConnectWindows(std::function<TOneKeyForm&()> oneKeyForm,
-                                  std::function<QWidget*()> pomoc,
-                                  std::function<QWidget*()> formAbout) {
-    makeOneKeyForm_ = std::move(oneKeyForm);
-    Pomoc_ = std::move(pomoc);
-    form_about_ = std::move(formAbout);
-}
-
-void TAllKeysForm::AdoptKeyDialog(TOneKeyForm& dialog) {
-    OneKeyForm_ = &dialog;
-    if (keysFontChosen_) {
-        ApplyKeysFont();
-    }
 }
 
 } // namespace kbd

@@ -9,7 +9,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
-#include <functional>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -25,6 +25,7 @@ class EditMenu;
 class FileMenu;
 class KeyboardPanel;
 class Palette;
+class ProgramWindows;
 class TOneKeyForm;
 class TTryPad;
 class TCheckForm;
@@ -32,17 +33,13 @@ class TCheckForm;
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TAllKeysForm(QWidget* parent = nullptr);
+    // `windows` makes the windows created after this one, which its commands open, when
+    // they first need them; without it those commands do nothing.
+    explicit TAllKeysForm(ProgramWindows* windows = nullptr);
 
-    // The windows created after this one, which its commands open. The main window is
-    // created first and must not reach them before this call. They come through functions,
-    // called when a command needs them, so they can be made then.
-    void ConnectWindows(std::function<TOneKeyForm&()> oneKeyForm, std::function<QWidget*()> pomoc,
-                        std::function<QWidget*()> formAbout);
-
-    // The code-assignment dialog has just been made: it takes the character-list font that
-    // Options, Font gave before it existed.
-    void AdoptKeyDialog(TOneKeyForm& dialog);
+    // The font Options, Font has given the code-assignment dialog's character lists;
+    // nothing before its first use.
+    std::optional<toolkit::DisplayFont> CharListFont() const;
 
     // The layer the keys show and the palette edits: 1 Shift, 2 Norm, 3 AltGr, 4 ANSI.
     int layerMode() const;
@@ -109,7 +106,7 @@ private:
     void CreateStatusBar();
     void FormCreate();
     void ApplyKeysFont();
-    // The code-assignment dialog, made now if it was not yet; null before ConnectWindows.
+    // The code-assignment dialog, made now if it was not yet; null without the windows.
     TOneKeyForm* KeyDialog();
     // Keeps an open check window in step with the layout and the code page; the document's
     // signals call it.
@@ -126,11 +123,8 @@ private:
     // Given every attribute by Options, Font before they are first applied.
     toolkit::DisplayFont KeysFont;
     toolkit::DisplayFont BigFont;
-    TOneKeyForm* OneKeyForm_ = nullptr; // once made
-    std::function<TOneKeyForm&()> makeOneKeyForm_;
+    ProgramWindows* windows_ = nullptr;
     bool keysFontChosen_ = false;
-    std::function<QWidget*()> Pomoc_;
-    std::function<QWidget*()> form_about_;
     TTryPad* TryPad_ = nullptr;
     TCheckForm* CheckForm_ = nullptr;
     toolkit::FileChooser* PictureDialog_ = nullptr;

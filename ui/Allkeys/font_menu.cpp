@@ -3,6 +3,7 @@
 #include "all_keys_form.h"
 #include "palette.h"
 #include "ui/Onekey/one_key_form.h"
+#include "ui/program_windows.h"
 #include "ui/toolkit/byte_label.h"
 #include "ui/toolkit/font_chooser.h"
 
@@ -67,11 +68,19 @@ void TAllKeysForm::ApplyChooserFont() {
 
 void TAllKeysForm::ApplyKeysFont() {
     keysFontChosen_ = true;
-    KeysFont.setPoints(kListPoints);
-    if (OneKeyForm_ != nullptr) {
-        OneKeyForm_->SetCharListFont(KeysFont);
+    // A dialog not made yet takes the font when it is (ProgramWindows::OneKeyForm).
+    if (TOneKeyForm* dialog = windows_ != nullptr ? windows_->madeOneKeyForm() : nullptr) {
+        dialog->SetCharListFont(*CharListFont());
     }
-    KeysFont.setPoints(kKeyPoints);
+}
+
+std::optional<toolkit::DisplayFont> TAllKeysForm::CharListFont() const {
+    if (!keysFontChosen_) {
+        return std::nullopt;
+    }
+    toolkit::DisplayFont list = KeysFont;
+    list.setPoints(kListPoints);
+    return list;
 }
 
 } // namespace kbd

@@ -5,6 +5,9 @@
 #include "export_menu.h"
 #include "file_menu.h"
 #include "menu_items.h"
+#include "ui/About/form_about.h"
+#include "ui/Upomoc/pomoc.h"
+#include "ui/program_windows.h"
 #include "ui/toolkit/show_modeless.h"
 
 namespace kbd {
@@ -43,11 +46,11 @@ void TAllKeysForm::CreateMenu() {
 }
 
 void TAllKeysForm::Kakokoristiti1Click() {
-    toolkit::ShowModeless(Pomoc_ ? Pomoc_() : nullptr);
+    toolkit::ShowModeless(windows_ != nullptr ? &windows_->Info.Pomoc() : nullptr);
 }
 
 void TAllKeysForm::Oprogramu1Click() {
-    toolkit::ShowModeless(form_about_ ? form_about_() : nullptr);
+    toolkit::ShowModeless(windows_ != nullptr ? &windows_->Info.form_about() : nullptr);
 }
 
 } // namespace kbd
