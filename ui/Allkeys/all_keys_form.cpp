@@ -40,8 +40,8 @@ TAllKeysForm::TAllKeysForm(ProgramWindows* windows)
     keyboard_ = new KeyboardPanel(document_, client);
     connect(keyboard_, &KeyboardPanel::keyHovered, palette_, &Palette::Magnify);
     connect(keyboard_, &KeyboardPanel::keyClicked, this, &TAllKeysForm::EditKey);
+    CreateFontDialog(); // before the menus, as Tools draws its picture in the chosen face
     CreateMenu();
-    CreateFontDialog();
     CreateStatusBar();
 
     // A single fixed border: the window is exactly its menu bar over the client area, and
@@ -52,9 +52,6 @@ TAllKeysForm::TAllKeysForm(ProgramWindows* windows)
     move(kWindowPosition);
 
     FormCreate();
-    connect(&document_, &LayoutDocument::layoutChanged, this, &TAllKeysForm::RefreshCheck);
-    connect(&document_, &LayoutDocument::keyChanged, this, &TAllKeysForm::RefreshCheck);
-    connect(&document_, &LayoutDocument::codePageChanged, this, &TAllKeysForm::RefreshCheck);
 }
 
 void TAllKeysForm::resizeEvent(QResizeEvent* event) {

@@ -15,7 +15,6 @@ class QLabel;
 class QPushButton;
 
 namespace kbd::toolkit {
-class FileChooser;
 class FontChooser;
 } // namespace kbd::toolkit
 
@@ -27,8 +26,7 @@ class KeyboardPanel;
 class Palette;
 class ProgramWindows;
 class TOneKeyForm;
-class TTryPad;
-class TCheckForm;
+class ToolsMenu;
 
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
@@ -108,16 +106,12 @@ private:
     void ApplyKeysFont();
     // The code-assignment dialog, made now if it was not yet; null without the windows.
     TOneKeyForm* KeyDialog();
-    // Keeps an open check window in step with the layout and the code page; the document's
-    // signals call it.
-    void RefreshCheck();
-    // Selects `layer` and flashes key `key`, for a finding of the check.
-    void PointOutKey(int key, int layer);
 
     LayoutDocument document_;
     KeyboardPanel* keyboard_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
     EditMenu* editMenu_ = nullptr;
+    ToolsMenu* toolsMenu_ = nullptr;
     Palette* palette_ = nullptr;
     toolkit::FontChooser* FontDialog1 = nullptr;
     // Given every attribute by Options, Font before they are first applied.
@@ -125,10 +119,6 @@ private:
     toolkit::DisplayFont BigFont;
     ProgramWindows* windows_ = nullptr;
     bool keysFontChosen_ = false;
-    TTryPad* TryPad_ = nullptr;
-    TCheckForm* CheckForm_ = nullptr;
-    toolkit::FileChooser* PictureDialog_ = nullptr;
-    toolkit::FileChooser* DiskImageDialog_ = nullptr;
     QWidget* scriptOffer_ = nullptr;
     QLabel* scriptOfferText_ = nullptr;
     QPushButton* scriptOfferButton_ = nullptr;

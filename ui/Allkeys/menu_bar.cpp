@@ -2,9 +2,9 @@
 // every editor gives them.
 #include "all_keys_form.h"
 #include "edit_menu.h"
-#include "export_menu.h"
 #include "file_menu.h"
 #include "menu_items.h"
+#include "tools_menu.h"
 #include "ui/About/form_about.h"
 #include "ui/Upomoc/pomoc.h"
 #include "ui/program_windows.h"
@@ -26,16 +26,8 @@ void TAllKeysForm::CreateMenu() {
     QMenu* options = AddMenu(bar, "Font1", QStringLiteral("&Options"));
     AddItem(this, options, "Font2", QStringLiteral("&Font"), &TAllKeysForm::Font2Click);
 
-    QMenu* tools = AddMenu(bar, "Tools1", QStringLiteral("&Tools"));
-    AddItem(this, tools, "TryLayout1", QStringLiteral("&Try layout"),
-            &TAllKeysForm::TryLayoutClick);
-    AddItem(this, tools, "CheckLayout1", QStringLiteral("&Check layout"),
-            &TAllKeysForm::CheckLayoutClick);
-    AddItem(this, tools, "ExportPicture1", QStringLiteral("Export &picture"),
-            &TAllKeysForm::ExportPictureClick);
-    AddExportItems(this, tools);
-    AddItem(this, tools, "InstallDiskImage1", QStringLiteral("Install into &disk image..."),
-            &TAllKeysForm::InstallIntoDiskImageClick);
+    toolsMenu_ = new ToolsMenu(*this, document_, *keyboard_, *FontDialog1);
+    toolsMenu_->AddTo(bar);
 
     QMenu* help = AddMenu(bar, "Help1", QStringLiteral("&Help"));
     AddItem(this, help, "Kakokoristiti1", QStringLiteral("&Topics"),
@@ -79,6 +71,22 @@ void TAllKeysForm::ImportClick() {
 
 void TAllKeysForm::Kraj1Click() {
     fileMenu_->Exit();
+}
+
+void TAllKeysForm::TryLayoutClick() {
+    toolsMenu_->TryLayout();
+}
+
+void TAllKeysForm::CheckLayoutClick() {
+    toolsMenu_->CheckLayout();
+}
+
+void TAllKeysForm::ExportPictureClick() {
+    toolsMenu_->ExportPicture();
+}
+
+void TAllKeysForm::InstallIntoDiskImageClick() {
+    toolsMenu_->InstallIntoDiskImage();
 }
 
 void TAllKeysForm::FillAnsiClick() {
