@@ -11,9 +11,6 @@
 #include <cstdint>
 #include <optional>
 
-class QLabel;
-class QPushButton;
-
 namespace kbd::toolkit {
 class FontChooser;
 } // namespace kbd::toolkit
@@ -25,6 +22,7 @@ class FileMenu;
 class KeyboardPanel;
 class Palette;
 class ProgramWindows;
+class ScriptOffer;
 class TOneKeyForm;
 class ToolsMenu;
 
@@ -119,10 +117,7 @@ private:
     toolkit::DisplayFont BigFont;
     ProgramWindows* windows_ = nullptr;
     bool keysFontChosen_ = false;
-    QWidget* scriptOffer_ = nullptr;
-    QLabel* scriptOfferText_ = nullptr;
-    QPushButton* scriptOfferButton_ = nullptr;
-    int offeredCodePage_ = 0;
+    ScriptOffer* scriptOffer_ = nullptr;
 };
 
 } // namespace kbd
