@@ -13,14 +13,13 @@ struct InfoWindows::Windows {
     Tform_detalji form_detalji;
 };
 
-InfoWindows::InfoWindows() = default;
+InfoWindows::InfoWindows(ProgramWindows& program) : program_(program) {}
 InfoWindows::~InfoWindows() = default;
 
 InfoWindows::Windows& InfoWindows::windows() {
     if (!windows_) {
-        if (before_) {
-            before_();
-        }
+        // The dialog always comes right after the main window, whichever is asked for first.
+        program_.OneKeyForm();
         windows_ = std::make_unique<Windows>();
     }
     return *windows_;
@@ -38,18 +37,15 @@ Tform_detalji& InfoWindows::form_detalji() {
     return windows().form_detalji;
 }
 
-ProgramWindows::ProgramWindows() {
-    // The dialog always comes right after the main window, whichever is asked for first.
-    Info.setBeforeCreation([this] { OneKeyForm(); });
-    AllKeysForm.ConnectWindows([this]() -> TOneKeyForm& { return OneKeyForm(); },
-                               [this]() -> QWidget* { return &Info.Pomoc(); },
-                               [this]() -> QWidget* { return &Info.form_about(); });
-}
+ProgramWindows::ProgramWindows() = default;
 
 TOneKeyForm& ProgramWindows::OneKeyForm() {
     if (!oneKeyForm_) {
         oneKeyForm_ = std::make_unique<TOneKeyForm>();
-        AllKeysForm.AdoptKeyDialog(*oneKeyForm_);
+        // Options, Font may have run before the dialog existed.
+        if (const auto font = AllKeysForm.CharListFont()) {
+            oneKeyForm_->SetCharListFont(*font);
+        }
     }
     return *oneKeyForm_;
 }

@@ -8,11 +8,11 @@
 #include "ui/Allkeys/all_keys_form.h"
 #include "ui/Onekey/one_key_form.h"
 
-#include <functional>
 #include <memory>
 
 namespace kbd {
 
+class ProgramWindows;
 class TPomoc;
 class Tform_about;
 class Tform_detalji;
@@ -22,7 +22,8 @@ class Tform_detalji;
 // window created just after it, then details. Later requests return the same windows.
 class InfoWindows {
 public:
-    InfoWindows();
+    // The code-assignment dialog of `program` is made before the three.
+    explicit InfoWindows(ProgramWindows& program);
     ~InfoWindows();
     InfoWindows(const InfoWindows&) = delete;
     InfoWindows& operator=(const InfoWindows&) = delete;
@@ -31,26 +32,26 @@ public:
     Tform_about& form_about();
     Tform_detalji& form_detalji();
 
-    // Runs before the three are made, so that windows meant to come first are made first.
-    void setBeforeCreation(std::function<void()> before) { before_ = std::move(before); }
-
 private:
-    std::function<void()> before_;
+    ProgramWindows& program_;
     struct Windows;
     Windows& windows();
 
     std::unique_ptr<Windows> windows_;
 };
 
-struct ProgramWindows {
+class ProgramWindows {
+public:
     ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
-    TAllKeysForm AllKeysForm;
+    // Each window is handed this owner once, at its creation, and asks it for the others.
+    TAllKeysForm AllKeysForm{this};
     // Made on first use: the first click of a key, or before the first of the info windows.
     TOneKeyForm& OneKeyForm();
-    InfoWindows Info;
+    TOneKeyForm* madeOneKeyForm() const { return oneKeyForm_.get(); } // null until then
+    InfoWindows Info{*this};
 
 private:
     std::unique_ptr<TOneKeyForm> oneKeyForm_;

@@ -1,12 +1,13 @@
 #include "all_keys_form.h"
 
 #include "form_geometry.h"
+#include "keyboard_panel.h"
 #include "layout/keyboard_layout.h"
+#include "palette.h"
 #include "ui/toolkit/fonts.h"
 
 #include <QLayout>
 #include <QPalette>
-#include <QRadioButton>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -14,8 +15,8 @@ namespace kbd {
 
 using namespace allkeys;
 
-TAllKeysForm::TAllKeysForm(QWidget* parent)
-    : QMainWindow(parent), document_(ProgramLayout(), this) {
+TAllKeysForm::TAllKeysForm(ProgramWindows* windows)
+    : document_(ProgramLayout(), this), windows_(windows) {
     setObjectName(QStringLiteral("AllKeysForm"));
     setWindowTitle(QStringLiteral("Tavik's Keyboard Generator for Windows 95"));
 
@@ -35,14 +36,12 @@ TAllKeysForm::TAllKeysForm(QWidget* parent)
     client->setPalette(palette);
     setCentralWidget(central);
 
-    // The order of creation is the order of the focus chain: keys first, then the radios.
-    CreatePalette(client);
-    CreateMagnifier(client);
-    CreateKeys(client);
-    CreateLayerSelector(client);
+    palette_ = new Palette(document_.codePage(), client);
+    keyboard_ = new KeyboardPanel(document_, client);
+    connect(keyboard_, &KeyboardPanel::keyHovered, palette_, &Palette::Magnify);
+    connect(keyboard_, &KeyboardPanel::keyClicked, this, &TAllKeysForm::EditKey);
+    CreateFontDialog(); // before the menus, as Tools draws its picture in the chosen face
     CreateMenu();
-    CreateFileDialogs();
-    CreateFontDialog();
     CreateStatusBar();
 
     // A single fixed border: the window is exactly its menu bar over the client area, and
@@ -53,13 +52,6 @@ TAllKeysForm::TAllKeysForm(QWidget* parent)
     move(kWindowPosition);
 
     FormCreate();
-    // The keys follow the document, whoever changed it: an edit, an undo or a redo. A new
-    // code page needs no re-caption, as the keys redraw their bytes in it by themselves.
-    connect(&document_, &LayoutDocument::layoutChanged, this, [this] { ShowLayer(LayerMode); });
-    connect(&document_, &LayoutDocument::keyChanged, this, &TAllKeysForm::ShowKey);
-    connect(&document_, &LayoutDocument::layoutChanged, this, &TAllKeysForm::RefreshCheck);
-    connect(&document_, &LayoutDocument::keyChanged, this, &TAllKeysForm::RefreshCheck);
-    connect(&document_, &LayoutDocument::codePageChanged, this, &TAllKeysForm::RefreshCheck);
 }
 
 void TAllKeysForm::resizeEvent(QResizeEvent* event) {
@@ -76,25 +68,32 @@ void TAllKeysForm::resizeEvent(QResizeEvent* event) {
 }
 
 void TAllKeysForm::FormCreate() {
-    LayerMode = LayerNorm;
-    radios_[1]->setChecked(true); // fires RB_malaClick, which shows the Norm layer
     KeysFont = toolkit::DisplayFont{};
     BigFont = toolkit::DisplayFont{};
 }
 
-void TAllKeysForm::ConnectWindows(std::function<TOneKeyForm&()> oneKeyForm,
-                                  std::function<QWidget*()> pomoc,
-                                  std::function<QWidget*()> formAbout) {
-    makeOneKeyForm_ = std::move(oneKeyForm);
-    Pomoc_ = std::move(pomoc);
-    form_about_ = std::move(formAbout);
+int TAllKeysForm::layerMode() const {
+    return keyboard_->layer();
 }
 
-void TAllKeysForm::AdoptKeyDialog(TOneKeyForm& dialog) {
-    OneKeyForm_ = &dialog;
-    if (keysFontChosen_) {
-        ApplyKeysFont();
-    }
+void TAllKeysForm::ShowLayer(int mode) {
+    keyboard_->ShowLayer(mode);
+}
+
+void TAllKeysForm::rb_shiftClick() {
+    keyboard_->ShowLayer(LayerShift);
+}
+
+void TAllKeysForm::RB_malaClick() {
+    keyboard_->ShowLayer(LayerNorm);
+}
+
+void TAllKeysForm::rb_altgrClick() {
+    keyboard_->ShowLayer(LayerAltGr);
+}
+
+void TAllKeysForm::rb_ansiClick() {
+    keyboard_->ShowLayer(LayerAnsi);
 }
 
 } // namespace kbd

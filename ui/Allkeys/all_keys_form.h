@@ -1,5 +1,6 @@
-// The main window: the keyboard panel, the layer selector, the character palette, the
-// magnifier and the File menu. It edits the program's one layout in place.
+// The main window: it lays out the keyboard panel and the palette over its client area,
+// holds the menus, and keeps the handlers their items are named after. It edits the
+// program's one layout in place.
 #pragma once
 
 #include "ui/Document/layout_document.h"
@@ -8,56 +9,43 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
-#include <functional>
-#include <vector>
-
-class QDragMoveEvent;
-class QDropEvent;
-class QLabel;
-class QPushButton;
-class QRadioButton;
+#include <optional>
 
 namespace kbd::toolkit {
-class ByteButton;
-class ByteLabel;
-class FileChooser;
 class FontChooser;
 } // namespace kbd::toolkit
 
 namespace kbd {
 
+class EditMenu;
+class FileMenu;
+class KeyboardPanel;
+class Palette;
+class ProgramWindows;
+class ScriptOffer;
 class TOneKeyForm;
-class TTryPad;
-class TCheckForm;
-class TSystemLayoutForm;
-class TNotCarriedWindow;
-struct NotCarried;
+class ToolsMenu;
 
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TAllKeysForm(QWidget* parent = nullptr);
+    // `windows` makes the windows created after this one, which its commands open, when
+    // they first need them; without it those commands do nothing.
+    explicit TAllKeysForm(ProgramWindows* windows = nullptr);
 
-    // The windows created after this one, which its commands open. The main window is
-    // created first and must not reach them before this call. They come through functions,
-    // called when a command needs them, so they can be made then.
-    void ConnectWindows(std::function<TOneKeyForm&()> oneKeyForm, std::function<QWidget*()> pomoc,
-                        std::function<QWidget*()> formAbout);
-
-    // The code-assignment dialog has just been made: it takes the character-list font that
-    // Options, Font gave before it existed.
-    void AdoptKeyDialog(TOneKeyForm& dialog);
+    // The font Options, Font has given the code-assignment dialog's character lists;
+    // nothing before its first use.
+    std::optional<toolkit::DisplayFont> CharListFont() const;
 
     // The layer the keys show and the palette edits: 1 Shift, 2 Norm, 3 AltGr, 4 ANSI.
-    int layerMode() const { return LayerMode; }
+    int layerMode() const;
 
     // The layout being edited, its undo history and the code page every key, cell and the
     // magnifier show their bytes through.
     LayoutDocument& document() { return document_; }
     toolkit::ShownCodePage& codePage() { return document_.codePage(); }
 
-    // Makes `mode` the current layer and re-captions all 49 keys from it; a mode outside
-    // 1..4 is stored but re-captions nothing.
+    // Makes `mode` the current layer, as KeyboardPanel::ShowLayer.
     void ShowLayer(int mode);
 
     void rb_shiftClick();
@@ -93,10 +81,10 @@ public:
     // changes without its button.
     void OfferBetterScript();
     void HideScriptOffer();
-    // Lists in the "not carried" window what the layout called `source` left out.
-    void ShowNotCarried(const QString& source, const std::vector<NotCarried>& items, int codePage);
     // A line on the status bar for a few seconds.
     void ShowStatus(const QString& text);
+    // Shows the layout in `codePage`, as Options, Font's script would.
+    void SwitchCodePage(int codePage);
 
     // The code-assignment flow for key `number` 1..49: preset the dialog, run it modally,
     // store what it holds; the document has the key re-captioned.
@@ -109,65 +97,27 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ApplyEditTool(const QString& step, const QString& unchanged,
-                       const KeyboardLayout& changed);
-    void CreatePalette(QWidget* client);
-    void CreateMagnifier(QWidget* client);
-    void CreateKeys(QWidget* client);
-    void CreateLayerSelector(QWidget* client);
     void CreateMenu();
-    void CreateFileDialogs();
     void CreateFontDialog();
     void CreateStatusBar();
-    // Shows the layout in `codePage`, as Options, Font's script would.
-    void SwitchCodePage(int codePage);
     void FormCreate();
     void ApplyKeysFont();
-    // The code-assignment dialog, made now if it was not yet; null before ConnectWindows.
+    // The code-assignment dialog, made now if it was not yet; null without the windows.
     TOneKeyForm* KeyDialog();
-    void CreateEditMenu(class QMenuBar* bar);
-    // Keeps an open check window in step with the layout and the code page; the document's
-    // signals call it.
-    void RefreshCheck();
-    // Re-captions key `index` 0..48 from the current layer, when one is shown.
-    void ShowKey(int index);
-    // Selects `layer` and flashes key `key`, for a finding of the check.
-    void PointOutKey(int key, int layer);
-
-    void ButtNNMove(toolkit::ByteButton* sender);
-    void LablNNMMove(toolkit::ByteLabel* sender);
-    void LablNNMouseDown(toolkit::ByteLabel* sender);
-    void ButtonNNDragOver(toolkit::ByteButton* sender, QDragMoveEvent* event);
-    void ButtonNNDragDrop(toolkit::ByteButton* sender, QDropEvent* event);
-    void ButtonNNClick(toolkit::ByteButton* sender);
 
     LayoutDocument document_;
-    int LayerMode = 0;
-    toolkit::ByteLabel* LabelBigLet = nullptr;
-    std::array<toolkit::ByteButton*, 49> keys_{};
-    std::array<QRadioButton*, 4> radios_{};
-    toolkit::FileChooser* OpenDialog1 = nullptr;
-    toolkit::FileChooser* SaveDialog1 = nullptr;
+    KeyboardPanel* keyboard_ = nullptr;
+    FileMenu* fileMenu_ = nullptr;
+    EditMenu* editMenu_ = nullptr;
+    ToolsMenu* toolsMenu_ = nullptr;
+    Palette* palette_ = nullptr;
     toolkit::FontChooser* FontDialog1 = nullptr;
     // Given every attribute by Options, Font before they are first applied.
     toolkit::DisplayFont KeysFont;
     toolkit::DisplayFont BigFont;
-    TOneKeyForm* OneKeyForm_ = nullptr; // once made
-    std::function<TOneKeyForm&()> makeOneKeyForm_;
+    ProgramWindows* windows_ = nullptr;
     bool keysFontChosen_ = false;
-    std::function<QWidget*()> Pomoc_;
-    std::function<QWidget*()> form_about_;
-    TTryPad* TryPad_ = nullptr;
-    TCheckForm* CheckForm_ = nullptr;
-    toolkit::FileChooser* PictureDialog_ = nullptr;
-    toolkit::FileChooser* DiskImageDialog_ = nullptr;
-    toolkit::FileChooser* ImportDialog_ = nullptr;
-    TSystemLayoutForm* SystemLayoutForm_ = nullptr;
-    TNotCarriedWindow* NotCarried_ = nullptr;
-    QWidget* scriptOffer_ = nullptr;
-    QLabel* scriptOfferText_ = nullptr;
-    QPushButton* scriptOfferButton_ = nullptr;
-    int offeredCodePage_ = 0;
+    ScriptOffer* scriptOffer_ = nullptr;
 };
 
 } // namespace kbd

@@ -4,7 +4,9 @@
 #include "diskimage/install.h"
 #include "diskimage/survey.h"
 #include "layout/writer.h"
+#include "tools_menu.h"
 #include "ui/Diskinstall/disk_install_form.h"
+#include "ui/Document/layout_document.h"
 #include "ui/toolkit/file_chooser.h"
 #include "ui/toolkit/messages.h"
 
@@ -13,9 +15,9 @@
 
 namespace kbd {
 
-void TAllKeysForm::InstallIntoDiskImageClick() {
+void ToolsMenu::InstallIntoDiskImage() {
     if (DiskImageDialog_ == nullptr) {
-        DiskImageDialog_ = new toolkit::FileChooser(this, [](QFileDialog& chooser) {
+        DiskImageDialog_ = new toolkit::FileChooser(&form_, [](QFileDialog& chooser) {
             chooser.setWindowTitle(QStringLiteral("Choose the emulated machine's disk image"));
             chooser.setNameFilters({QStringLiteral("Disk images (*.img *.ima *.vhd *.hdd *.raw)"),
                                     QStringLiteral("All files (*)")});
@@ -33,16 +35,16 @@ void TAllKeysForm::InstallIntoDiskImageClick() {
     auto survey = diskimage::SurveyImage(path->toStdString());
     QApplication::restoreOverrideCursor();
     if (!survey.ok()) {
-        toolkit::ShowMessage(this, caption, QString::fromStdString(survey.refusal()));
+        toolkit::ShowMessage(&form_, caption, QString::fromStdString(survey.refusal()));
         return;
     }
     if (survey.value().windows.empty()) {
         toolkit::ShowMessage(
-            this, caption,
+            &form_, caption,
             QString::fromStdString(diskimage::ChooseWindows(survey.value(), -1).refusal()));
         return;
     }
-    TDiskInstallForm form(survey.value(), codePage().page(), this);
+    TDiskInstallForm form(survey.value(), document_.codePage().page(), &form_);
     if (form.exec() != QDialog::Accepted) {
         return;
     }
@@ -50,7 +52,8 @@ void TAllKeysForm::InstallIntoDiskImageClick() {
     const KbdImage bytes = BuildKbdImage(document_.layout());
     request.kbd.assign(bytes.begin(), bytes.end());
 
-    QProgressDialog progress(QStringLiteral("Copying the disk image..."), QString(), 0, 100, this);
+    QProgressDialog progress(QStringLiteral("Copying the disk image..."), QString(), 0, 100,
+                             &form_);
     progress.setObjectName(QStringLiteral("DiskCopyProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
@@ -60,11 +63,11 @@ void TAllKeysForm::InstallIntoDiskImageClick() {
         });
     progress.reset();
     if (!installed.ok()) {
-        toolkit::ShowMessage(this, caption, QString::fromStdString(installed.refusal()));
+        toolkit::ShowMessage(&form_, caption, QString::fromStdString(installed.refusal()));
         return;
     }
     toolkit::ShowMessage(
-        this, caption,
+        &form_, caption,
         QString::fromStdString(installed.value().done + "\n\n" + installed.value().back));
 }
 

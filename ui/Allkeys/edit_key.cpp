@@ -2,8 +2,7 @@
 #include "all_keys_form.h"
 #include "layout/keyboard_layout.h"
 #include "ui/Onekey/one_key_form.h"
-#include "ui/toolkit/byte_button.h"
-#include "widget_number.h"
+#include "ui/program_windows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,22 +26,16 @@ std::uint8_t Picked(const QComboBox* list, int first, std::uint8_t previous) {
 } // namespace
 
 TOneKeyForm* TAllKeysForm::KeyDialog() {
-    if (OneKeyForm_ == nullptr && makeOneKeyForm_) {
-        makeOneKeyForm_(); // made on first use; it announces itself through AdoptKeyDialog
-    }
-    return OneKeyForm_;
-}
-
-void TAllKeysForm::ButtonNNClick(toolkit::ByteButton* sender) {
-    EditKey(allkeys::WidgetNumber(sender->objectName(), allkeys::kButtonPrefix));
+    return windows_ != nullptr ? &windows_->OneKeyForm() : nullptr;
 }
 
 void TAllKeysForm::EditKey(int number) {
-    if (KeyDialog() == nullptr || number < 1 || number > kKeyCount) {
+    TOneKeyForm* dialog = KeyDialog();
+    if (dialog == nullptr || number < 1 || number > kKeyCount) {
         return;
     }
     PresetKeyDialog(number - 1);
-    OneKeyForm_->exec(); // how the dialog was closed does not matter
+    dialog->exec(); // how the dialog was closed does not matter
     StoreKeyDialog(number - 1);
 }
 
@@ -52,7 +45,7 @@ void TAllKeysForm::PresetKeyDialog(int index) {
     if (KeyDialog() == nullptr) {
         return;
     }
-    TOneKeyForm& dialog = *OneKeyForm_;
+    TOneKeyForm& dialog = *KeyDialog();
     Preselect(dialog.Comb_virt, layout.VirtualKey[i] - TOneKeyForm::kFirstVirtual);
     Preselect(dialog.comb_shift, layout.ShiftChar[i] - TOneKeyForm::kFirstChar);
     Preselect(dialog.comb_mala, layout.NormalChar[i] - TOneKeyForm::kFirstChar);
@@ -67,7 +60,7 @@ void TAllKeysForm::StoreKeyDialog(int index) {
     if (KeyDialog() == nullptr) {
         return;
     }
-    const TOneKeyForm& dialog = *OneKeyForm_;
+    const TOneKeyForm& dialog = *KeyDialog();
     // The virtual-key list holds every byte, so it always has a selection.
     layout.VirtualKey[i] = static_cast<std::uint8_t>(dialog.Comb_virt->currentIndex());
     layout.ShiftChar[i] = Picked(dialog.comb_shift, TOneKeyForm::kFirstChar, layout.ShiftChar[i]);

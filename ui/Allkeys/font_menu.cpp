@@ -1,7 +1,9 @@
 // Options, Font: the face and code page in which the keys, the palette, the magnifier and
 // the dialog's character lists draw their bytes. Each group keeps its designed size.
 #include "all_keys_form.h"
+#include "palette.h"
 #include "ui/Onekey/one_key_form.h"
+#include "ui/program_windows.h"
 #include "ui/toolkit/byte_label.h"
 #include "ui/toolkit/font_chooser.h"
 
@@ -58,19 +60,27 @@ void TAllKeysForm::ApplyChooserFont() {
 
     BigFont = chosen;
     BigFont.setPoints(kBigPoints);
-    LabelBigLet->setFont(BigFont.font);
-    SetTextColor(LabelBigLet, BigFont.color);
+    palette_->magnifier()->setFont(BigFont.font);
+    SetTextColor(palette_->magnifier(), BigFont.color);
 
     ApplyKeysFont();
 }
 
 void TAllKeysForm::ApplyKeysFont() {
     keysFontChosen_ = true;
-    KeysFont.setPoints(kListPoints);
-    if (OneKeyForm_ != nullptr) {
-        OneKeyForm_->SetCharListFont(KeysFont);
+    // A dialog not made yet takes the font when it is (ProgramWindows::OneKeyForm).
+    if (TOneKeyForm* dialog = windows_ != nullptr ? windows_->madeOneKeyForm() : nullptr) {
+        dialog->SetCharListFont(*CharListFont());
     }
-    KeysFont.setPoints(kKeyPoints);
+}
+
+std::optional<toolkit::DisplayFont> TAllKeysForm::CharListFont() const {
+    if (!keysFontChosen_) {
+        return std::nullopt;
+    }
+    toolkit::DisplayFont list = KeysFont;
+    list.setPoints(kListPoints);
+    return list;
 }
 
 } // namespace kbd

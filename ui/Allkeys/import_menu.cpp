@@ -2,8 +2,10 @@
 // keyboard file of any origin, an MSKLC source, an XKB symbols file, our JSON), read by
 // the same code as kbdtool's, as one undo step.
 #include "all_keys_form.h"
+#include "file_menu.h"
 #include "formats/import_layout.h"
 #include "system_layouts/not_carried.h"
+#include "ui/Document/layout_document.h"
 #include "ui/toolkit/file_chooser.h"
 #include "ui/toolkit/messages.h"
 
@@ -48,9 +50,9 @@ void Refuse(QWidget* parent, const Error& error) {
 
 } // namespace
 
-void TAllKeysForm::ImportClick() {
+void FileMenu::Import() {
     if (ImportDialog_ == nullptr) {
-        ImportDialog_ = new toolkit::FileChooser(this, [](QFileDialog& chooser) {
+        ImportDialog_ = new toolkit::FileChooser(&form_, [](QFileDialog& chooser) {
             chooser.setWindowTitle(QStringLiteral("Import a keyboard file"));
             chooser.setNameFilters(
                 {QStringLiteral("Keyboard files (*.kbd *.KBD *.klc *.KLC *.json)"),
@@ -68,7 +70,7 @@ void TAllKeysForm::ImportClick() {
     const QString name = QFileInfo(*chosen).fileName();
     const auto probe = formats::ProbeImport(path);
     if (!probe.ok()) {
-        Refuse(this, probe.error());
+        Refuse(&form_, probe.error());
         return;
     }
     // KBD and JSON layouts are bytes already; .klc and XKB characters need a code page.
@@ -77,26 +79,26 @@ void TAllKeysForm::ImportClick() {
         kind == formats::ImportKind::Klc || kind == formats::ImportKind::XkbSymbols;
     std::optional<int> page = probe.value().codePage;
     if (characters) {
-        page = AskCodePage(this, name, page.value_or(codePage().number()));
+        page = AskCodePage(&form_, name, page.value_or(form_.codePage().number()));
         if (!page) {
             return;
         }
     }
-    const auto imported =
-        formats::ImportLayout(path, CodePage::LoadOrLatin1(page.value_or(codePage().number())));
+    const auto imported = formats::ImportLayout(
+        path, CodePage::LoadOrLatin1(page.value_or(form_.codePage().number())));
     if (!imported.ok()) {
-        Refuse(this, imported.error());
+        Refuse(&form_, imported.error());
         return;
     }
     document_.change(QStringLiteral("import of %1").arg(name), imported.value().layout);
     document_.setLocale({});
-    HideScriptOffer();
+    form_.HideScriptOffer();
     if (page) {
-        SwitchCodePage(*page);
+        form_.SwitchCodePage(*page);
     } else {
-        OfferBetterScript();
+        form_.OfferBetterScript();
     }
-    ShowNotCarried(name, imported.value().notCarried, page.value_or(codePage().number()));
+    ShowNotCarried(name, imported.value().notCarried, page.value_or(form_.codePage().number()));
 }
 
 } // namespace kbd

@@ -1,47 +1,76 @@
-// The 49 key buttons, the layer selector and what the keys show.
-#include "all_keys_form.h"
+#include "keyboard_panel.h"
+
+#include "client_layer.h"
 #include "form_geometry.h"
 #include "layout/keyboard_layout.h"
+#include "ui/Document/layout_document.h"
 #include "ui/toolkit/byte_button.h"
-#include "ui/toolkit/byte_label.h"
+#include "ui/toolkit/cell_drag.h"
+#include "ui/toolkit/flash.h"
 #include "ui/toolkit/fonts.h"
-#include "widget_number.h"
 
+#include <QDropEvent>
 #include <QRadioButton>
 
 namespace kbd {
 
 using namespace allkeys;
 
-void TAllKeysForm::CreateKeys(QWidget* client) {
+namespace {
+
+// The cell a drag carries, when it is one of the 224.
+std::optional<int> DraggedCell(const QDropEvent* event) {
+    const auto cell = toolkit::CellNumber(event->mimeData());
+    if (!cell || *cell < 1 || *cell > kCellCount) {
+        return std::nullopt;
+    }
+    return cell;
+}
+
+} // namespace
+
+KeyboardPanel::KeyboardPanel(LayoutDocument& document, QWidget* client)
+    : QWidget(client), document_(document) {
+    setObjectName(QStringLiteral("KeyboardPanel"));
+    // The order of creation is the order of the focus chain: keys first, then the radios.
+    CreateKeys();
+    CreateLayerSelector();
+    ClipToChildren(this);
+
+    // The keys follow the document, whoever changed it: an edit, an undo or a redo. A new
+    // code page needs no re-caption, as the keys redraw their bytes in it by themselves.
+    connect(&document_, &LayoutDocument::layoutChanged, this, [this] { ShowLayer(layer_); });
+    connect(&document_, &LayoutDocument::keyChanged, this, &KeyboardPanel::ShowKey);
+
+    layer_ = LayerNorm;
+    radios_[1]->setChecked(true); // shows the Norm layer
+}
+
+void KeyboardPanel::CreateKeys() {
     for (int n = 1; n <= kKeyCount; ++n) {
         const KeyPlace& place = kKeyPlaces[n - 1];
         auto* key = new toolkit::ByteButton(document_.codePage(),
-                                            QString::fromLatin1(place.storedCaption), client);
+                                            QString::fromLatin1(place.storedCaption), this);
         key->setObjectName(QStringLiteral("Button%1").arg(n));
         key->setGeometry(QRect(QPoint(place.left, place.top), kKeySize));
         key->setAcceptDrops(true);
-        connect(key, &toolkit::ByteButton::hovered, this, [this, key] { ButtNNMove(key); });
-        connect(key, &toolkit::ByteButton::dragOver, this,
-                [this, key](QDragMoveEvent* event) { ButtonNNDragOver(key, event); });
+        connect(key, &toolkit::ByteButton::hovered, this, [this, n] { Hover(n); });
+        connect(key, &toolkit::ByteButton::dragOver, this, &KeyboardPanel::DragOver);
         connect(key, &toolkit::ByteButton::dropped, this,
-                [this, key](QDropEvent* event) { ButtonNNDragDrop(key, event); });
-        connect(key, &toolkit::ByteButton::clicked, this, [this, key] { ButtonNNClick(key); });
-        keys_[n - 1] = key;
+                [this, n](QDropEvent* event) { Drop(n, event); });
+        connect(key, &toolkit::ByteButton::clicked, this, [this, n] { emit keyClicked(n); });
+        keys_[static_cast<std::size_t>(n - 1)] = key;
     }
 }
 
-void TAllKeysForm::CreateLayerSelector(QWidget* client) {
+void KeyboardPanel::CreateLayerSelector() {
     const QFont font = toolkit::PixelFont(QStringLiteral("System"), kRadioFontPixels, true);
     // Own font and colour: Options, Font changes neither.
-    QPalette black = client->palette();
+    QPalette black = parentWidget()->palette();
     black.setColor(QPalette::WindowText, Qt::black);
-    void (TAllKeysForm::*const clicks[])() = {
-        &TAllKeysForm::rb_shiftClick, &TAllKeysForm::RB_malaClick, &TAllKeysForm::rb_altgrClick,
-        &TAllKeysForm::rb_ansiClick};
     for (std::size_t i = 0; i < kRadioPlaces.size(); ++i) {
         const RadioPlace& place = kRadioPlaces[i];
-        auto* radio = new QRadioButton(QString::fromLatin1(place.caption), client);
+        auto* radio = new QRadioButton(QString::fromLatin1(place.caption), this);
         radio->setObjectName(QString::fromLatin1(place.name));
         radio->setGeometry(place.rect);
         radio->setFont(font);
@@ -49,56 +78,71 @@ void TAllKeysForm::CreateLayerSelector(QWidget* client) {
         radio->setFocusPolicy(Qt::ClickFocus);
         // toggled() fires only on a real change, so checking the checked button runs
         // nothing. The group is one tab stop, reached at its checked button.
-        connect(radio, &QRadioButton::toggled, this, [this, radio, click = clicks[i]](bool on) {
+        const int mode = LayerShift + static_cast<int>(i);
+        connect(radio, &QRadioButton::toggled, this, [this, radio, mode](bool on) {
             radio->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
             if (on) {
-                (this->*click)();
+                ShowLayer(mode);
             }
         });
         radios_[i] = radio;
     }
 }
 
-void TAllKeysForm::ShowLayer(int mode) {
-    LayerMode = mode;
+void KeyboardPanel::ShowLayer(int mode) {
+    layer_ = mode;
     if (mode < LayerShift || mode > LayerAnsi) {
         return;
     }
     for (int n = 1; n <= kKeyCount; ++n) {
-        keys_[n - 1]->setCode(*LayerChar(document_.layout(), mode, n - 1));
+        keys_[static_cast<std::size_t>(n - 1)]->setCode(
+            *LayerChar(document_.layout(), mode, n - 1));
     }
 }
 
-void TAllKeysForm::ShowKey(int index) {
+void KeyboardPanel::ShowKey(int index) {
     if (index < 0 || index >= kKeyCount) {
         return;
     }
-    if (const auto code = LayerChar(document_.layout(), LayerMode, index)) {
+    if (const auto code = LayerChar(document_.layout(), layer_, index)) {
         keys_[static_cast<std::size_t>(index)]->setCode(*code);
     }
 }
 
-void TAllKeysForm::rb_shiftClick() {
-    ShowLayer(LayerShift);
-}
-
-void TAllKeysForm::RB_malaClick() {
-    ShowLayer(LayerNorm);
-}
-
-void TAllKeysForm::rb_altgrClick() {
-    ShowLayer(LayerAltGr);
-}
-
-void TAllKeysForm::rb_ansiClick() {
-    ShowLayer(LayerAnsi);
-}
-
-void TAllKeysForm::ButtNNMove(toolkit::ByteButton* sender) {
-    const int n = WidgetNumber(sender->objectName(), kButtonPrefix);
-    if (const auto code = LayerChar(document_.layout(), LayerMode, n - 1)) {
-        LabelBigLet->setCode(*code);
+void KeyboardPanel::PointOut(int key, int layer) {
+    if (layer >= LayerShift && layer <= LayerAnsi && layer != layer_) {
+        radios_[static_cast<std::size_t>(layer - 1)]->setChecked(true);
     }
+    if (key >= 1 && key <= kKeyCount) {
+        toolkit::Flash(keys_[static_cast<std::size_t>(key - 1)]);
+    }
+}
+
+void KeyboardPanel::Hover(int number) {
+    if (const auto code = LayerChar(document_.layout(), layer_, number - 1)) {
+        emit keyHovered(*code);
+    }
+}
+
+void KeyboardPanel::DragOver(QDragMoveEvent* event) {
+    if (DraggedCell(event)) {
+        event->acceptProposedAction();
+    }
+}
+
+void KeyboardPanel::Drop(int number, QDropEvent* event) {
+    const auto cell = DraggedCell(event);
+    if (!cell) {
+        return;
+    }
+    const std::uint8_t code = CellCode(*cell);
+    KeyboardLayout dropped = document_.layout();
+    SetLayerChar(dropped, layer_, number - 1, code);
+    event->acceptProposedAction();
+    // A one-key step: the document has this key alone re-captioned.
+    document_.changeKey(
+        QStringLiteral("drop of %1 on key %2").arg(document_.codePage().text(code)).arg(number),
+        number - 1, dropped);
 }
 
 } // namespace kbd

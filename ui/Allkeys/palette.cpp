@@ -1,35 +1,26 @@
-// The character palette, the magnifier, and dragging a cell onto a key.
-#include "all_keys_form.h"
+#include "palette.h"
+
+#include "client_layer.h"
 #include "form_geometry.h"
-#include "layout/keyboard_layout.h"
-#include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/byte_label.h"
 #include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/fonts.h"
 #include "widget_number.h"
 
-#include <QDropEvent>
-
 namespace kbd {
 
 using namespace allkeys;
 
-namespace {
-
-// The cell a drag carries, when it is one of the 224.
-std::optional<int> DraggedCell(const QDropEvent* event) {
-    const auto cell = toolkit::CellNumber(event->mimeData());
-    if (!cell || *cell < 1 || *cell > kCellCount) {
-        return std::nullopt;
-    }
-    return cell;
+Palette::Palette(toolkit::ShownCodePage& codePage, QWidget* client) : QWidget(client) {
+    setObjectName(QStringLiteral("Palette"));
+    CreateCells(codePage);
+    CreateMagnifier(codePage);
+    ClipToChildren(this);
 }
 
-} // namespace
-
-void TAllKeysForm::CreatePalette(QWidget* client) {
+void Palette::CreateCells(toolkit::ShownCodePage& codePage) {
     for (int n = 1; n <= kCellCount; ++n) {
-        auto* cell = new toolkit::ByteLabel(document_.codePage(), CellCode(n), client);
+        auto* cell = new toolkit::ByteLabel(codePage, CellCode(n), this);
         cell->setObjectName(QStringLiteral("Label%1").arg(n));
         cell->setGeometry(CellRect(n));
         cell->setAlignment(Qt::AlignCenter);
@@ -40,8 +31,8 @@ void TAllKeysForm::CreatePalette(QWidget* client) {
     }
 }
 
-void TAllKeysForm::CreateMagnifier(QWidget* client) {
-    LabelBigLet = new toolkit::ByteLabel(document_.codePage(), ' ', client);
+void Palette::CreateMagnifier(toolkit::ShownCodePage& codePage) {
+    LabelBigLet = new toolkit::ByteLabel(codePage, ' ', this);
     LabelBigLet->setObjectName(QStringLiteral("LabelBigLet"));
     LabelBigLet->setGeometry(kMagnifierRect);
     LabelBigLet->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -49,36 +40,17 @@ void TAllKeysForm::CreateMagnifier(QWidget* client) {
     LabelBigLet->setBackground(Qt::white);
 }
 
-void TAllKeysForm::LablNNMMove(toolkit::ByteLabel* sender) {
-    const int n = WidgetNumber(sender->objectName(), kLabelPrefix);
-    LabelBigLet->setCode(CellCode(n));
+void Palette::Magnify(std::uint8_t code) {
+    LabelBigLet->setCode(code);
 }
 
-void TAllKeysForm::LablNNMouseDown(toolkit::ByteLabel* sender) {
+void Palette::LablNNMMove(toolkit::ByteLabel* sender) {
+    Magnify(CellCode(WidgetNumber(sender->objectName(), kLabelPrefix)));
+}
+
+void Palette::LablNNMouseDown(toolkit::ByteLabel* sender) {
     const int n = WidgetNumber(sender->objectName(), kLabelPrefix);
     toolkit::StartCellDrag(sender, n, sender->text());
-}
-
-void TAllKeysForm::ButtonNNDragOver(toolkit::ByteButton*, QDragMoveEvent* event) {
-    if (DraggedCell(event)) {
-        event->acceptProposedAction();
-    }
-}
-
-void TAllKeysForm::ButtonNNDragDrop(toolkit::ByteButton* sender, QDropEvent* event) {
-    const auto cell = DraggedCell(event);
-    if (!cell) {
-        return;
-    }
-    const std::uint8_t code = CellCode(*cell);
-    const int number = WidgetNumber(sender->objectName(), kButtonPrefix);
-    KeyboardLayout dropped = document_.layout();
-    SetLayerChar(dropped, LayerMode, number - 1, code);
-    event->acceptProposedAction();
-    // A one-key step: the document has this key alone re-captioned.
-    document_.changeKey(
-        QStringLiteral("drop of %1 on key %2").arg(document_.codePage().text(code)).arg(number),
-        number - 1, dropped);
 }
 
 } // namespace kbd

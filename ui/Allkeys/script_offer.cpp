@@ -1,7 +1,9 @@
-// The status bar, and on it the offer of a better script for a layout just opened: a bar
-// rather than a message box, so the user may go on without answering.
+// The status bar, and on it the offer of a better script.
+#include "script_offer.h"
+
 #include "all_keys_form.h"
 #include "layout/script_reading.h"
+#include "ui/Document/layout_document.h"
 #include "ui/toolkit/font_chooser.h"
 
 #include <QHBoxLayout>
@@ -22,60 +24,72 @@ QString ScriptName(int codePage) {
 
 } // namespace
 
-void TAllKeysForm::CreateStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setSizeGripEnabled(false); // the border does not resize the window
-
-    scriptOffer_ = new QWidget(bar);
-    scriptOffer_->setObjectName(QStringLiteral("ScriptOffer"));
-    scriptOfferText_ = new QLabel(scriptOffer_);
-    scriptOfferText_->setObjectName(QStringLiteral("ScriptOfferText"));
-    scriptOfferButton_ = new QPushButton(scriptOffer_);
-    scriptOfferButton_->setObjectName(QStringLiteral("ScriptOfferButton"));
-    auto* dismiss = new QPushButton(QStringLiteral("Keep"), scriptOffer_);
+ScriptOffer::ScriptOffer(LayoutDocument& document, QStatusBar* bar)
+    : QWidget(bar), document_(document), bar_(bar) {
+    setObjectName(QStringLiteral("ScriptOffer"));
+    text_ = new QLabel(this);
+    text_->setObjectName(QStringLiteral("ScriptOfferText"));
+    button_ = new QPushButton(this);
+    button_->setObjectName(QStringLiteral("ScriptOfferButton"));
+    auto* dismiss = new QPushButton(QStringLiteral("Keep"), this);
     dismiss->setObjectName(QStringLiteral("ScriptOfferDismiss"));
-    auto* row = new QHBoxLayout(scriptOffer_);
+    auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(scriptOfferText_, 1);
-    row->addWidget(scriptOfferButton_);
+    row->addWidget(text_, 1);
+    row->addWidget(button_);
     row->addWidget(dismiss);
-    bar->addWidget(scriptOffer_, 1);
-    scriptOffer_->hide();
+    bar->addWidget(this, 1);
+    hide();
 
-    connect(scriptOfferButton_, &QPushButton::clicked, this, [this] {
-        const int codePage = offeredCodePage_;
-        HideScriptOffer();
-        SwitchCodePage(codePage);
+    connect(button_, &QPushButton::clicked, this, [this] {
+        const int codePage = offered_;
+        Withdraw();
+        emit taken(codePage);
     });
-    connect(dismiss, &QPushButton::clicked, this, &TAllKeysForm::HideScriptOffer);
+    connect(dismiss, &QPushButton::clicked, this, &ScriptOffer::Withdraw);
     // Another script chosen by hand answers the offer too.
     connect(&document_, &LayoutDocument::codePageChanged, this, [this] {
-        if (codePage().number() == offeredCodePage_) {
-            HideScriptOffer();
+        if (document_.codePage().number() == offered_) {
+            Withdraw();
         }
     });
 }
 
-void TAllKeysForm::OfferBetterScript() {
-    const auto better = BetterCodePage(document_.layout(), codePage().number());
+void ScriptOffer::Offer() {
+    const auto better = BetterCodePage(document_.layout(), document_.codePage().number());
     if (!better) {
-        HideScriptOffer();
+        Withdraw();
         return;
     }
-    offeredCodePage_ = *better;
+    offered_ = *better;
     const QString name = ScriptName(*better);
-    scriptOfferText_->setText(
+    text_->setText(
         QStringLiteral("This layout looks like %1 (%2). Show it in %1?").arg(name).arg(*better));
-    scriptOfferButton_->setText(QStringLiteral("Show in %1").arg(name));
-    statusBar()->clearMessage();
-    scriptOffer_->show();
+    button_->setText(QStringLiteral("Show in %1").arg(name));
+    bar_->clearMessage();
+    show();
+}
+
+void ScriptOffer::Withdraw() {
+    offered_ = 0;
+    hide();
+}
+
+void TAllKeysForm::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false); // the border does not resize the window
+    scriptOffer_ = new ScriptOffer(document_, bar);
+    connect(scriptOffer_, &ScriptOffer::taken, this, &TAllKeysForm::SwitchCodePage);
+}
+
+void TAllKeysForm::OfferBetterScript() {
+    scriptOffer_->Offer();
 }
 
 void TAllKeysForm::HideScriptOffer() {
-    offeredCodePage_ = 0;
     if (scriptOffer_ != nullptr) {
-        scriptOffer_->hide();
+        scriptOffer_->Withdraw();
     }
 }
 

@@ -1,56 +1,70 @@
-// The Tools menu: trying the layout out as Windows will type it, checking what a save
-// would lose, and a printable picture of the keys. The windows are built on first use.
+#include "tools_menu.h"
+
 #include "all_keys_form.h"
+#include "export_menu.h"
+#include "keyboard_panel.h"
 #include "layout/keyboard_layout.h"
+#include "menu_items.h"
 #include "render/layout_picture.h"
 #include "ui/Check/check_form.h"
+#include "ui/Document/layout_document.h"
 #include "ui/Tryout/try_pad.h"
-#include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/file_chooser.h"
-#include "ui/toolkit/flash.h"
 #include "ui/toolkit/font_chooser.h"
 #include "ui/toolkit/messages.h"
 #include "ui/toolkit/show_modeless.h"
 
 #include <QFileInfo>
-#include <QRadioButton>
 
 namespace kbd {
 
-void TAllKeysForm::TryLayoutClick() {
+ToolsMenu::ToolsMenu(TAllKeysForm& form, LayoutDocument& document, KeyboardPanel& keys,
+                     const toolkit::FontChooser& fonts)
+    : QObject(&form), form_(form), document_(document), keys_(keys), fonts_(fonts) {
+    connect(&document_, &LayoutDocument::layoutChanged, this, &ToolsMenu::RefreshCheck);
+    connect(&document_, &LayoutDocument::keyChanged, this, &ToolsMenu::RefreshCheck);
+    connect(&document_, &LayoutDocument::codePageChanged, this, &ToolsMenu::RefreshCheck);
+}
+
+void ToolsMenu::AddTo(QMenuBar* bar) {
+    QMenu* tools = allkeys::AddMenu(bar, "Tools1", QStringLiteral("&Tools"));
+    allkeys::AddItem(&form_, tools, "TryLayout1", QStringLiteral("&Try layout"),
+                     &TAllKeysForm::TryLayoutClick);
+    allkeys::AddItem(&form_, tools, "CheckLayout1", QStringLiteral("&Check layout"),
+                     &TAllKeysForm::CheckLayoutClick);
+    allkeys::AddItem(&form_, tools, "ExportPicture1", QStringLiteral("Export &picture"),
+                     &TAllKeysForm::ExportPictureClick);
+    AddExportItems(&form_, tools);
+    allkeys::AddItem(&form_, tools, "InstallDiskImage1",
+                     QStringLiteral("Install into &disk image..."),
+                     &TAllKeysForm::InstallIntoDiskImageClick);
+}
+
+void ToolsMenu::TryLayout() {
     if (TryPad_ == nullptr) {
-        TryPad_ = new TTryPad(document_, this);
+        TryPad_ = new TTryPad(document_, &form_);
     }
     toolkit::ShowModeless(TryPad_);
 }
 
-void TAllKeysForm::CheckLayoutClick() {
+void ToolsMenu::CheckLayout() {
     if (CheckForm_ == nullptr) {
-        CheckForm_ = new TCheckForm(this);
-        connect(CheckForm_, &TCheckForm::findingSelected, this, &TAllKeysForm::PointOutKey);
+        CheckForm_ = new TCheckForm(&form_);
+        connect(CheckForm_, &TCheckForm::findingSelected, &keys_, &KeyboardPanel::PointOut);
     }
-    CheckForm_->refresh(document_.layout(), codePage().number());
+    CheckForm_->refresh(document_.layout(), document_.codePage().number());
     toolkit::ShowModeless(CheckForm_);
 }
 
-void TAllKeysForm::RefreshCheck() {
+void ToolsMenu::RefreshCheck() {
     if (CheckForm_ != nullptr && CheckForm_->isVisible()) {
-        CheckForm_->refresh(document_.layout(), codePage().number());
+        CheckForm_->refresh(document_.layout(), document_.codePage().number());
     }
 }
 
-void TAllKeysForm::PointOutKey(int key, int layer) {
-    if (layer >= LayerShift && layer <= LayerAnsi && layer != LayerMode) {
-        radios_[static_cast<std::size_t>(layer - 1)]->setChecked(true);
-    }
-    if (key >= 1 && key <= kKeyCount) {
-        toolkit::Flash(keys_[static_cast<std::size_t>(key - 1)]);
-    }
-}
-
-void TAllKeysForm::ExportPictureClick() {
+void ToolsMenu::ExportPicture() {
     if (PictureDialog_ == nullptr) {
-        PictureDialog_ = new toolkit::FileChooser(this, [](QFileDialog& chooser) {
+        PictureDialog_ = new toolkit::FileChooser(&form_, [](QFileDialog& chooser) {
             chooser.setWindowTitle(QStringLiteral("Export the layout picture"));
             chooser.setNameFilters({QStringLiteral("PDF document (*.pdf)"),
                                     QStringLiteral("SVG picture (*.svg)"),
@@ -67,11 +81,11 @@ void TAllKeysForm::ExportPictureClick() {
         return;
     }
     render::PictureStyle style;
-    style.face = FontDialog1->font().font.family();
-    style.codePage = codePage().number();
+    style.face = fonts_.font().font.family();
+    style.codePage = document_.codePage().number();
     style.title = QFileInfo(*path).completeBaseName();
     if (const auto failed = render::ExportLayoutPicture(document_.layout(), style, *path)) {
-        toolkit::ShowMessage(this, QStringLiteral("Error in Exporting"), *failed);
+        toolkit::ShowMessage(&form_, QStringLiteral("Error in Exporting"), *failed);
     }
 }
 
