@@ -40,9 +40,9 @@ void ProgramTest::Hover(QWidget* widget) {
 }
 
 ProgramTest::DropOutcome ProgramTest::DragAndDrop(QWidget* widget, const QMimeData& data) {
-    // Sent to the window, as the platform does, so that the window itself finds the widget
-    // under the mouse and the toolkit's drop-target rules apply.
-    QWindow* window = form()->windowHandle();
+    // Sent to the widget's window, as the platform does, so that the window itself finds
+    // the widget under the mouse and the toolkit's drop-target rules apply.
+    QWindow* window = widget->window()->windowHandle();
     const QPoint at = InWindow(widget);
     DropOutcome outcome;
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

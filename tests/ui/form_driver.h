@@ -57,7 +57,9 @@ protected:
     void Hover(QWidget* widget);
     // Drags `data` into the window at the middle of `widget`, moves once, and releases.
     DropOutcome DragAndDrop(QWidget* widget, const QMimeData& data);
-    QPoint InWindow(QWidget* widget) { return widget->mapTo(form(), widget->rect().center()); }
+    QPoint InWindow(QWidget* widget) {
+        return widget->mapTo(widget->window(), widget->rect().center());
+    }
 
 private slots:
     void initTestCase() { toolkit::InstallFontSubstitutes(); }

@@ -39,7 +39,7 @@ private slots:
                 "&Undo|&Redo||Fill &ANSI by the rule of thumb|"
                 "Set &Caps Lock on letter pairs|Clear the Alt&Gr layer|Keep AltGr under Caps &Lock|"
                 "&Font|"
-                "&Try layout|&Check layout|Export &picture||"
+                "&Try layout|&Check layout|More &layers|Export &picture||"
                 "Export for &Linux (XKB)...|Export for &Windows NT (.klc)...|"
                 "Make install &floppy...|Install into &disk image...|"
                 "&Topics|&About"));

@@ -4,7 +4,10 @@
 #include "form_driver.h"
 #include "layout/fill_rules.h"
 #include "ui/Check/check_form.h"
+#include "ui/Morelayers/more_layers_form.h"
 #include "ui/Tryout/try_pad.h"
+#include "ui/toolkit/byte_button.h"
+#include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/flash.h"
 
 #include <QTreeWidget>
@@ -90,6 +93,26 @@ private slots:
         delete Key(29);
         toolkit::Flash(nullptr);
         QTest::qWait(150);
+    }
+
+    // A cell dropped in More layers is the key's Shift+AltGr character, the context menu's
+    // Dead key makes it dead; each is one undo step, and the keys follow the undo.
+    void moreLayersEditsShiftAltGr() {
+        Item("MoreLayers1")->trigger();
+        auto* more = form()->findChild<QWidget*>(QStringLiteral("MoreLayersForm"));
+        QVERIFY(more && more->isVisible());
+        auto* key = more->findChild<toolkit::ByteButton*>(QStringLiteral("ShiftAltGrKey27"));
+        QVERIFY(DragAndDrop(key, *toolkit::CellMimeData(0xA5 - 31, QString())).dropped);
+        QCOMPARE(ProgramLayout().ShiftAltGrChar[26], 0xA5);
+        QCOMPARE(key->code(), 0xA5);
+        QCOMPARE(form()->document().undoStack().undoText(),
+                 QStringLiteral("Shift+AltGr \u0104 on key 27"));
+        static_cast<TMoreLayersForm*>(more)->SetDead(27, true);
+        QCOMPARE(ProgramLayout().DeadLayers[26], 1 << 3);
+        form()->document().undoStack().undo();
+        form()->document().undoStack().undo();
+        QCOMPARE(ProgramLayout(), DefaultLayout());
+        QCOMPARE(key->code(), 0x20);
     }
 
     void checkFollowsEditsUndoAndCodePage() {

@@ -8,6 +8,7 @@
 #include "render/layout_picture.h"
 #include "ui/Check/check_form.h"
 #include "ui/Document/layout_document.h"
+#include "ui/Morelayers/more_layers_form.h"
 #include "ui/Tryout/try_pad.h"
 #include "ui/toolkit/file_chooser.h"
 #include "ui/toolkit/font_chooser.h"
@@ -32,6 +33,8 @@ void ToolsMenu::AddTo(QMenuBar* bar) {
                      &TAllKeysForm::TryLayoutClick);
     allkeys::AddItem(&form_, tools, "CheckLayout1", QStringLiteral("&Check layout"),
                      &TAllKeysForm::CheckLayoutClick);
+    allkeys::AddItem(&form_, tools, "MoreLayers1", QStringLiteral("More &layers"),
+                     [this] { MoreLayers(); });
     allkeys::AddItem(&form_, tools, "ExportPicture1", QStringLiteral("Export &picture"),
                      &TAllKeysForm::ExportPictureClick);
     AddExportItems(&form_, tools);
@@ -54,6 +57,13 @@ void ToolsMenu::CheckLayout() {
     }
     CheckForm_->refresh(document_.layout(), document_.codePage().number());
     toolkit::ShowModeless(CheckForm_);
+}
+
+void ToolsMenu::MoreLayers() {
+    if (MoreLayers_ == nullptr) {
+        MoreLayers_ = new TMoreLayersForm(document_, &form_);
+    }
+    toolkit::ShowModeless(MoreLayers_);
 }
 
 void ToolsMenu::RefreshCheck() {

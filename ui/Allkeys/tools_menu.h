@@ -13,6 +13,7 @@ class KeyboardPanel;
 class LayoutDocument;
 class TAllKeysForm;
 class TCheckForm;
+class TMoreLayersForm;
 class TTryPad;
 
 namespace toolkit {
@@ -34,6 +35,8 @@ public:
     void CheckLayout();
     void ExportPicture();
     void InstallIntoDiskImage();
+    // The window of the Shift+AltGr layer, which the four layer buttons do not show.
+    void MoreLayers();
 
 private:
     // Keeps an open check window in step with the layout and the code page.
@@ -47,6 +50,7 @@ private:
     TCheckForm* CheckForm_ = nullptr;
     toolkit::FileChooser* PictureDialog_ = nullptr;
     toolkit::FileChooser* DiskImageDialog_ = nullptr;
+    TMoreLayersForm* MoreLayers_ = nullptr;
 };
 
 } // namespace kbd
