@@ -11,12 +11,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <algorithm>
 
 namespace kbd {
 namespace {
 
 constexpr int kShiftAltGrDeadBit = 1 << static_cast<int>(CharLayer::ShiftAltGr);
-constexpr int kTop = 24; // room for the heading above the keys
+constexpr int kTop = 36; // room for the heading above the keys
 
 // Cell N of the main window's palette stands for code N + 31.
 std::optional<std::uint8_t> DroppedCode(const QMimeData* data) {
@@ -37,7 +38,8 @@ TMoreLayersForm::TMoreLayersForm(LayoutDocument& document, QWidget* parent)
         QStringLiteral("Shift+AltGr: drop a character on a key, click a key to pick one, "
                        "right-click to make it dead."),
         this);
-    heading->setGeometry(8, 4, 460, 16);
+    heading->setWordWrap(true);
+    heading->setGeometry(8, 2, 462, 32);
     for (int n = 1; n <= kKeyCount; ++n) {
         const KeyPlace& place = kKeyPlaces[static_cast<std::size_t>(n - 1)];
         auto* key = new toolkit::ByteButton(document_.codePage(), QString(), this);
@@ -61,7 +63,11 @@ TMoreLayersForm::TMoreLayersForm(LayoutDocument& document, QWidget* parent)
                 [this, n, key](const QPoint& at) { OfferMenu(n, key->mapToGlobal(at)); });
         keys_[static_cast<std::size_t>(n - 1)] = key;
     }
-    setFixedSize(478, kTop + 140);
+    int bottom = 0;
+    for (const KeyPlace& place : kKeyPlaces) {
+        bottom = std::max(bottom, place.top + kKeySide);
+    }
+    setFixedSize(478, kTop + bottom + 8);
     connect(&document_, &LayoutDocument::layoutChanged, this, &TMoreLayersForm::ShowAll);
     connect(&document_, &LayoutDocument::keyChanged, this, &TMoreLayersForm::ShowKey);
     ShowAll();
