@@ -1,4 +1,5 @@
 #include "tool_run.h"
+
 #include <cstdio>
 
 namespace {
