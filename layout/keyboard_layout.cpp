@@ -128,6 +128,21 @@ void SetLayerChar(KeyboardLayout& layout, int mode, int index, std::uint8_t code
     }
 }
 
+std::optional<CharLayer> CharLayerOf(int mode) {
+    switch (mode) {
+    case LayerNorm:
+        return CharLayer::Norm;
+    case LayerShift:
+        return CharLayer::Shift;
+    case LayerAltGr:
+        return CharLayer::AltGr;
+    case LayerShiftAltGr:
+        return CharLayer::ShiftAltGr;
+    default:
+        return std::nullopt;
+    }
+}
+
 std::string_view LayerName(int layer) {
     switch (layer) {
     case LayerShift:

@@ -59,6 +59,9 @@ enum LayerMode : int {
 // the layer; empty for 0 and anything else.
 std::string_view LayerName(int layer);
 
+// The character layer a layer mode edits; nothing for ANSI and anything else.
+std::optional<CharLayer> CharLayerOf(int mode);
+
 // The built-in layout the program starts with.
 const KeyboardLayout& DefaultLayout();
 

@@ -4,6 +4,7 @@
 #include "form_driver.h"
 #include "layout/writer.h"
 #include "system_layouts/layout_from_xkb.h"
+#include "ui/Allkeys/keyboard_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,6 +61,8 @@ private slots:
             << "SetCaps1" << int(LayerNorm) << "setting of Caps Lock on letter pairs" << 2 << "1";
         QTest::newRow("Clear AltGr")
             << "ClearAltGr1" << int(LayerAltGr) << "clearing of the AltGr layer" << 3 << " ";
+        QTest::newRow("dead key") << "dead" << int(LayerShift) << "dead Shift on key 14" << 14
+                                  << "Q";
         QTest::newRow("Keep AltGr under Caps Lock")
             << "KeepAltGrUnderCaps1" << int(LayerAltGr) << "keeping of AltGr under Caps Lock" << 14
             << "\\";
@@ -92,6 +95,8 @@ private slots:
             QVERIFY(SaveKbdFile(other, path.toStdString()).ok());
             const ChooserAnswer answer(QStringLiteral("OpenDialog1"), path);
             form()->OpenKBD1Click();
+        } else if (how == "dead") {
+            form()->findChild<KeyboardPanel*>()->SetDead(14, true);
         } else if (how == "system") {
             PickSystemLayout(QStringLiteral("rs"), 1251, true);
             form()->NewFromSystemLayoutClick();

@@ -2,6 +2,7 @@
 
 #include "client_layer.h"
 #include "form_geometry.h"
+#include "layout/dead_keys.h"
 #include "layout/keyboard_layout.h"
 #include "ui/Document/layout_document.h"
 #include "ui/toolkit/byte_button.h"
@@ -10,6 +11,7 @@
 #include "ui/toolkit/fonts.h"
 
 #include <QDropEvent>
+#include <QMenu>
 #include <QRadioButton>
 
 namespace kbd {
@@ -59,7 +61,41 @@ void KeyboardPanel::CreateKeys() {
         connect(key, &toolkit::ByteButton::dropped, this,
                 [this, n](QDropEvent* event) { Drop(n, event); });
         connect(key, &toolkit::ByteButton::clicked, this, [this, n] { emit keyClicked(n); });
+        key->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(key, &QWidget::customContextMenuRequested, this,
+                [this, n, key](const QPoint& at) { OfferDeadKey(n, key->mapToGlobal(at)); });
         keys_[static_cast<std::size_t>(n - 1)] = key;
+    }
+}
+
+void KeyboardPanel::SetDead(int number, bool dead) {
+    const auto layer = CharLayerOf(layer_);
+    if (!layer || number < 1 || number > kKeyCount) {
+        return;
+    }
+    KeyboardLayout changed = document_.layout();
+    kbd::SetDead(changed, number - 1, *layer, dead);
+    document_.changeKey(
+        QStringLiteral("%1 %2 on key %3")
+            .arg(dead ? QStringLiteral("dead") : QStringLiteral("plain"),
+                 QString::fromLatin1(LayerName(layer_).data(),
+                                     static_cast<qsizetype>(LayerName(layer_).size())))
+            .arg(number),
+        number - 1, changed);
+}
+
+void KeyboardPanel::OfferDeadKey(int number, const QPoint& where) {
+    const auto layer = CharLayerOf(layer_);
+    if (!layer) {
+        return; // ANSI is no character a key types
+    }
+    QMenu menu(this);
+    QAction* dead = menu.addAction(QStringLiteral("&Dead key"));
+    dead->setObjectName(QStringLiteral("DeadKey1"));
+    dead->setCheckable(true);
+    dead->setChecked(IsDead(document_.layout(), number - 1, *layer));
+    if (menu.exec(where) == dead) {
+        SetDead(number, dead->isChecked());
     }
 }
 

@@ -33,6 +33,9 @@ public:
     // Selects `layer` as its radio would and flashes key `key` 1..49; either may be out of
     // range and is then left alone.
     void PointOut(int key, int layer);
+    // Key `number` 1..49's character in the current layer becomes dead, or plain again, as
+    // its context menu's Dead key does; one undo step. ANSI has none.
+    void SetDead(int number, bool dead);
 
 signals:
     void keyClicked(int number);        // 1..49
@@ -46,6 +49,7 @@ private:
     void Hover(int number);
     void DragOver(QDragMoveEvent* event);
     void Drop(int number, QDropEvent* event);
+    void OfferDeadKey(int number, const QPoint& where);
 
     LayoutDocument& document_;
     int layer_ = 0;

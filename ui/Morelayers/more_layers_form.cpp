@@ -1,5 +1,6 @@
 #include "more_layers_form.h"
 
+#include "layout/dead_keys.h"
 #include "layout/key_places.h"
 #include "layout/keyboard_layout.h"
 #include "ui/Document/layout_document.h"
@@ -16,7 +17,6 @@
 namespace kbd {
 namespace {
 
-constexpr int kShiftAltGrDeadBit = 1 << static_cast<int>(CharLayer::ShiftAltGr);
 constexpr int kTop = 36; // room for the heading above the keys
 
 // Cell N of the main window's palette stands for code N + 31.
@@ -85,8 +85,7 @@ void TMoreLayersForm::SetShiftAltGr(int number, std::uint8_t code) {
 
 void TMoreLayersForm::SetDead(int number, bool dead) {
     KeyboardLayout changed = document_.layout();
-    auto& bits = changed.DeadLayers[static_cast<std::size_t>(number - 1)];
-    bits = static_cast<std::uint8_t>(dead ? bits | kShiftAltGrDeadBit : bits & ~kShiftAltGrDeadBit);
+    kbd::SetDead(changed, number - 1, CharLayer::ShiftAltGr, dead);
     document_.changeKey(QStringLiteral("%1 Shift+AltGr on key %2")
                             .arg(dead ? QStringLiteral("dead") : QStringLiteral("plain"))
                             .arg(number),
@@ -97,7 +96,7 @@ void TMoreLayersForm::ShowKey(int index) {
     const auto i = static_cast<std::size_t>(index);
     const std::uint8_t code = document_.layout().ShiftAltGrChar[i];
     keys_[i]->setCode(code > kNoAltGr ? code : kNoAltGr);
-    const bool dead = (document_.layout().DeadLayers[i] & kShiftAltGrDeadBit) != 0;
+    const bool dead = IsDead(document_.layout(), index, CharLayer::ShiftAltGr);
     keys_[i]->setToolTip(dead ? QStringLiteral("Dead key") : QString());
 }
 
@@ -132,7 +131,7 @@ void TMoreLayersForm::OfferMenu(int number, const QPoint& where) {
     QAction* dead = menu.addAction(QStringLiteral("&Dead key"));
     dead->setObjectName(QStringLiteral("DeadKey1"));
     dead->setCheckable(true);
-    dead->setChecked((document_.layout().DeadLayers[i] & kShiftAltGrDeadBit) != 0);
+    dead->setChecked(IsDead(document_.layout(), number - 1, CharLayer::ShiftAltGr));
     dead->setEnabled(document_.layout().ShiftAltGrChar[i] > kNoAltGr);
     if (menu.exec(where) == dead) {
         SetDead(number, dead->isChecked());
