@@ -1,6 +1,7 @@
 #include "klc.h"
 
 #include "codepage/utf8.h"
+#include "layout/dead_keys.h"
 #include "layout/format_rules.h"
 #include "layout/kbd_format.h"
 #include "layout/virtual_key_names.h"
@@ -9,7 +10,6 @@
 #include <cstdio>
 #include <map>
 #include <numeric>
-#include <set>
 
 namespace kbd::exports {
 namespace {
@@ -79,26 +79,15 @@ std::string LayoutRow(const KeyboardLayout& layout, const CodePage& page, int in
 // A DEADKEY section for each dead character: its compositions, and the space giving the
 // accent itself, as Windows 95's driver types a dead key before a space.
 std::string DeadKeySections(const KeyboardLayout& layout, const CodePage& page) {
-    std::set<std::uint8_t> dead;
-    for (int index = 0; index < kKeyCount; ++index) {
-        const KeyBytes* layers[] = {&layout.NormalChar, &layout.ShiftChar, &layout.AltGrChar,
-                                    &layout.ShiftAltGrChar};
-        for (int layer = 0; layer < kCharLayerCount; ++layer) {
-            if ((layout.DeadLayers[index] >> layer & 1) != 0) {
-                dead.insert((*layers[layer])[index]);
-            }
-        }
-    }
     std::string text;
-    for (const std::uint8_t accent : dead) {
+    for (const std::uint8_t accent : DeadCharacters(layout)) {
         if (CharColumn(page, accent) == "-1") {
             continue;
         }
         text += "DEADKEY\t" + CharColumn(page, accent) + "\r\n\r\n";
         bool space = false;
-        for (const Composition& pair : layout.Compositions) {
-            if (pair.dead != accent || CharColumn(page, pair.base) == "-1" ||
-                CharColumn(page, pair.result) == "-1") {
+        for (const Composition& pair : CompositionsOf(layout, accent)) {
+            if (CharColumn(page, pair.base) == "-1" || CharColumn(page, pair.result) == "-1") {
                 continue;
             }
             space |= pair.base == ' ';

@@ -1,6 +1,7 @@
 #include "klc_import.h"
 
 #include "language_code_page.h"
+#include "layout/dead_keys.h"
 #include "layout/fill_rules.h"
 #include "layout/kbd_format.h"
 
@@ -133,7 +134,7 @@ private:
             return Lose(std::move(lost));
         }
         if (cell.dead) {
-            imported_.layout.DeadLayers[index] |= static_cast<std::uint8_t>(1 << DeadBit(layer));
+            kbd::SetDead(imported_.layout, index, *kbd::CharLayerOf(layer), true);
             deadBytes_.emplace(*byte, cell.character);
         }
         return *byte;
@@ -157,7 +158,6 @@ private:
 public:
     // Each dead character's DEADKEY rows whose base and result the code page holds.
     void Compositions() {
-        std::vector<kbd::Composition>& out = imported_.layout.Compositions;
         for (const auto& [dead, character] : deadBytes_) {
             const auto section = source_.deadKeys.find(character);
             if (section == source_.deadKeys.end()) {
@@ -167,26 +167,13 @@ public:
                 const auto base = codePage_.byteFor(pair.base);
                 const auto result = codePage_.byteFor(pair.result);
                 if (base && result) {
-                    out.push_back({dead, *base, *result});
+                    kbd::SetComposition(imported_.layout, {dead, *base, *result});
                 }
             }
         }
-        std::sort(out.begin(), out.end());
-        out.erase(std::unique(out.begin(), out.end(),
-                              [](const kbd::Composition& a, const kbd::Composition& b) {
-                                  return a.dead == b.dead && a.base == b.base;
-                              }),
-                  out.end());
     }
 
 private:
-    static int DeadBit(int layer) {
-        return layer == kbd::LayerNorm    ? 0
-               : layer == kbd::LayerShift ? 1
-               : layer == kbd::LayerAltGr ? 2
-                                          : 3;
-    }
-
     std::uint8_t Lose(NotCarried lost) {
         const std::uint8_t kept = lost.kept;
         imported_.notCarried.push_back(std::move(lost));

@@ -1,5 +1,6 @@
 #include "layout_check.h"
 
+#include "dead_keys.h"
 #include "format_rules.h"
 
 #include <algorithm>
@@ -147,27 +148,27 @@ void CheckAltGr(const KeyboardLayout& layout, int i, const CodePage& page,
 // The four character layers: where a key's dead bit sits, and the layer a finding names (0,
 // the whole key, for Shift+AltGr, which the main window does not show).
 struct DeadLayer {
-    int bit;
+    CharLayer layer;
     int mode;
     const char* prefix;
-    KeyBytes KeyboardLayout::*chars;
 };
 constexpr DeadLayer kDeadLayers[] = {
-    {0, LayerNorm, "", &KeyboardLayout::NormalChar},
-    {1, LayerShift, "", &KeyboardLayout::ShiftChar},
-    {2, LayerAltGr, "", &KeyboardLayout::AltGrChar},
-    {3, 0, "Shift+AltGr ", &KeyboardLayout::ShiftAltGrChar},
+    {CharLayer::Norm, LayerNorm, ""},
+    {CharLayer::Shift, LayerShift, ""},
+    {CharLayer::AltGr, LayerAltGr, ""},
+    {CharLayer::ShiftAltGr, 0, "Shift+AltGr "},
 };
 
 // Whether some key types `code` as itself, in a layer the file writes and that is not dead.
 bool TypedPlainly(const KeyboardLayout& layout, std::uint8_t code) {
     for (int i = 0; i < kKeyCount; ++i) {
         for (const DeadLayer& layer : kDeadLayers) {
-            const bool written = layer.bit == 2   ? AltGrWritten(layout, i)
-                                 : layer.bit == 3 ? ShiftAltGrWritten(layout, i)
-                                                  : true;
-            if (written && (layout.*layer.chars)[i] == code &&
-                (layout.DeadLayers[i] >> layer.bit & 1) == 0) {
+            const bool written = layer.layer == CharLayer::AltGr ? AltGrWritten(layout, i)
+                                 : layer.layer == CharLayer::ShiftAltGr
+                                     ? ShiftAltGrWritten(layout, i)
+                                     : true;
+            if (written && CharOf(layout, i, layer.layer) == code &&
+                !IsDead(layout, i, layer.layer)) {
                 return true;
             }
         }
@@ -178,16 +179,12 @@ bool TypedPlainly(const KeyboardLayout& layout, std::uint8_t code) {
 void CheckDeadKeys(const KeyboardLayout& layout, int i, const CodePage& page,
                    const KeyReport& report) {
     for (const DeadLayer& layer : kDeadLayers) {
-        if ((layout.DeadLayers[i] >> layer.bit & 1) == 0) {
+        if (!IsDead(layout, i, layer.layer)) {
             continue;
         }
-        const std::uint8_t dead = (layout.*layer.chars)[i];
-        bool composes = false;
-        for (const Composition& pair : layout.Compositions) {
-            if (pair.dead != dead) {
-                continue;
-            }
-            composes = true;
+        const std::uint8_t dead = CharOf(layout, i, layer.layer);
+        const auto compositions = CompositionsOf(layout, dead);
+        for (const Composition& pair : compositions) {
             if (!page.defined(pair.base) || !page.defined(pair.result)) {
                 report.add(layer.mode, Severity::Warning,
                            "%sdead key 0x%02X composes 0x%02X into 0x%02X, and the current code "
@@ -195,7 +192,7 @@ void CheckDeadKeys(const KeyboardLayout& layout, int i, const CodePage& page,
                            layer.prefix, dead, pair.base, pair.result);
             }
         }
-        if (!composes) {
+        if (compositions.empty()) {
             report.add(layer.mode, Severity::Warning,
                        "%sdead key 0x%02X has no compositions: with any key after it, both "
                        "characters are typed",

@@ -3,6 +3,7 @@
 #include "layout/dead_keys.h"
 #include "layout/key_places.h"
 #include "layout/keyboard_layout.h"
+#include "ui/Allkeys/form_geometry.h"
 #include "ui/Document/layout_document.h"
 #include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/cell_drag.h"
@@ -19,13 +20,13 @@ namespace {
 
 constexpr int kTop = 36; // room for the heading above the keys
 
-// Cell N of the main window's palette stands for code N + 31.
+// The code of the main window's palette cell a drag carries.
 std::optional<std::uint8_t> DroppedCode(const QMimeData* data) {
     const auto cell = toolkit::CellNumber(data);
-    if (!cell || *cell < 1 || *cell > 224) {
+    if (!cell || *cell < 1 || *cell > allkeys::kCellCount) {
         return std::nullopt;
     }
-    return static_cast<std::uint8_t>(*cell + 31);
+    return allkeys::CellCode(*cell);
 }
 
 } // namespace
