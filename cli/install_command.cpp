@@ -90,7 +90,6 @@ ExitStatus InstallCommand::install(const std::string& file, const std::string& i
     if (!layout) {
         return ExitRefused;
     }
-    const kbd::KbdImage bytes = kbd::BuildKbdImage(*layout);
     namespace disk = kbd::diskimage;
     disk::InstallRequest request;
     request.image = image;
@@ -98,7 +97,7 @@ ExitStatus InstallCommand::install(const std::string& file, const std::string& i
     request.way = replace_ ? disk::InstallWay::Replace : disk::InstallWay::Add;
     request.name = replace_ ? *replace_ : *add_;
     request.text = text_;
-    request.kbd.assign(bytes.begin(), bytes.end());
+    request.kbd = kbd::BuildKbdFile(*layout);
     const auto installed = disk::InstallLayout(request, TerminalProgress());
     if (!installed.ok()) {
         return Refuse(installed.refusal());

@@ -72,7 +72,7 @@ kbd::Result<kbd::driver::LoadedKeyboard> Load(const std::string& file, const kbd
     if (!layout) {
         return kbd::Error{kbd::ErrorKind::BadKeyboardData, file, "not a layout"};
     }
-    return kbd::driver::LoadKeyboard(kbd::BuildKbdImage(*layout));
+    return kbd::driver::LoadKeyboard(kbd::BuildKbdFile(*layout));
 }
 
 } // namespace

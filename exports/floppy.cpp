@@ -129,7 +129,7 @@ ExportFailure MakeInstallFloppy(const KeyboardLayout& layout, std::string_view n
     const std::string regName = kbdName.substr(0, kbdName.find('.')) + ".REG",
                       reg = scratch.file(regName);
     const std::string readmeText = FloppyReadme(kbdName);
-    const KbdImage kbdBytes = BuildKbdImage(layout);
+    const std::vector<std::uint8_t> kbdBytes = BuildKbdFile(layout);
     // The same file an install into a disk image adds, so both ways register alike.
     const std::string regText = diskimage::LayoutRegistryFile(
         kbdName, kbdName.substr(0, kbdName.find('.')), diskimage::KbdLanguage(kbdBytes));

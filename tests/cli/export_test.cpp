@@ -52,8 +52,11 @@ TEST_F(ToolTest, ExportsTakeTheirNameFromTheFileOrTheOption) {
 TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
     auto json = DefaultJson();
     json["AltGrChar"][16] = 0xE8;
+    json["ShiftAltGrChar"] = std::vector<int>(49, 0);
+    json["ShiftAltGrChar"][16] = 0xC8; // the floppy carries the tables after the 688 bytes
     Write("kbd_qz.json", json.dump());
     ASSERT_EQ(Run("import kbd_qz.json kbd_qz.kbd").status, 0);
+    ASSERT_GT(Read("kbd_qz.kbd").size(), 688u);
     const ToolRun run = Run("floppy " + Path("kbd_qz.json") + " kbd_qz.img");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out + run.err, "");

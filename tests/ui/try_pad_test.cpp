@@ -1,5 +1,6 @@
 // The try-out pad under real key events that carry the native scan codes of X11: what it
 // adds to the typing rules is the key's place, AltGr, its Caps Lock and its status line.
+#include "layout/dead_keys.h"
 #include "layout/keyboard_layout.h"
 #include "ui/Tryout/try_pad.h"
 
@@ -80,6 +81,13 @@ private slots:
         QTest::newRow("Caps Lock key toggles the box")
             << QList{KEY_CAPSLOCK, KEY_Q, KEY_CAPSLOCK, KEY_Q} << noMods << none << "Qq"
             << "Key 14, table 0 (Norm): byte 0x71 (113)";
+        // The pad types the whole file a save writes, its extended tables included.
+        QTest::newRow("dead key, then a base it composes with")
+            << QList{KEY_A, KEY_E} << noMods << "dead a" << QString("\u00E2")
+            << "Key 16, dead key composed through DEAD_KEYTRANS: byte 0xE2 (226)";
+        QTest::newRow("Shift+AltGr")
+            << QList{KEY_A} << (ctrlAlt | Qt::ShiftModifier) << "Shift+AltGr on A"
+            << QString("\u0104") << "Key 27, table 7 (Ctrl+Alt+Shift): byte 0xA5 (165)";
         QTest::newRow("other keys edit as usual")
             << QList{KEY_S, KEY_SPACE, KEY_D, KEY_BACKSPACE} << noMods << none << "s "
             << "Key 29, table 0 (Norm): byte 0x64 (100)";
@@ -102,6 +110,11 @@ private slots:
         } else if (setting == "G shares F's code") {
             ProgramLayout().VirtualKey[30] = ProgramLayout().VirtualKey[29];
             ProgramLayout().AltGrChar[30] = 0xC2;
+        } else if (setting == "dead a") {
+            SetDead(ProgramLayout(), 26, CharLayer::Norm, true);
+            SetComposition(ProgramLayout(), {'a', 'e', 0xE2});
+        } else if (setting == "Shift+AltGr on A") {
+            ProgramLayout().ShiftAltGrChar[26] = 0xA5;
         }
         caps->setChecked(setting == "Caps Lock box");
         for (int key : keys) {

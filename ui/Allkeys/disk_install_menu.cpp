@@ -49,8 +49,7 @@ void ToolsMenu::InstallIntoDiskImage() {
         return;
     }
     diskimage::InstallRequest request = form.request();
-    const KbdImage bytes = BuildKbdImage(document_.layout());
-    request.kbd.assign(bytes.begin(), bytes.end());
+    request.kbd = BuildKbdFile(document_.layout());
 
     QProgressDialog progress(QStringLiteral("Copying the disk image..."), QString(), 0, 100,
                              &form_);

@@ -122,9 +122,9 @@ bool TTryPad::KeyPress(const QKeyEvent& event) {
 void TTryPad::TypeWith(int keyIndex, std::uint8_t scanCode, driver::Modifiers held) {
     // The image is made on every press, so the pad follows each edit at once and types
     // only what the saved file will.
-    const KbdImage image = BuildKbdImage(document_.layout());
+    std::vector<std::uint8_t> image = BuildKbdFile(document_.layout());
     if (!keyboard_ || image != image_) {
-        image_ = image;
+        image_ = std::move(image);
         keyboard_.reset();
         loaded_.reset();
         auto loaded = driver::LoadKeyboard(image_);

@@ -5,12 +5,13 @@
 #pragma once
 
 #include "driver/to_ascii.h"
-#include "layout/kbd_format.h"
 #include "layout/typing.h"
 #include "ui/Document/layout_document.h"
 
 #include <QWidget>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QKeyEvent;
@@ -45,7 +46,7 @@ private:
     bool rightAltDown_ = false;
     // The driver as loaded with the last image typed on; a new image loads it afresh,
     // which also drops a waiting dead key.
-    KbdImage image_{};
+    std::vector<std::uint8_t> image_;
     std::optional<driver::LoadedKeyboard> loaded_;
     std::optional<driver::Keyboard> keyboard_;
 };
