@@ -85,6 +85,9 @@ private slots:
         QTest::newRow("dead key, then a base it composes with")
             << QList{KEY_A, KEY_E} << noMods << "dead a" << QString("\u00E2")
             << "Key 16, dead key composed through DEAD_KEYTRANS: byte 0xE2 (226)";
+        QTest::newRow("dead key, then Space")
+            << QList{KEY_A, KEY_SPACE, KEY_SPACE} << noMods << "dead a" << QString("a ")
+            << "Space, the waiting dead key, after Space: byte 0x61 (97)";
         QTest::newRow("Shift+AltGr")
             << QList{KEY_A} << (ctrlAlt | Qt::ShiftModifier) << "Shift+AltGr on A"
             << QString("\u0104") << "Key 27, table 7 (Ctrl+Alt+Shift): byte 0xA5 (165)";

@@ -1,5 +1,6 @@
 // A press in the try-out pad: which of the layout's keys it is, what Windows would type
 // with it, and the status line that says so.
+#include "layout/key_places.h"
 #include "layout/keyboard_layout.h"
 #include "layout/writer.h"
 #include "try_pad.h"
@@ -13,6 +14,8 @@
 namespace kbd {
 
 namespace {
+
+constexpr int kSpaceKey = -1; // the key index the status line names "Space"
 
 // The code page's text for a byte, except that a combining mark is typed bare so that it
 // falls on the character before it, as it would in Windows.
@@ -31,9 +34,10 @@ QString Hex(std::uint8_t byte) {
 // "Key 27, table 0 (Norm): byte 0x61 (97)": the key, where the driver found what it typed,
 // and each byte.
 QString PadStatus(const driver::LoadedKeyboard& layout, int keyIndex, const driver::Typed& typed) {
-    const QString head = QStringLiteral("Key %1, %2")
-                             .arg(keyIndex + 1)
-                             .arg(QString::fromStdString(driver::DescribeSource(layout, typed)));
+    const QString key = keyIndex == kSpaceKey ? QStringLiteral("Space")
+                                              : QStringLiteral("Key %1").arg(keyIndex + 1);
+    const QString head = QStringLiteral("%1, %2").arg(
+        key, QString::fromStdString(driver::DescribeSource(layout, typed)));
     QStringList bytes;
     for (const std::uint8_t byte : typed.bytes) {
         bytes << QStringLiteral("byte 0x%1 (%2)").arg(Hex(byte)).arg(byte);
@@ -102,6 +106,12 @@ bool TTryPad::KeyPress(const QKeyEvent& event) {
         if (!event.isAutoRepeat()) {
             capsLock_->toggle();
         }
+        return true;
+    }
+    // Space is not one of the 49 keys, but a waiting dead key takes it: the accent alone.
+    constexpr std::uint32_t kNativeSpace = 0x39 + kNativeScanOffset;
+    if (native == kNativeSpace && keyboard_ && keyboard_->deadKey() != 0) {
+        TypeWith(kSpaceKey, 0x39, {});
         return true;
     }
     const std::optional<int> key = PadKey(event);
