@@ -24,7 +24,8 @@ void KeyboardEdit(kbd::TAllKeysForm* form) {
 
 kbd::TAllKeysForm* Form() {
     static kbd::TAllKeysForm* form = [] {
-        auto* made = new kbd::TAllKeysForm;
+        static kbd::LayoutDocument document(kbd::ProgramLayout());
+        auto* made = new kbd::TAllKeysForm(document);
         KeyboardEdit(made);
         return made;
     }();

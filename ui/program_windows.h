@@ -46,8 +46,10 @@ public:
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
+    // The program's one layout as every window edits and shows it; made before them all.
+    LayoutDocument Document{ProgramLayout()};
     // Each window is handed this owner once, at its creation, and asks it for the others.
-    TAllKeysForm AllKeysForm{this};
+    TAllKeysForm AllKeysForm{Document, this};
     // Made on first use: the first click of a key, or before the first of the info windows.
     TOneKeyForm& OneKeyForm();
     TOneKeyForm* madeOneKeyForm() const { return oneKeyForm_.get(); } // null until then

@@ -15,8 +15,8 @@ namespace kbd {
 
 using namespace allkeys;
 
-TAllKeysForm::TAllKeysForm(ProgramWindows* windows)
-    : document_(ProgramLayout(), this), windows_(windows) {
+TAllKeysForm::TAllKeysForm(LayoutDocument& document, ProgramWindows* windows)
+    : document_(document), windows_(windows) {
     setObjectName(QStringLiteral("AllKeysForm"));
     setWindowTitle(QStringLiteral("Tavik's Keyboard Generator for Windows 95"));
 

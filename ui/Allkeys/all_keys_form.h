@@ -29,9 +29,10 @@ class ToolsMenu;
 class TAllKeysForm : public QMainWindow {
     Q_OBJECT
 public:
-    // `windows` makes the windows created after this one, which its commands open, when
-    // they first need them; without it those commands do nothing.
-    explicit TAllKeysForm(ProgramWindows* windows = nullptr);
+    // Edits and shows `document`, which must outlive the window. `windows` makes the
+    // windows created after this one, which its commands open, when they first need them;
+    // without it those commands do nothing.
+    explicit TAllKeysForm(LayoutDocument& document, ProgramWindows* windows = nullptr);
 
     // The font Options, Font has given the code-assignment dialog's character lists;
     // nothing before its first use.
@@ -105,7 +106,7 @@ private:
     // The code-assignment dialog, made now if it was not yet; null without the windows.
     TOneKeyForm* KeyDialog();
 
-    LayoutDocument document_;
+    LayoutDocument& document_;
     KeyboardPanel* keyboard_ = nullptr;
     FileMenu* fileMenu_ = nullptr;
     EditMenu* editMenu_ = nullptr;
