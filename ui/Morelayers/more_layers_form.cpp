@@ -182,7 +182,6 @@ void TMoreLayersForm::AddComposition(std::uint8_t dead, std::uint8_t base, std::
     document_.change(QStringLiteral("composition %1 \u2192 %2 of dead %3")
                          .arg(Shown(base), Shown(result), Shown(dead)),
                      changed);
-    status_->clear();
 }
 
 void TMoreLayersForm::RemoveComposition(std::uint8_t dead, std::uint8_t base) {
@@ -195,24 +194,28 @@ void TMoreLayersForm::RemoveComposition(std::uint8_t dead, std::uint8_t base) {
     document_.change(QStringLiteral("removal of %1 \u2192 %2 from dead %3")
                          .arg(Shown(base), Shown(*result), Shown(dead)),
                      changed);
-    status_->clear();
 }
 
 void TMoreLayersForm::ComposeFromUnicode(std::uint8_t dead) {
     KeyboardLayout changed = document_.layout();
+    const auto unicode = kbd::ComposeFromUnicode(document_.codePage().page(), dead);
     int added = 0;
-    for (const Composition& made : kbd::ComposeFromUnicode(document_.codePage().page(), dead)) {
+    for (const Composition& made : unicode) {
         // What the user composed stays, even where Unicode would say otherwise.
         if (!Composed(changed, dead, made.base)) {
             SetComposition(changed, made);
             ++added;
         }
     }
+    if (unicode.empty()) {
+        status_->setText(QStringLiteral("Unicode composes nothing with dead %1 in code page %2")
+                             .arg(Shown(dead))
+                             .arg(document_.codePage().number()));
+        return;
+    }
     if (added == 0) {
-        status_->setText(
-            QStringLiteral("Unicode composes nothing more with dead %1 in code page %2")
-                .arg(Shown(dead))
-                .arg(document_.codePage().number()));
+        status_->setText(QStringLiteral("Dead %1 already composes every base Unicode composes")
+                             .arg(Shown(dead)));
         return;
     }
     document_.change(QStringLiteral("compositions of dead %1 from Unicode").arg(Shown(dead)),
@@ -249,6 +252,7 @@ void TMoreLayersForm::ShowDeadKeys() {
     const auto base = SelectedBase();
     const QSignalBlocker quiet(deadKeys_);
     deadKeys_->clear();
+    status_->clear(); // it spoke of the layout before this change
     QTreeWidgetItem* selected = nullptr;
     for (const std::uint8_t character : DeadCharacters(document_.layout())) {
         const auto compositions = CompositionsOf(document_.layout(), character);
