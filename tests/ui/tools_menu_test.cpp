@@ -2,6 +2,7 @@
 // follows the layout and the code page, and a finding picked in it takes the main window to
 // its key's layer and flashes the key, which then looks as it did before.
 #include "form_driver.h"
+#include "layout/dead_keys.h"
 #include "layout/fill_rules.h"
 #include "ui/Check/check_form.h"
 #include "ui/Morelayers/more_layers_form.h"
@@ -10,6 +11,7 @@
 #include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/flash.h"
 
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -113,6 +115,52 @@ private slots:
         form()->document().undoStack().undo();
         QCOMPARE(ProgramLayout(), DefaultLayout());
         QCOMPARE(key->code(), 0x20);
+    }
+
+    // The Dead keys page: Add, Compose from Unicode (which keeps what the user composed) and
+    // Remove are one undo step each, and the list follows the undo.
+    void deadKeysPageComposesAndUndoes() {
+        KeyboardLayout dead = ProgramLayout();
+        dead.ShiftAltGrChar[0] = '^';
+        SetDead(dead, 0, CharLayer::ShiftAltGr, true);
+        form()->document().change(QStringLiteral("dead ^"), dead);
+        Item("MoreLayers1")->trigger();
+        auto* more = form()->findChild<QWidget*>(QStringLiteral("MoreLayersForm"));
+        auto* pages = more->findChild<QTabWidget*>(QStringLiteral("MoreLayersPages"));
+        pages->setCurrentWidget(more->findChild<QWidget*>(QStringLiteral("DeadKeysPage")));
+        auto* list = more->findChild<QTreeWidget*>(QStringLiteral("DeadKeyList"));
+        auto* status = more->findChild<QLabel*>(QStringLiteral("DeadKeysStatus"));
+        auto click = [more](const char* name) {
+            QTest::mouseClick(more->findChild<QPushButton*>(name), Qt::LeftButton);
+        };
+        QUndoStack& history = form()->document().undoStack();
+        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("^ (no compositions)"));
+        list->setCurrentItem(list->topLevelItem(0));
+        CloseModalAfter([](QWidget* dialog) {
+            dialog->findChild<QComboBox*>("CompositionBase")->setCurrentText("a");
+            dialog->findChild<QComboBox*>("CompositionResult")->setCurrentText("\u00E4");
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        click("AddComposition");
+        QCOMPARE(history.undoText(), QStringLiteral("composition a \u2192 \u00E4 of dead ^"));
+        click("ComposeFromUnicode"); // â Â î Î ô Ô, but a keeps ä
+        QCOMPARE(status->text(), QStringLiteral("5 compositions added"));
+        QCOMPARE(list->topLevelItem(0)->childCount(), 6);
+        QCOMPARE(list->topLevelItem(0)->child(3)->text(0), QStringLiteral("a \u2192 \u00E4"));
+        const int steps = history.count();
+        click("ComposeFromUnicode");
+        QCOMPARE(status->text(),
+                 QStringLiteral("Dead ^ already composes every base Unicode composes"));
+        QCOMPARE(history.count(), steps);
+        history.undo();
+        QCOMPARE(list->topLevelItem(0)->childCount(), 1);
+        list->setCurrentItem(list->topLevelItem(0)->child(0));
+        click("RemoveComposition");
+        QCOMPARE(history.undoText(), QStringLiteral("removal of a \u2192 \u00E4 from dead ^"));
+        QVERIFY(ProgramLayout().Compositions.empty());
+        history.undo();
+        history.undo();
+        QCOMPARE(ProgramLayout(), dead);
     }
 
     void checkFollowsEditsUndoAndCodePage() {
