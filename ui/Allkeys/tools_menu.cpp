@@ -33,7 +33,7 @@ void ToolsMenu::AddTo(QMenuBar* bar) {
                      &TAllKeysForm::TryLayoutClick);
     allkeys::AddItem(&form_, tools, "CheckLayout1", QStringLiteral("&Check layout"),
                      &TAllKeysForm::CheckLayoutClick);
-    allkeys::AddItem(&form_, tools, "MoreLayers1", QStringLiteral("More &layers"),
+    allkeys::AddItem(&form_, tools, "MoreLayers1", QStringLiteral("&More layers"),
                      [this] { MoreLayers(); });
     allkeys::AddItem(&form_, tools, "ExportPicture1", QStringLiteral("Export &picture"),
                      &TAllKeysForm::ExportPictureClick);
