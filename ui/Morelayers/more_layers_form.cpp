@@ -240,6 +240,9 @@ void TMoreLayersForm::ShowAll() {
 }
 
 QString TMoreLayersForm::Shown(std::uint8_t code) const {
+    if (code == ' ') { // a blank would read as a missing base
+        return QStringLiteral("Space");
+    }
     if (!document_.codePage().page().defined(code)) {
         return QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, u'0');
     }
