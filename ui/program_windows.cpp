@@ -41,7 +41,7 @@ ProgramWindows::ProgramWindows() = default;
 
 TOneKeyForm& ProgramWindows::OneKeyForm() {
     if (!oneKeyForm_) {
-        oneKeyForm_ = std::make_unique<TOneKeyForm>();
+        oneKeyForm_ = std::make_unique<TOneKeyForm>(Document.codePage());
         // Options, Font may have run before the dialog existed.
         if (const auto font = AllKeysForm.CharListFont()) {
             oneKeyForm_->SetCharListFont(*font);

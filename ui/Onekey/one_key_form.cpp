@@ -57,7 +57,8 @@ QComboBox* NewList(QWidget* parent, const char* name, QRect rect, const QFont& f
 
 } // namespace
 
-TOneKeyForm::TOneKeyForm(QWidget* parent) : QDialog(parent), listCodePage_(this) {
+TOneKeyForm::TOneKeyForm(const toolkit::ShownCodePage& codePage, QWidget* parent)
+    : QDialog(parent), codePage_(codePage) {
     setObjectName(QStringLiteral("OneKeyForm"));
     setWindowTitle(QStringLiteral("Code Assignment"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -99,7 +100,7 @@ TOneKeyForm::TOneKeyForm(QWidget* parent) : QDialog(parent), listCodePage_(this)
     check_caps->setFocus();
 
     FormCreate();
-    connect(&listCodePage_, &toolkit::ShownCodePage::changed, this, &TOneKeyForm::RenderCharLists);
+    connect(&codePage_, &toolkit::ShownCodePage::changed, this, &TOneKeyForm::RenderCharLists);
 }
 
 void TOneKeyForm::FormCreate() {
@@ -107,19 +108,19 @@ void TOneKeyForm::FormCreate() {
         Comb_virt->addItem(QString::number(code));
     }
     for (int code = kFirstChar; code <= 255; ++code) {
-        const QString text = listCodePage_.text(static_cast<std::uint8_t>(code));
+        const QString text = codePage_.text(static_cast<std::uint8_t>(code));
         comb_shift->addItem(text);
         comb_mala->addItem(text);
         comb_ansi->addItem(text);
     }
     for (int code = kFirstAltGr; code <= 255; ++code) {
-        comb_altgr->addItem(listCodePage_.text(static_cast<std::uint8_t>(code)));
+        comb_altgr->addItem(codePage_.text(static_cast<std::uint8_t>(code)));
     }
 }
 
 void TOneKeyForm::RenderCharLists() {
     for (int code = kFirstChar; code <= 255; ++code) {
-        const QString& text = listCodePage_.text(static_cast<std::uint8_t>(code));
+        const QString& text = codePage_.text(static_cast<std::uint8_t>(code));
         const int p = code - kFirstChar;
         comb_shift->setItemText(p, text);
         comb_mala->setItemText(p, text);
@@ -127,7 +128,7 @@ void TOneKeyForm::RenderCharLists() {
     }
     for (int code = kFirstAltGr; code <= 255; ++code) {
         comb_altgr->setItemText(code - kFirstAltGr,
-                                listCodePage_.text(static_cast<std::uint8_t>(code)));
+                                codePage_.text(static_cast<std::uint8_t>(code)));
     }
 }
 
@@ -138,9 +139,6 @@ void TOneKeyForm::SetCharListFont(const toolkit::DisplayFont& font) {
         palette.setColor(QPalette::ButtonText, font.color);
         palette.setColor(QPalette::Text, font.color);
         list->setPalette(palette);
-    }
-    if (font.codePage != listCodePage_.number()) {
-        listCodePage_.setNumber(font.codePage);
     }
 }
 

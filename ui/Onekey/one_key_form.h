@@ -21,7 +21,8 @@ struct DisplayFont;
 class TOneKeyForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TOneKeyForm(QWidget* parent = nullptr);
+    // The lists read their entries in `codePage`, the document's, and follow its changes.
+    explicit TOneKeyForm(const toolkit::ShownCodePage& codePage, QWidget* parent = nullptr);
 
     // The lists' first entries stand for these codes: position p is code p + first.
     static constexpr int kFirstVirtual = 0;
@@ -35,15 +36,15 @@ public:
     QComboBox* comb_ansi = nullptr;
     QCheckBox* check_caps = nullptr;
 
-    // Gives the four character lists `font`: its face, size, style and colour, and the
-    // code page in which their entries are read. No entry and no selection changes.
+    // Gives the four character lists `font`'s face, size, style and colour. No entry and no
+    // selection changes.
     void SetCharListFont(const toolkit::DisplayFont& font);
 
 private:
     void FormCreate();
     void RenderCharLists();
 
-    toolkit::ShownCodePage listCodePage_;
+    const toolkit::ShownCodePage& codePage_;
 };
 
 } // namespace kbd
