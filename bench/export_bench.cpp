@@ -37,8 +37,8 @@ void BM_Replace688(benchmark::State& state) {
 template <class Export> void Run(benchmark::State& state, Export exportTo, const char* name) {
     const std::string target = kbd::bench::ScratchFile(name);
     for (auto _ : state) {
-        if (const auto failed = exportTo(target)) {
-            state.SkipWithError(failed->c_str());
+        if (const kbd::Status written = exportTo(target); !written.ok()) {
+            state.SkipWithError(written.error().message().c_str());
             break;
         }
     }

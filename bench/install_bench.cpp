@@ -101,7 +101,7 @@ void BM_Install(benchmark::State& state) {
     for (auto _ : state) {
         const auto installed = kbd::diskimage::InstallLayout(request, {});
         if (!installed.ok()) {
-            state.SkipWithError(installed.refusal().c_str());
+            state.SkipWithError(installed.error().message().c_str());
         }
     }
 }

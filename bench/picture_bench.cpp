@@ -44,7 +44,7 @@ void BM_BlankPng(benchmark::State& state) {
 void Export(benchmark::State& state, const char* name) {
     const QString target = FolderFile(name);
     for (auto _ : state) {
-        if (kbd::render::ExportLayoutPicture(kbd::DefaultLayout(), {}, target)) {
+        if (!kbd::render::ExportLayoutPicture(kbd::DefaultLayout(), {}, target).ok()) {
             state.SkipWithError("the export failed");
             break;
         }

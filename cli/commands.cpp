@@ -95,8 +95,8 @@ ExitStatus WritePicture(const std::string& kbdFile, const std::string& out,
     kbd::render::PictureStyle style;
     style.codePage = page.number();
     style.title = QFileInfo(QString::fromStdString(kbdFile)).fileName();
-    const auto failed = kbd::render::ExportLayoutPicture(*layout, style, target);
-    return failed ? Refuse(failed->toStdString()) : ExitOk;
+    const kbd::Status written = kbd::render::ExportLayoutPicture(*layout, style, target);
+    return written.ok() ? ExitOk : Refuse(written.error().message());
 }
 
 ExitStatus LintFile(const std::string& kbdFile, const kbd::CodePage& page) {

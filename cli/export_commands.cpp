@@ -12,11 +12,8 @@
 namespace cli {
 namespace {
 
-ExitStatus Report(const kbd::exports::ExportFailure& failure) {
-    if (!failure) {
-        return ExitOk;
-    }
-    return Refuse(*failure);
+ExitStatus Report(const kbd::Status& written) {
+    return written.ok() ? ExitOk : Refuse(written.error().message());
 }
 
 } // namespace
@@ -56,10 +53,9 @@ std::optional<ExitStatus> ExportCommands::run(const kbd::CodePage& page) const {
     const std::string name = name_.value_or(exports::FileStem(out_));
     if (floppy_->parsed()) {
         const ExitStatus made = Report(exports::MakeInstallFloppy(*layout, name, out_));
-        std::string refusal;
-        const auto chosen = exports::ChooseFloppyName(name, out_, refusal);
-        if (made == ExitOk && chosen && !chosen->note.empty()) {
-            std::cerr << "kbdtool: " << kbd::Escaped(chosen->note) << "\n";
+        const auto chosen = exports::ChooseFloppyName(name, out_);
+        if (made == ExitOk && chosen.ok() && !chosen.value().note.empty()) {
+            std::cerr << "kbdtool: " << kbd::Escaped(chosen.value().note) << "\n";
         }
         return made;
     }

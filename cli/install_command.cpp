@@ -69,10 +69,10 @@ ExitStatus InstallCommand::list(const std::string& image, const kbd::CodePage& p
     namespace disk = kbd::diskimage;
     const auto survey = disk::SurveyImage(image);
     if (!survey.ok()) {
-        return Refuse(survey.refusal());
+        return Refuse(survey.error().message());
     }
     if (survey.value().windows.empty()) {
-        return Refuse(disk::ChooseWindows(survey.value(), -1).refusal());
+        return Refuse(disk::ChooseWindows(survey.value(), -1).error().message());
     }
     for (const disk::WindowsFolder& windows : survey.value().windows) {
         std::cout << "partition " << windows.volume.number << ": " << windows.folder << "\n";
@@ -100,7 +100,7 @@ ExitStatus InstallCommand::install(const std::string& file, const std::string& i
     request.kbd = kbd::BuildKbdFile(*layout);
     const auto installed = disk::InstallLayout(request, TerminalProgress());
     if (!installed.ok()) {
-        return Refuse(installed.refusal());
+        return Refuse(installed.error().message());
     }
     std::cout << installed.value().done << "\n" << installed.value().back << "\n";
     return ExitOk;

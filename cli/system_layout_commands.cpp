@@ -15,10 +15,12 @@ namespace {
 
 std::optional<std::vector<kbd::SystemLayout>> Registry() {
     auto layouts = kbd::ListSystemLayouts();
-    if (!layouts) {
-        Refuse("cannot read the system's list of keyboard layouts (xkeyboard-config)");
+    if (!layouts.ok()) {
+        Refuse("cannot read the system's list of keyboard layouts (xkeyboard-config): " +
+               layouts.error().message());
+        return std::nullopt;
     }
-    return layouts;
+    return std::move(layouts.value());
 }
 
 // A symbols file the user names by its path ("./mine", "~/.config/xkb/symbols/mine(var)"),

@@ -28,24 +28,24 @@ std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
 }
 
-Refusal Unsafe(const std::string& what) {
-    return Refusal{"refused to pass " + what + " to mtools"};
+Error Unsafe(const std::string& what) {
+    return Refusal("refused to pass " + what + " to mtools");
 }
 
 } // namespace
 
-Outcome<FatTools> FatTools::On(const std::string& image, std::uint64_t byteOffset) {
+Result<FatTools> FatTools::On(const std::string& image, std::uint64_t byteOffset) {
     if (!IsAbsoluteHostPath(image) || image.find("@@") != std::string::npos) {
-        return Refusal{image + ": mtools needs an absolute image path without \"@@\""};
+        return Refusal(image + ": mtools needs an absolute image path without \"@@\"");
     }
     return FatTools(image + "@@" + std::to_string(byteOffset), image);
 }
 
-Outcome<std::string> FatTools::run(std::vector<std::string> argv) const {
+Result<std::string> FatTools::run(std::vector<std::string> argv) const {
     const ChildRun run = RunChildReading(argv);
     if (!run.started) {
-        return Refusal{image_ + ": cannot run " + argv[0] + " (" + run.error +
-                       "); writing into a disk image needs mtools installed"};
+        return Refusal(image_ + ": cannot run " + argv[0] + " (" + run.error +
+                       "); writing into a disk image needs mtools installed");
     }
     if (run.status != 0) {
         std::string message = image_ + ": " + argv[0] + " failed (" +
@@ -53,20 +53,20 @@ Outcome<std::string> FatTools::run(std::vector<std::string> argv) const {
                                               : "exit status " + std::to_string(run.status)) +
                               ")";
         const std::string said = FirstLine(run.error);
-        return Refusal{said.empty() ? message : message + ": " + said};
+        return Refusal(said.empty() ? message : message + ": " + said);
     }
     return run.output;
 }
 
-Outcome<std::vector<VolumeEntry>> FatTools::list(const std::vector<std::string>& folder,
-                                                 const std::string& pattern) const {
+Result<std::vector<VolumeEntry>> FatTools::list(const std::vector<std::string>& folder,
+                                                const std::string& pattern) const {
     if (!AreDosNames(folder) || (!pattern.empty() && !IsDosPattern(pattern))) {
         return Unsafe("a folder or pattern that is not made of DOS names");
     }
     const std::string prefix = VolumePath(folder) + (folder.empty() ? "" : "/");
     auto listed = run({"mdir", "-b", "-i", drive_, prefix + pattern});
     if (!listed.ok()) {
-        return Refusal{listed.refusal()};
+        return listed.error();
     }
     std::vector<VolumeEntry> entries;
     const std::string& text = listed.value();
@@ -91,34 +91,34 @@ bool FatTools::exists(const std::vector<std::string>& file) const {
     return AreDosNames(file) && run({"mdir", "-b", "-i", drive_, VolumePath(file)}).ok();
 }
 
-Step FatTools::copyOut(const std::vector<std::string>& folder, const std::string& pattern,
-                       const std::string& into) const {
+Status FatTools::copyOut(const std::vector<std::string>& folder, const std::string& pattern,
+                         const std::string& into) const {
     if (!AreDosNames(folder) || !IsDosPattern(pattern) || !IsAbsoluteHostPath(into)) {
         return Unsafe("a name that is not a DOS name or a host folder that is not absolute");
     }
     // -n: the host folder is our own scratch folder, nothing there to ask about.
     auto copied =
         run({"mcopy", "-n", "-i", drive_, VolumePath(folder) + "/" + pattern, into + "/"});
-    return copied.ok() ? Fine() : Step(Refusal{copied.refusal()});
+    return copied.ok() ? Success() : Status(copied.error());
 }
 
-Step FatTools::copyIn(const std::string& from, const std::vector<std::string>& to) const {
+Status FatTools::copyIn(const std::string& from, const std::vector<std::string>& to) const {
     if (!IsAbsoluteHostPath(from) || to.empty() || !AreDosNames(to)) {
         return Unsafe("a host file that is not absolute or a name that is not a DOS name");
     }
     // -D o replaces a file of that name without asking; standard input reads nothing,
     // so a question would fail the copy.
     auto copied = run({"mcopy", "-D", "o", "-i", drive_, from, VolumePath(to)});
-    return copied.ok() ? Fine() : Step(Refusal{copied.refusal()});
+    return copied.ok() ? Success() : Status(copied.error());
 }
 
-Step FatTools::rename(const std::vector<std::string>& from,
-                      const std::vector<std::string>& to) const {
+Status FatTools::rename(const std::vector<std::string>& from,
+                        const std::vector<std::string>& to) const {
     if (from.empty() || to.empty() || !AreDosNames(from) || !AreDosNames(to)) {
         return Unsafe("a name that is not a DOS name");
     }
     auto moved = run({"mmove", "-i", drive_, VolumePath(from), VolumePath(to)});
-    return moved.ok() ? Fine() : Step(Refusal{moved.refusal()});
+    return moved.ok() ? Success() : Status(moved.error());
 }
 
 } // namespace kbd::diskimage

@@ -3,7 +3,7 @@
 // option, never a drive letter), every file of the volume as "::/" and DOS names.
 #pragma once
 
-#include "outcome.h"
+#include "files/result.h"
 
 #include <cstdint>
 #include <string>
@@ -20,23 +20,23 @@ class FatTools {
 public:
     // Refuses an image path that is not absolute or holds "@@", which mtools would read as
     // the start of the offset.
-    static Outcome<FatTools> On(const std::string& image, std::uint64_t byteOffset);
+    static Result<FatTools> On(const std::string& image, std::uint64_t byteOffset);
 
     // What a folder (DOS names from the root; {} for the root) holds, or the files that a
     // pattern such as KBD*.KBD matches in it.
-    Outcome<std::vector<VolumeEntry>> list(const std::vector<std::string>& folder,
-                                           const std::string& pattern = "") const;
+    Result<std::vector<VolumeEntry>> list(const std::vector<std::string>& folder,
+                                          const std::string& pattern = "") const;
     bool exists(const std::vector<std::string>& file) const;
     // Copies the files a pattern matches in `folder` into the host folder `into`.
-    Step copyOut(const std::vector<std::string>& folder, const std::string& pattern,
-                 const std::string& into) const;
+    Status copyOut(const std::vector<std::string>& folder, const std::string& pattern,
+                   const std::string& into) const;
     // Copies the host file `from` to `to`, replacing a file of that name.
-    Step copyIn(const std::string& from, const std::vector<std::string>& to) const;
-    Step rename(const std::vector<std::string>& from, const std::vector<std::string>& to) const;
+    Status copyIn(const std::string& from, const std::vector<std::string>& to) const;
+    Status rename(const std::vector<std::string>& from, const std::vector<std::string>& to) const;
 
 private:
     FatTools(std::string drive, std::string image) : drive_(std::move(drive)), image_(image) {}
-    Outcome<std::string> run(std::vector<std::string> argv) const;
+    Result<std::string> run(std::vector<std::string> argv) const;
 
     std::string drive_; // the argument of -i
     std::string image_;

@@ -65,18 +65,18 @@ CopyCalls& ImageCopyCalls() {
     return calls;
 }
 
-Step CopyImage(const std::string& image, const std::string& copy, const CopyProgress& progress) {
+Status CopyImage(const std::string& image, const std::string& copy, const CopyProgress& progress) {
     const UniqueFd from(::open(image.c_str(), O_RDONLY | O_CLOEXEC));
     if (!from.valid()) {
-        return Refusal{image + ": cannot open it (" + std::strerror(errno) + ")"};
+        return Refusal(image + ": cannot open it (" + std::strerror(errno) + ")");
     }
     struct stat info {};
     if (::fstat(from.get(), &info) != 0) {
-        return Refusal{image + ": cannot read its size (" + std::strerror(errno) + ")"};
+        return Refusal(image + ": cannot read its size (" + std::strerror(errno) + ")");
     }
     const UniqueFd to(::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!to.valid()) {
-        return Refusal{image + ": cannot make a copy beside it (" + std::strerror(errno) + ")"};
+        return Refusal(image + ": cannot make a copy beside it (" + std::strerror(errno) + ")");
     }
     const CopyCalls& calls = ImageCopyCalls();
     const auto total = static_cast<std::uint64_t>(info.st_size);
@@ -84,18 +84,18 @@ Step CopyImage(const std::string& image, const std::string& copy, const CopyProg
         if (progress) {
             progress(total, total);
         }
-        return Fine();
+        return Success();
     }
     struct statvfs space {};
     if (calls.fstatvfs(to.get(), &space) != 0) {
-        return Refusal{image + ": cannot tell the free space beside it (" + std::strerror(errno) +
-                       ")"};
+        return Refusal(image + ": cannot tell the free space beside it (" + std::strerror(errno) +
+                       ")");
     }
     const std::uint64_t free = static_cast<std::uint64_t>(space.f_bavail) * space.f_frsize;
     if (free < total) {
-        return Refusal{image + ": writing into it safely needs a copy of it, " + Megabytes(total) +
+        return Refusal(image + ": writing into it safely needs a copy of it, " + Megabytes(total) +
                        ", and its file system has only " + Megabytes(free) +
-                       " free; nothing was written"};
+                       " free; nothing was written");
     }
     std::vector<char> buffer(1 << 20);
     for (std::uint64_t at = 0; at < total; at += kSlice) {
@@ -104,8 +104,8 @@ Step CopyImage(const std::string& image, const std::string& copy, const CopyProg
         }
         const std::uint64_t size = std::min(kSlice, total - at);
         if (!CopySlice(from.get(), to.get(), at, size, buffer)) {
-            return Refusal{image + ": copying it failed (" + std::strerror(errno) +
-                           "); nothing was written"};
+            return Refusal(image + ": copying it failed (" + std::strerror(errno) +
+                           "); nothing was written");
         }
         // The copy must reach the disk before it replaces the image; starting that now lets
         // the disk write while the next slice is read, instead of all at the final fsync.
@@ -115,7 +115,7 @@ Step CopyImage(const std::string& image, const std::string& copy, const CopyProg
     if (progress) {
         progress(total, total);
     }
-    return Fine();
+    return Success();
 }
 
 } // namespace kbd::diskimage

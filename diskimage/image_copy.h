@@ -2,7 +2,7 @@
 // whole, by a rename.
 #pragma once
 
-#include "outcome.h"
+#include "files/result.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,6 +17,6 @@ using CopyProgress = std::function<void(std::uint64_t done, std::uint64_t total)
 // the file system can (btrfs, XFS), which takes no time and no room; else, after checking
 // that the free space holds it, a full copy in slices with `progress` between them. The
 // copy has mode 0600 until it is put in place.
-Step CopyImage(const std::string& image, const std::string& copy, const CopyProgress& progress);
+Status CopyImage(const std::string& image, const std::string& copy, const CopyProgress& progress);
 
 } // namespace kbd::diskimage

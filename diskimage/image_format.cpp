@@ -19,10 +19,10 @@ bool StartsWith(std::span<const std::uint8_t> bytes, std::string_view magic, std
                       [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
 }
 
-Refusal Convert(const std::string& path, std::string_view format) {
-    return Refusal{path + ": a " + std::string(format) +
+Error Convert(const std::string& path, std::string_view format) {
+    return Refusal(path + ": a " + std::string(format) +
                    " image, which mtools cannot write into; convert it to a raw image "
-                   "first: qemu-img convert -O raw IN OUT.img"};
+                   "first: qemu-img convert -O raw IN OUT.img");
 }
 
 // The VHD footer's disk type (big-endian at 60): 2 fixed, 3 dynamic, 4 differencing.
@@ -31,9 +31,9 @@ constexpr std::uint32_t kVhdFixed = 2;
 
 } // namespace
 
-Outcome<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> head,
-                                       std::span<const std::uint8_t> tail, std::uint64_t fileBytes,
-                                       const std::string& path) {
+Result<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> head,
+                                      std::span<const std::uint8_t> tail, std::uint64_t fileBytes,
+                                      const std::string& path) {
     if (StartsWith(head, "QFI\xfb")) {
         return Convert(path, "QEMU qcow2");
     }
@@ -49,8 +49,8 @@ Outcome<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> head,
         return Convert(path, "dynamic VHD");
     }
     if (fileBytes < kSectorSize) {
-        return Refusal{path + ": " + std::to_string(fileBytes) +
-                       " bytes, shorter than one sector of a disk"};
+        return Refusal(path + ": " + std::to_string(fileBytes) +
+                       " bytes, shorter than one sector of a disk");
     }
     if (tail.size() == kSectorSize && StartsWith(tail, "conectix")) {
         if (U32BeAt(tail, kVhdTypeAt) != kVhdFixed) {
@@ -61,15 +61,15 @@ Outcome<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> head,
     return ImageFormat{ImageKind::Raw, fileBytes};
 }
 
-Outcome<ImageFormat> ReadImageFormat(const std::string& path) {
+Result<ImageFormat> ReadImageFormat(const std::string& path) {
     UniqueFd fd;
     const Status opened = OpenRegularFile(path, fd);
     if (!opened.ok()) {
-        return Refusal{opened.error().message()};
+        return opened.error();
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        return Refusal{path + ": cannot read its size (" + std::strerror(errno) + ")"};
+        return Refusal(path + ": cannot read its size (" + std::strerror(errno) + ")");
     }
     const auto size = static_cast<std::uint64_t>(info.st_size);
     std::array<std::uint8_t, kSectorSize> head{}, tail{};
@@ -80,7 +80,7 @@ Outcome<ImageFormat> ReadImageFormat(const std::string& path) {
             ::pread(fd.get(), tail.data(), tail.size(), static_cast<off_t>(size - kSectorSize));
     }
     if (gotHead < 0 || gotTail < 0) {
-        return Refusal{path + ": cannot read it (" + std::strerror(errno) + ")"};
+        return Refusal(path + ": cannot read it (" + std::strerror(errno) + ")");
     }
     return DetectImageFormat(std::span(head).first(static_cast<std::size_t>(gotHead)),
                              std::span(tail).first(static_cast<std::size_t>(gotTail)), size, path);

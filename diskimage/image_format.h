@@ -2,7 +2,7 @@
 // lie in the file as they lie on the disk can be handed to mtools.
 #pragma once
 
-#include "outcome.h"
+#include "files/result.h"
 
 #include <cstdint>
 #include <span>
@@ -24,11 +24,11 @@ struct ImageFormat {
 
 // `head` is the file's first sector, `tail` its last (either shorter in a short file).
 // A qcow2, VDI, VMDK or dynamic VHD is refused with the qemu-img command that converts it.
-Outcome<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> head,
-                                       std::span<const std::uint8_t> tail, std::uint64_t fileBytes,
-                                       const std::string& path);
+Result<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> head,
+                                      std::span<const std::uint8_t> tail, std::uint64_t fileBytes,
+                                      const std::string& path);
 
 // The same, read from the file at `path`.
-Outcome<ImageFormat> ReadImageFormat(const std::string& path);
+Result<ImageFormat> ReadImageFormat(const std::string& path);
 
 } // namespace kbd::diskimage

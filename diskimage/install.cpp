@@ -43,14 +43,14 @@ std::vector<std::string> InSystem(const Plan& plan, const std::string& name) {
     return {plan.windows.folder, "SYSTEM", name};
 }
 
-Step WriteFile(const std::string& path, const void* data, std::size_t size) {
+Status WriteFile(const std::string& path, const void* data, std::size_t size) {
     std::ofstream out(path, std::ios::binary);
     out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
     out.close();
     if (!out) {
-        return Refusal{path + ": cannot write it (" + std::strerror(errno) + ")"};
+        return Refusal(path + ": cannot write it (" + std::strerror(errno) + ")");
     }
-    return Fine();
+    return Success();
 }
 
 std::vector<std::uint8_t> ReadAll(const std::string& path) {
@@ -62,7 +62,7 @@ std::string Where(const Plan& plan) {
     return plan.image + " (partition " + std::to_string(plan.windows.volume.number) + ")";
 }
 
-Outcome<Plan> PlanReplace(const InstallRequest& request, Plan plan, const FatTools& tools) {
+Result<Plan> PlanReplace(const InstallRequest& request, Plan plan, const FatTools& tools) {
     const auto name = DosNameOf(request.name);
     const auto& layouts = plan.windows.layouts;
     const auto found = std::find_if(layouts.begin(), layouts.end(), [&](const LayoutFile& file) {
@@ -73,8 +73,8 @@ Outcome<Plan> PlanReplace(const InstallRequest& request, Plan plan, const FatToo
         for (const LayoutFile& file : layouts) {
             names += (names.empty() ? "" : ", ") + file.name;
         }
-        return Refusal{plan.image + ": " + plan.windows.folder + "\\SYSTEM has no " + request.name +
-                       (names.empty() ? "" : " (it has " + names + ")")};
+        return Refusal(plan.image + ": " + plan.windows.folder + "\\SYSTEM has no " + request.name +
+                       (names.empty() ? "" : " (it has " + names + ")"));
     }
     plan.kbdName = *name;
     plan.original = found->bytes;
@@ -94,26 +94,26 @@ Outcome<Plan> PlanReplace(const InstallRequest& request, Plan plan, const FatToo
     return plan;
 }
 
-Outcome<Plan> PlanAdd(const InstallRequest& request, Plan plan, const FatTools& tools) {
+Result<Plan> PlanAdd(const InstallRequest& request, Plan plan, const FatTools& tools) {
     const auto stem = DosNameOf(request.name);
     if (!stem || stem->find('.') != std::string::npos) {
-        return Refusal{request.name + ": not a DOS file name of 1 to 8 letters, digits, _ or - "
-                                      "without an extension"};
+        return Refusal(request.name + ": not a DOS file name of 1 to 8 letters, digits, _ or - "
+                                      "without an extension");
     }
     const std::string text = request.text.empty() ? *stem : request.text;
     if (auto problem = LayoutTextProblem(text)) {
-        return Refusal{"\"" + text + "\": " + *problem};
+        return Refusal("\"" + text + "\": " + *problem);
     }
     plan.kbdName = *stem + ".KBD";
     plan.regName = *stem + ".REG";
     const std::string system = plan.windows.folder + "\\SYSTEM\\";
     if (tools.exists(InSystem(plan, plan.kbdName))) {
-        return Refusal{plan.image + ": " + system + plan.kbdName +
-                       " exists already; choose another name, or replace it"};
+        return Refusal(plan.image + ": " + system + plan.kbdName +
+                       " exists already; choose another name, or replace it");
     }
     if (tools.exists({plan.windows.folder, plan.regName})) {
-        return Refusal{plan.image + ": " + plan.windows.folder + "\\" + plan.regName +
-                       " exists already; choose another name"};
+        return Refusal(plan.image + ": " + plan.windows.folder + "\\" + plan.regName +
+                       " exists already; choose another name");
     }
     const std::uint16_t language = KbdLanguage(request.kbd);
     plan.regText = LayoutRegistryFile(plan.kbdName, text, language);
@@ -131,32 +131,32 @@ Outcome<Plan> PlanAdd(const InstallRequest& request, Plan plan, const FatTools& 
     return plan;
 }
 
-Outcome<Plan> MakePlan(const InstallRequest& request) {
+Result<Plan> MakePlan(const InstallRequest& request) {
     auto survey = SurveyImage(request.image);
     if (!survey.ok()) {
-        return Refusal{survey.refusal()};
+        return survey.error();
     }
     auto windows = ChooseWindows(survey.value(), request.partition);
     if (!windows.ok()) {
-        return Refusal{windows.refusal()};
+        return windows.error();
     }
     Plan plan;
     plan.image = survey.value().image;
     plan.windows = windows.value();
     auto tools = FatTools::On(plan.image, plan.windows.volume.byteOffset());
     if (!tools.ok()) {
-        return Refusal{tools.refusal()};
+        return tools.error();
     }
     return request.way == InstallWay::Replace ? PlanReplace(request, std::move(plan), tools.value())
                                               : PlanAdd(request, std::move(plan), tools.value());
 }
 
 // Writes the plan into the copy with mtools and reads every file back.
-Step WriteAndCheck(const Plan& plan, const std::string& copy, const ScratchFolder& scratch,
-                   const std::vector<std::uint8_t>& kbd) {
+Status WriteAndCheck(const Plan& plan, const std::string& copy, const ScratchFolder& scratch,
+                     const std::vector<std::uint8_t>& kbd) {
     auto opened = FatTools::On(copy, plan.windows.volume.byteOffset());
     if (!opened.ok()) {
-        return Refusal{opened.refusal()};
+        return opened.error();
     }
     const FatTools& tools = opened.value();
     const std::string kbdFile = scratch.file(plan.kbdName);
@@ -185,86 +185,86 @@ Step WriteAndCheck(const Plan& plan, const std::string& copy, const ScratchFolde
     }
     const std::string back = scratch.file("back");
     if (::mkdir(back.c_str(), 0700) != 0) {
-        return Refusal{back + ": cannot make it (" + std::strerror(errno) + ")"};
+        return Refusal(back + ": cannot make it (" + std::strerror(errno) + ")");
     }
     for (const Expected& file : plan.expected) {
         const std::vector<std::string> folder(file.path.begin(), file.path.end() - 1);
         if (auto listed = tools.list(folder, file.path.back());
             !listed.ok() || listed.value().size() != 1) {
-            return Refusal{plan.image + ": " + file.path.back() +
-                           " is not in the folder after writing; nothing was changed"};
+            return Refusal(plan.image + ": " + file.path.back() +
+                           " is not in the folder after writing; nothing was changed");
         }
         if (auto copied = tools.copyOut(folder, file.path.back(), back); !copied.ok()) {
             return copied;
         }
         if (ReadAll(back + "/" + file.path.back()) != file.bytes) {
-            return Refusal{plan.image + ": " + file.path.back() +
-                           " read back differs from what was written; nothing was changed"};
+            return Refusal(plan.image + ": " + file.path.back() +
+                           " read back differs from what was written; nothing was changed");
         }
     }
-    return Fine();
+    return Success();
 }
 
 // The copy takes the image's place with the image's permission bits (and owner, where
 // allowed); the image must not have changed, nor been opened, since it was copied.
-Step PutInPlace(const std::string& image, const std::string& copy, const struct stat& before) {
+Status PutInPlace(const std::string& image, const std::string& copy, const struct stat& before) {
     struct stat now {};
     if (::stat(image.c_str(), &now) != 0 || now.st_size != before.st_size ||
         now.st_mtim.tv_sec != before.st_mtim.tv_sec ||
         now.st_mtim.tv_nsec != before.st_mtim.tv_nsec) {
-        return Refusal{image + ": it changed while the layout was being written; nothing was "
-                               "changed"};
+        return Refusal(image + ": it changed while the layout was being written; nothing was "
+                               "changed");
     }
     if (auto busy = ImageInUse(image)) {
-        return Refusal{*busy};
+        return Refusal(*busy);
     }
     const UniqueFd fd(::open(copy.c_str(), O_WRONLY | O_CLOEXEC));
     if (!fd.valid() || ::fchmod(fd.get(), before.st_mode & 07777) != 0 || ::fsync(fd.get()) != 0) {
-        return Refusal{image + ": cannot finish the copy (" + std::strerror(errno) +
-                       "); nothing was changed"};
+        return Refusal(image + ": cannot finish the copy (" + std::strerror(errno) +
+                       "); nothing was changed");
     }
     // Only root may give a file away; for anyone else the owner is already theirs.
     [[maybe_unused]] const int owned = ::fchown(fd.get(), before.st_uid, before.st_gid);
     if (::rename(copy.c_str(), image.c_str()) != 0) {
-        return Refusal{image + ": cannot replace it with the written copy (" +
-                       std::strerror(errno) + "); nothing was changed"};
+        return Refusal(image + ": cannot replace it with the written copy (" +
+                       std::strerror(errno) + "); nothing was changed");
     }
     const UniqueFd folder(::open(FolderOf(image).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.valid()) {
         ::fsync(folder.get());
     }
-    return Fine();
+    return Success();
 }
 
 } // namespace
 
-Outcome<InstallReport> InstallLayout(const InstallRequest& request, const CopyProgress& progress) {
+Result<InstallReport> InstallLayout(const InstallRequest& request, const CopyProgress& progress) {
     if (auto busy = ImageInUse(request.image)) {
-        return Refusal{*busy};
+        return Refusal(*busy);
     }
     auto plan = MakePlan(request);
     if (!plan.ok()) {
-        return Refusal{plan.refusal()};
+        return plan.error();
     }
     const std::string& image = plan.value().image;
     struct stat before {};
     if (::stat(image.c_str(), &before) != 0) {
-        return Refusal{image + ": cannot look at it (" + std::strerror(errno) + ")"};
+        return Refusal(image + ": cannot look at it (" + std::strerror(errno) + ")");
     }
     auto scratch = ScratchFolder::Beside(image);
     if (!scratch.ok()) {
-        return Refusal{scratch.refusal()};
+        return scratch.error();
     }
     const std::string copy = scratch.value().file("image");
     if (auto copied = CopyImage(image, copy, progress); !copied.ok()) {
-        return Refusal{copied.refusal()};
+        return copied.error();
     }
     if (auto written = WriteAndCheck(plan.value(), copy, scratch.value(), request.kbd);
         !written.ok()) {
-        return Refusal{written.refusal()};
+        return written.error();
     }
     if (auto placed = PutInPlace(image, copy, before); !placed.ok()) {
-        return Refusal{placed.refusal()};
+        return placed.error();
     }
     return plan.value().report;
 }

@@ -3,8 +3,8 @@
 // copy of the image, the copy is read back and checked, and only then renamed over it.
 #pragma once
 
+#include "files/result.h"
 #include "image_copy.h"
-#include "outcome.h"
 
 #include <cstdint>
 #include <string>
@@ -31,6 +31,6 @@ struct InstallReport {
     std::string back; // how to undo it, one sentence
 };
 
-Outcome<InstallReport> InstallLayout(const InstallRequest& request, const CopyProgress& progress);
+Result<InstallReport> InstallLayout(const InstallRequest& request, const CopyProgress& progress);
 
 } // namespace kbd::diskimage

@@ -53,7 +53,7 @@ public:
     TableReader(const SectorReader& read, std::uint64_t diskSectors, const std::string& name)
         : read_(read), diskSectors_(diskSectors), name_(name) {}
 
-    Outcome<std::vector<Volume>> run() {
+    Result<std::vector<Volume>> run() {
         Sector first{};
         // An image shorter than one sector has no first sector to read.
         if (diskSectors_ == 0) {
@@ -91,15 +91,15 @@ public:
     }
 
 private:
-    Refusal refuse(const std::string& why) const { return Refusal{name_ + ": " + why}; }
+    Error refuse(const std::string& why) const { return Refusal(name_ + ": " + why); }
 
     std::string describe(const Volume& volume) const {
         return "partition " + std::to_string(volume.number) + " (type " + Hex(volume.type) + ")";
     }
 
     // Checked in 64 bits: both fields are 32-bit, so their sum cannot wrap.
-    std::optional<Refusal> checkInside(const Volume& volume, std::uint64_t from,
-                                       std::uint64_t to) const {
+    std::optional<Error> checkInside(const Volume& volume, std::uint64_t from,
+                                     std::uint64_t to) const {
         if (volume.sectors == 0 || volume.firstSector < from ||
             volume.firstSector + volume.sectors > to) {
             return refuse(
@@ -111,7 +111,7 @@ private:
         return std::nullopt;
     }
 
-    Outcome<std::vector<Volume>> checkFat(const Volume& volume, const Sector& boot) const {
+    Result<std::vector<Volume>> checkFat(const Volume& volume, const Sector& boot) const {
         if (FatTotalSectors(boot) > volume.sectors) {
             return refuse(
                 "the FAT volume " +
@@ -123,7 +123,7 @@ private:
     }
 
     // A FAT partition that is not formatted (yet) is no error, only nothing to look in.
-    std::optional<Refusal> addFat(const Volume& volume) {
+    std::optional<Error> addFat(const Volume& volume) {
         Sector boot{};
         if (!read_(volume.firstSector, boot)) {
             return refuse("cannot read the first sector of " + describe(volume));
@@ -133,7 +133,7 @@ private:
         }
         auto checked = checkFat(volume, boot);
         if (!checked.ok()) {
-            return Refusal{checked.refusal()};
+            return checked.error();
         }
         volumes_.push_back(volume);
         return std::nullopt;
@@ -141,7 +141,7 @@ private:
 
     // Each extended boot record holds one logical partition (relative to itself) and the
     // link to the next record (relative to the extended partition's start).
-    std::optional<Refusal> readChain(const Volume& extended) {
+    std::optional<Error> readChain(const Volume& extended) {
         const std::uint64_t end = extended.firstSector + extended.sectors;
         std::set<std::uint64_t> seen;
         std::uint64_t record = extended.firstSector;
@@ -217,8 +217,8 @@ bool IsFatBootSector(std::span<const std::uint8_t> sector) {
            reserved != 0 && (fats == 1 || fats == 2) && FatTotalSectors(sector) != 0;
 }
 
-Outcome<std::vector<Volume>> ReadVolumes(const SectorReader& read, std::uint64_t diskSectors,
-                                         const std::string& name) {
+Result<std::vector<Volume>> ReadVolumes(const SectorReader& read, std::uint64_t diskSectors,
+                                        const std::string& name) {
     return TableReader(read, diskSectors, name).run();
 }
 

@@ -4,7 +4,7 @@
 // writes inside it.
 #pragma once
 
-#include "outcome.h"
+#include "files/result.h"
 
 #include <cstdint>
 #include <functional>
@@ -37,7 +37,7 @@ bool IsFatBootSector(std::span<const std::uint8_t> sector);
 // reaches past the disk, a logical partition outside its extended partition, a chain
 // that loops or a FAT volume larger than its partition refuses the whole disk: a table
 // that is wrong in one place cannot be trusted in another. `name` opens each refusal.
-Outcome<std::vector<Volume>> ReadVolumes(const SectorReader& read, std::uint64_t diskSectors,
-                                         const std::string& name);
+Result<std::vector<Volume>> ReadVolumes(const SectorReader& read, std::uint64_t diskSectors,
+                                        const std::string& name);
 
 } // namespace kbd::diskimage

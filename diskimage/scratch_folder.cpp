@@ -17,31 +17,31 @@ std::string FolderOf(const std::string& path) {
 
 namespace {
 
-Outcome<std::string> Make(std::string pattern, const std::string& path) {
+Result<std::string> Make(std::string pattern, const std::string& path) {
     if (::mkdtemp(pattern.data()) == nullptr) {
-        return Refusal{path + ": cannot make a scratch folder for it (" + std::strerror(errno) +
-                       ")"};
+        return Refusal(path + ": cannot make a scratch folder for it (" + std::strerror(errno) +
+                       ")");
     }
     return pattern;
 }
 
 } // namespace
 
-Outcome<ScratchFolder> ScratchFolder::Beside(const std::string& path) {
+Result<ScratchFolder> ScratchFolder::Beside(const std::string& path) {
     auto made = Make(FolderOf(path) + "/.kbdgen-install-XXXXXX", path);
     if (!made.ok()) {
-        return Refusal{made.refusal()};
+        return made.error();
     }
     return ScratchFolder(made.value());
 }
 
-Outcome<ScratchFolder> ScratchFolder::Temporary(const std::string& path) {
+Result<ScratchFolder> ScratchFolder::Temporary(const std::string& path) {
     const char* folder = std::getenv("TMPDIR");
     auto made = Make(std::string(folder != nullptr && *folder == '/' ? folder : "/tmp") +
                          "/kbdgen-survey-XXXXXX",
                      path);
     if (!made.ok()) {
-        return Refusal{made.refusal()};
+        return made.error();
     }
     return ScratchFolder(made.value());
 }

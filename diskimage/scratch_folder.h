@@ -3,7 +3,7 @@
 // them. Removed with everything in it when it goes out of scope.
 #pragma once
 
-#include "outcome.h"
+#include "files/result.h"
 
 #include <string>
 
@@ -11,10 +11,10 @@ namespace kbd::diskimage {
 
 class ScratchFolder {
 public:
-    static Outcome<ScratchFolder> Beside(const std::string& path);
+    static Result<ScratchFolder> Beside(const std::string& path);
     // In $TMPDIR (or /tmp), for reading an image whose folder may not be writable;
     // `path` only names the image in a refusal.
-    static Outcome<ScratchFolder> Temporary(const std::string& path);
+    static Result<ScratchFolder> Temporary(const std::string& path);
     ~ScratchFolder();
     ScratchFolder(ScratchFolder&& other) noexcept;
     ScratchFolder& operator=(ScratchFolder&&) = delete;

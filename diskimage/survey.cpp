@@ -17,11 +17,11 @@
 namespace kbd::diskimage {
 namespace {
 
-Outcome<std::vector<Volume>> VolumesOf(const std::string& path, std::uint64_t diskBytes) {
+Result<std::vector<Volume>> VolumesOf(const std::string& path, std::uint64_t diskBytes) {
     UniqueFd fd;
     const Status opened = OpenRegularFile(path, fd);
     if (!opened.ok()) {
-        return Refusal{opened.error().message()};
+        return opened.error();
     }
     const SectorReader read = [&](std::uint64_t sector, std::span<std::uint8_t> into) {
         const std::uint64_t at = sector * kSectorSize;
@@ -40,8 +40,8 @@ std::vector<std::uint8_t> ReadAll(const std::string& path) {
 }
 
 // Every SYSTEM\KBD*.KBD, copied out in one mcopy into a folder of its own.
-Outcome<std::vector<LayoutFile>> LayoutsOf(const FatTools& tools, const std::string& folder,
-                                           const ScratchFolder& scratch) {
+Result<std::vector<LayoutFile>> LayoutsOf(const FatTools& tools, const std::string& folder,
+                                          const ScratchFolder& scratch) {
     const std::vector<std::string> system{folder, "SYSTEM"};
     auto listed = tools.list(system, "KBD*.KBD");
     std::vector<LayoutFile> layouts;
@@ -51,7 +51,7 @@ Outcome<std::vector<LayoutFile>> LayoutsOf(const FatTools& tools, const std::str
     const std::string into = scratch.file(folder);
     std::filesystem::create_directory(into);
     if (auto copied = tools.copyOut(system, "KBD*.KBD", into); !copied.ok()) {
-        return Refusal{copied.refusal()};
+        return copied.error();
     }
     for (const VolumeEntry& entry : listed.value()) {
         if (!entry.folder && IsDosName(entry.name)) {
@@ -63,15 +63,15 @@ Outcome<std::vector<LayoutFile>> LayoutsOf(const FatTools& tools, const std::str
     return layouts;
 }
 
-Step FindWindows(const std::string& image, const Volume& volume, const ScratchFolder& scratch,
-                 std::vector<WindowsFolder>& found) {
+Status FindWindows(const std::string& image, const Volume& volume, const ScratchFolder& scratch,
+                   std::vector<WindowsFolder>& found) {
     auto tools = FatTools::On(image, volume.byteOffset());
     if (!tools.ok()) {
-        return Refusal{tools.refusal()};
+        return tools.error();
     }
     auto root = tools.value().list({});
     if (!root.ok()) {
-        return Refusal{root.refusal()};
+        return root.error();
     }
     for (const VolumeEntry& entry : root.value()) {
         if (!entry.folder || !IsDosName(entry.name)) {
@@ -84,48 +84,48 @@ Step FindWindows(const std::string& image, const Volume& volume, const ScratchFo
         }
         auto layouts = LayoutsOf(fat, entry.name, scratch);
         if (!layouts.ok()) {
-            return Refusal{layouts.refusal()};
+            return layouts.error();
         }
         found.push_back(WindowsFolder{volume, entry.name, std::move(layouts.value())});
     }
-    return Fine();
+    return Success();
 }
 
 } // namespace
 
-Outcome<Survey> SurveyImage(const std::string& path) {
+Result<Survey> SurveyImage(const std::string& path) {
     std::string resolved(PATH_MAX, '\0');
     if (::realpath(path.c_str(), resolved.data()) == nullptr) {
-        return Refusal{path + ": cannot open it (" + std::strerror(errno) + ")"};
+        return Refusal(path + ": cannot open it (" + std::strerror(errno) + ")");
     }
     resolved.resize(std::strlen(resolved.c_str()));
     auto format = ReadImageFormat(resolved);
     if (!format.ok()) {
-        return Refusal{format.refusal()};
+        return format.error();
     }
     auto volumes = VolumesOf(resolved, format.value().diskBytes);
     if (!volumes.ok()) {
-        return Refusal{volumes.refusal()};
+        return volumes.error();
     }
     auto scratch = ScratchFolder::Temporary(resolved);
     if (!scratch.ok()) {
-        return Refusal{scratch.refusal()};
+        return scratch.error();
     }
     Survey survey{resolved, format.value(), volumes.value(), {}};
     for (const Volume& volume : survey.volumes) {
         if (auto failed = FindWindows(resolved, volume, scratch.value(), survey.windows);
             !failed.ok()) {
-            return Refusal{failed.refusal()};
+            return failed.error();
         }
     }
     return survey;
 }
 
-Outcome<WindowsFolder> ChooseWindows(const Survey& survey, int partition) {
+Result<WindowsFolder> ChooseWindows(const Survey& survey, int partition) {
     if (survey.windows.empty()) {
-        return Refusal{survey.image +
+        return Refusal(survey.image +
                        ": no Windows folder (a folder with WIN.COM and SYSTEM\\KEYBOARD.DRV) "
-                       "on any FAT partition"};
+                       "on any FAT partition");
     }
     std::string numbers;
     for (const WindowsFolder& windows : survey.windows) {
@@ -135,11 +135,11 @@ Outcome<WindowsFolder> ChooseWindows(const Survey& survey, int partition) {
         numbers += (numbers.empty() ? "" : ", ") + std::to_string(windows.volume.number);
     }
     if (partition < 0) {
-        return Refusal{survey.image + ": Windows on partitions " + numbers +
-                       "; choose one with --partition N"};
+        return Refusal(survey.image + ": Windows on partitions " + numbers +
+                       "; choose one with --partition N");
     }
-    return Refusal{survey.image + ": no Windows folder on partition " + std::to_string(partition) +
-                   " (Windows is on partition " + numbers + ")"};
+    return Refusal(survey.image + ": no Windows folder on partition " + std::to_string(partition) +
+                   " (Windows is on partition " + numbers + ")");
 }
 
 } // namespace kbd::diskimage

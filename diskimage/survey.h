@@ -2,8 +2,8 @@
 // volumes, and on each the Windows folders with their keyboard layout files.
 #pragma once
 
+#include "files/result.h"
 #include "image_format.h"
-#include "outcome.h"
 #include "partition_table.h"
 
 #include <cstdint>
@@ -33,10 +33,10 @@ struct Survey {
 
 // Reads everything through mtools and a read-only descriptor; nothing in the image
 // changes. An image without any Windows folder is not refused here: the list is empty.
-Outcome<Survey> SurveyImage(const std::string& path);
+Result<Survey> SurveyImage(const std::string& path);
 
 // The one Windows folder to install into: the one on partition `partition` (the
 // volume's number), or the only one when `partition` is -1.
-Outcome<WindowsFolder> ChooseWindows(const Survey& survey, int partition);
+Result<WindowsFolder> ChooseWindows(const Survey& survey, int partition);
 
 } // namespace kbd::diskimage

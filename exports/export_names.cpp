@@ -47,8 +47,7 @@ std::string FloppyKbdName(std::string_view name) {
     return (base.empty() ? "LAYOUT" : base) + ".KBD";
 }
 
-std::optional<FloppyName> ChooseFloppyName(std::string_view name, const std::string& image,
-                                           std::string& refusal) {
+Result<FloppyName> ChooseFloppyName(std::string_view name, const std::string& image) {
     FloppyName chosen{FloppyKbdName(name), {}};
     const std::string base = chosen.file.substr(0, chosen.file.size() - 4);
     static constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
@@ -56,11 +55,11 @@ std::optional<FloppyName> ChooseFloppyName(std::string_view name, const std::str
                           (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
                           base[3] <= '9';
     if (numbered || std::find(kDevices.begin(), kDevices.end(), base) != kDevices.end()) {
-        refusal = image + ": " + base +
-                  " is the name of a DOS device, which DOS and Windows 95 "
-                  "open instead of any file " +
-                  base + ".KBD; choose another name";
-        return std::nullopt;
+        return Error{ErrorKind::NotExportable, image,
+                     base +
+                         " is the name of a DOS device, which DOS and Windows 95 "
+                         "open instead of any file " +
+                         base + ".KBD; choose another name"};
     }
     std::string upper(name);
     for (char& c : upper) {
@@ -75,15 +74,11 @@ std::optional<FloppyName> ChooseFloppyName(std::string_view name, const std::str
     return chosen;
 }
 
-ExportFailure WriteWhole(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const Status written = ReplaceFileContents(path, bytes);
-    if (written.ok()) {
-        return std::nullopt;
-    }
-    return written.error().message();
+Status WriteWhole(const std::string& path, std::span<const std::uint8_t> bytes) {
+    return ReplaceFileContents(path, bytes);
 }
 
-ExportFailure WriteWhole(const std::string& path, std::string_view text) {
+Status WriteWhole(const std::string& path, std::string_view text) {
     return WriteWhole(path,
                       std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }

@@ -1,20 +1,15 @@
-// Names the exports give keys, layouts and files, and the way an export ends: written in
-// full, or a reason that names the file.
+// Names the exports give keys, layouts and files, and the writing of an export's file.
 #pragma once
 
+#include "files/result.h"
 #include "layout/keyboard_layout.h"
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace kbd::exports {
-
-// What an export reports: nothing when the file was written whole, else one sentence
-// that names the file and the reason, for a message box or standard error.
-using ExportFailure = std::optional<std::string>;
 
 // The file name without folders and without its last extension: "qz" for "/a/qz.xkb".
 std::string FileStem(std::string_view path);
@@ -36,11 +31,10 @@ struct FloppyName {
 
 // Refuses, naming `image`, a name that DOS takes for a device (CON, PRN, AUX, NUL,
 // COM1..COM9, LPT1..LPT9) whatever the extension: a copy of CON.KBD reads the console.
-std::optional<FloppyName> ChooseFloppyName(std::string_view name, const std::string& image,
-                                           std::string& refusal);
+Result<FloppyName> ChooseFloppyName(std::string_view name, const std::string& image);
 
 // Writes `bytes` through the safe replace; the failure names the path and the reason.
-ExportFailure WriteWhole(const std::string& path, std::span<const std::uint8_t> bytes);
-ExportFailure WriteWhole(const std::string& path, std::string_view text);
+Status WriteWhole(const std::string& path, std::span<const std::uint8_t> bytes);
+Status WriteWhole(const std::string& path, std::string_view text);
 
 } // namespace kbd::exports

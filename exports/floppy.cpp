@@ -63,42 +63,42 @@ std::string FirstLine(const std::string& text) {
     return text.substr(0, end);
 }
 
-ExportFailure Run(const std::string& target, const std::vector<std::string>& argv) {
+Status Run(const std::string& target, const std::vector<std::string>& argv) {
     const ChildRun run = RunChild(argv);
     if (!run.started) {
-        return target + ": cannot run " + argv[0] + " (" + run.error +
-               "); the floppy needs mtools installed";
+        return Refusal(target + ": cannot run " + argv[0] + " (" + run.error +
+                       "); the floppy needs mtools installed");
     }
     if (run.status == 0) {
-        return std::nullopt;
+        return Success();
     }
     std::string message = target + ": " + argv[0] + " failed (" +
                           (run.status < 0 ? std::string("killed by a signal")
                                           : "exit status " + std::to_string(run.status)) +
                           ")";
     const std::string said = FirstLine(run.error);
-    return said.empty() ? message : message + ": " + said;
+    return Refusal(said.empty() ? message : message + ": " + said);
 }
 
-ExportFailure ReadImage(const std::string& target, const std::string& image,
-                        std::vector<std::uint8_t>& bytes) {
+Status ReadImage(const std::string& target, const std::string& image,
+                 std::vector<std::uint8_t>& bytes) {
     UniqueFd fd;
     const Status opened = OpenRegularFile(image, fd);
     if (!opened.ok()) {
-        return target + ": " + opened.error().message();
+        return Refusal(target + ": " + opened.error().message());
     }
     // One byte more than a floppy holds tells a wrong size from a right one.
     bytes.resize(kFloppyImageSize + 1);
     const Result<std::size_t> read = ReadUpTo(fd, bytes, image);
     if (!read.ok()) {
-        return target + ": " + read.error().message();
+        return Refusal(target + ": " + read.error().message());
     }
     if (read.value() != kFloppyImageSize) {
-        return target + ": mformat made an image of " + std::to_string(read.value()) +
-               " bytes instead of " + std::to_string(kFloppyImageSize);
+        return Refusal(target + ": mformat made an image of " + std::to_string(read.value()) +
+                       " bytes instead of " + std::to_string(kFloppyImageSize));
     }
     bytes.resize(kFloppyImageSize);
-    return std::nullopt;
+    return Success();
 }
 
 Error Fail(ErrorKind kind, const std::string& path, int error) {
@@ -107,23 +107,22 @@ Error Fail(ErrorKind kind, const std::string& path, int error) {
 
 } // namespace
 
-ExportFailure MakeInstallFloppy(const KeyboardLayout& layout, std::string_view name,
-                                const std::string& path) {
-    std::string refusal;
-    const auto chosen = ChooseFloppyName(name, path, refusal);
-    if (!chosen) {
-        return refusal;
+Status MakeInstallFloppy(const KeyboardLayout& layout, std::string_view name,
+                         const std::string& path) {
+    const Result<FloppyName> chosen = ChooseFloppyName(name, path);
+    if (!chosen.ok()) {
+        return chosen.error();
     }
     // The user named the image, not our scratch files: a fault in making them is told as
     // the same fault in writing the image.
     const auto asTarget = [&path](const Error& error) {
-        return Error{error.kind, path, error.reason}.message();
+        return Error{error.kind, path, error.reason};
     };
     const ScratchFolder scratch(path);
     if (!scratch.ok()) {
-        return Fail(ErrorKind::CannotCreate, path, scratch.error()).message();
+        return Fail(ErrorKind::CannotCreate, path, scratch.error());
     }
-    const std::string& kbdName = chosen->file;
+    const std::string& kbdName = chosen.value().file;
     const std::string image = scratch.file("floppy.img"), kbd = scratch.file(kbdName),
                       readme = scratch.file("README.TXT");
     const std::string regName = kbdName.substr(0, kbdName.find('.')) + ".REG",
@@ -143,15 +142,15 @@ ExportFailure MakeInstallFloppy(const KeyboardLayout& layout, std::string_view n
             return asTarget(written.error());
         }
     }
-    if (auto failed = Run(path, {"mformat", "-C", "-f", "1440", "-i", image, "::"})) {
-        return failed;
+    if (Status made = Run(path, {"mformat", "-C", "-f", "1440", "-i", image, "::"}); !made.ok()) {
+        return made;
     }
-    if (auto failed = Run(path, {"mcopy", "-i", image, kbd, reg, readme, "::"})) {
-        return failed;
+    if (Status copied = Run(path, {"mcopy", "-i", image, kbd, reg, readme, "::"}); !copied.ok()) {
+        return copied;
     }
     std::vector<std::uint8_t> bytes;
-    if (auto failed = ReadImage(path, image, bytes)) {
-        return failed;
+    if (Status read = ReadImage(path, image, bytes); !read.ok()) {
+        return read;
     }
     return WriteWhole(path, bytes);
 }

@@ -17,7 +17,7 @@ inline constexpr std::size_t kFloppyImageSize = 1'474'560;
 // with the installation steps, whole or not at all. The image is made by mtools (mformat,
 // mcopy) in a scratch folder beside `path`; a tool that is missing or fails is named in
 // the failure with its exit status and what it said.
-ExportFailure MakeInstallFloppy(const KeyboardLayout& layout, std::string_view name,
-                                const std::string& path);
+Status MakeInstallFloppy(const KeyboardLayout& layout, std::string_view name,
+                         const std::string& path);
 
 } // namespace kbd::exports

@@ -223,29 +223,31 @@ std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page, std::st
     return bytes;
 }
 
-ExportFailure ExportKlc(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
-                        const std::string& path, const WindowsLocale& locale) {
+Status ExportKlc(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
+                 const std::string& path, const WindowsLocale& locale) {
     // DESCRIPTIONS holds the name unquoted, and MSKLC reads "//" there as the start of a
     // comment: the layout would lose the rest of its name.
     if (name.find("//") != std::string_view::npos) {
-        return path + ": the name holds \"//\", which MSKLC reads as the start of a comment";
+        return Error{ErrorKind::NotExportable, path,
+                     "the name holds \"//\", which MSKLC reads as the start of a comment"};
     }
     std::string description;
     AppendUtf16(description, Description(name));
     if (const std::size_t units = description.size() / 2; units > kMaxKlcDescription) {
-        return path + ": the name is " + std::to_string(units) +
-               " characters long; a .klc description holds at most " +
-               std::to_string(kMaxKlcDescription);
+        return Error{ErrorKind::NotExportable, path,
+                     "the name is " + std::to_string(units) +
+                         " characters long; a .klc description holds at most " +
+                         std::to_string(kMaxKlcDescription)};
     }
     const std::vector<std::string> refusals = KlcRefusals(layout, page);
     if (refusals.empty()) {
         return WriteWhole(path, KlcBytes(layout, page, name, locale));
     }
-    std::string message = path + ": the layout cannot become a .klc file: ";
+    std::string reason = "the layout cannot become a .klc file: ";
     for (std::size_t i = 0; i < refusals.size(); ++i) {
-        message += (i == 0 ? "" : "; ") + refusals[i];
+        reason += (i == 0 ? "" : "; ") + refusals[i];
     }
-    return message;
+    return Error{ErrorKind::NotExportable, path, reason};
 }
 
 } // namespace kbd::exports

@@ -35,10 +35,10 @@ inline std::string KlcBytes(const KeyboardLayout& layout, const CodePage& page,
 
 // Refuses, writing nothing, when KlcRefusals has anything to say; else writes KlcBytes
 // to `path` whole or not at all.
-ExportFailure ExportKlc(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
-                        const std::string& path, const WindowsLocale& locale);
-inline ExportFailure ExportKlc(const KeyboardLayout& layout, const CodePage& page,
-                               std::string_view name, const std::string& path) {
+Status ExportKlc(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
+                 const std::string& path, const WindowsLocale& locale);
+inline Status ExportKlc(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
+                        const std::string& path) {
     return ExportKlc(layout, page, name, path, MainLocale(page.number()));
 }
 

@@ -136,12 +136,13 @@ std::string XkbSymbolsText(const KeyboardLayout& layout, const CodePage& page,
     return text;
 }
 
-ExportFailure ExportXkbSymbols(const KeyboardLayout& layout, const CodePage& page,
-                               std::string_view name, const std::string& path) {
+Status ExportXkbSymbols(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
+                        const std::string& path) {
     if (name.size() > kMaxXkbNameBytes) {
-        return path + ": the name is " + std::to_string(name.size()) +
-               " bytes long; libxkbcommon reads a layout name of at most " +
-               std::to_string(kMaxXkbNameBytes) + " bytes";
+        return Error{ErrorKind::NotExportable, path,
+                     "the name is " + std::to_string(name.size()) +
+                         " bytes long; libxkbcommon reads a layout name of at most " +
+                         std::to_string(kMaxXkbNameBytes) + " bytes"};
     }
     return WriteWhole(path, XkbSymbolsText(layout, page, name));
 }

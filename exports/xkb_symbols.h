@@ -22,7 +22,7 @@ inline constexpr std::size_t kMaxXkbNameBytes = 1000;
 
 // Writes XkbSymbolsText to `path` whole or not at all; refuses a name longer than
 // kMaxXkbNameBytes.
-ExportFailure ExportXkbSymbols(const KeyboardLayout& layout, const CodePage& page,
-                               std::string_view name, const std::string& path);
+Status ExportXkbSymbols(const KeyboardLayout& layout, const CodePage& page, std::string_view name,
+                        const std::string& path);
 
 } // namespace kbd::exports

@@ -35,14 +35,22 @@ std::string_view describe(ErrorKind kind) {
                "source, an XKB symbols file or a JSON layout)";
     case ErrorKind::BadKeyboardFile:
         return "The keyboard file cannot be read";
+    case ErrorKind::NotExportable:
+        return "The layout cannot be written in this format";
+    case ErrorKind::Refused:
+        return "Refused";
     }
     return "Unknown error";
 }
 
 std::string Error::message() const {
     // The format's own words name the field at fault; "Not a layout" would add nothing.
-    if (kind == ErrorKind::BadContents) {
+    if (kind == ErrorKind::BadContents || kind == ErrorKind::NotExportable) {
         return Escaped(path) + ": " + Escaped(reason);
+    }
+    // The sentence names the file where it is the right place to.
+    if (kind == ErrorKind::Refused) {
+        return Escaped(reason);
     }
     std::string text(describe(kind));
     if (!path.empty()) {

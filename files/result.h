@@ -1,5 +1,6 @@
-// Outcome of a file operation: success, or an Error that tells what went wrong,
-// with the path and the operating system's reason where there is one.
+// What a file operation or any other step the user asked for gives back: its value, or an
+// Error that tells what went wrong, with the path and the operating system's reason
+// where there is one.
 #pragma once
 
 #include <string>
@@ -25,6 +26,10 @@ enum class ErrorKind {
     BadContents,      // the file's text is not what its format allows; the reason says why
     NotAKeyboardFile, // none of the kinds of keyboard file an import reads
     BadKeyboardFile,  // a kind an import reads, with content it refuses
+    // The layout has what the export's format cannot hold; the reason says what.
+    NotExportable,
+    // A step refused with one ready sentence that names what it refused and why.
+    Refused,
 };
 
 // A short text for each kind, for messages.
@@ -33,14 +38,21 @@ std::string_view describe(ErrorKind kind);
 struct Error {
     ErrorKind kind;
     std::string path;
-    // The OS reason (strerror); for LinkRefused, BadContents and BadKeyboardFile what is wrong.
-    // Empty when the kind says it all.
+    // The OS reason (strerror); for LinkRefused, BadContents, BadKeyboardFile and
+    // NotExportable what is wrong; for Refused the whole sentence. Empty when the kind says
+    // it all.
     std::string reason;
 
-    // "describe(kind): path (reason)", or "path: reason" for BadContents, for a message
-    // box or standard error; control characters of the path and reason are escaped.
+    // "describe(kind): path (reason)", "path: reason" for BadContents and NotExportable, or
+    // the reason alone for Refused, for a message box or standard error; control characters
+    // of the path and reason are escaped.
     std::string message() const;
 };
+
+// A Refused error: `sentence` is what the user reads.
+inline Error Refusal(std::string sentence) {
+    return Error{ErrorKind::Refused, {}, std::move(sentence)};
+}
 
 template <class T> class Result {
 public:
@@ -49,6 +61,7 @@ public:
 
     bool ok() const { return v_.index() == 0; }
     const T& value() const { return std::get<0>(v_); }
+    T& value() { return std::get<0>(v_); }
     const Error& error() const { return std::get<1>(v_); }
 
 private:

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
             }
         }
-    } else if (volumes.refusal().rfind("disk.img: ", 0) != 0) {
+    } else if (volumes.error().message().rfind("disk.img: ", 0) != 0) {
         std::abort();
     }
     const auto tail = bytes.size() >= kSectorSize ? bytes.last(kSectorSize) : bytes;

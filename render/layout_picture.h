@@ -4,6 +4,7 @@
 #pragma once
 
 #include "codepage/code_page.h"
+#include "files/result.h"
 #include "layout/keyboard_layout.h"
 
 #include <QRectF>
@@ -37,8 +38,8 @@ std::optional<PictureFormat> PictureFormatOf(const QString& path);
 
 // Writes the picture to `path` in the format of its extension. The whole file is made in
 // memory and then replaces the target in one rename, so a failure leaves no file, half
-// or whole, and an older file stays as it was. Returns why it failed, or nothing.
-std::optional<QString> ExportLayoutPicture(const KeyboardLayout& layout, const PictureStyle& style,
-                                           const QString& path);
+// or whole, and an older file stays as it was.
+Status ExportLayoutPicture(const KeyboardLayout& layout, const PictureStyle& style,
+                           const QString& path);
 
 } // namespace kbd::render

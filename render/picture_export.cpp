@@ -111,33 +111,31 @@ std::optional<PictureFormat> PictureFormatOf(const QString& path) {
     return std::nullopt;
 }
 
-std::optional<QString> ExportLayoutPicture(const KeyboardLayout& layout, const PictureStyle& style,
-                                           const QString& path) {
+Status ExportLayoutPicture(const KeyboardLayout& layout, const PictureStyle& style,
+                           const QString& path) {
     const auto format = PictureFormatOf(path);
     if (!format) {
-        return QStringLiteral("Not a picture format this program writes: %1 (the name must end "
-                              "in .svg, .pdf or .png)")
-            .arg(path);
+        return Refusal(QStringLiteral("Not a picture format this program writes: %1 (the name "
+                                      "must end in .svg, .pdf or .png)")
+                           .arg(path)
+                           .toStdString());
     }
     const auto page = CodePage::Load(style.codePage);
     if (!page) {
-        return QStringLiteral("Code page %1 is not known to this system").arg(style.codePage);
+        return Refusal(QStringLiteral("Code page %1 is not known to this system")
+                           .arg(style.codePage)
+                           .toStdString());
     }
     const Drawing drawing{layout, style, *page};
     const auto bytes = *format == PictureFormat::Svg   ? Svg(drawing)
                        : *format == PictureFormat::Pdf ? Pdf(drawing)
                                                        : Png(drawing);
     if (!bytes) {
-        return QStringLiteral("Cannot draw the picture: %1").arg(path);
+        return Refusal(QStringLiteral("Cannot draw the picture: %1").arg(path).toStdString());
     }
-    const Status written =
-        ReplaceFileContents(QFile::encodeName(path).toStdString(),
-                            std::span(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
-                                      static_cast<std::size_t>(bytes->size())));
-    if (!written.ok()) {
-        return QString::fromStdString(written.error().message());
-    }
-    return std::nullopt;
+    return ReplaceFileContents(QFile::encodeName(path).toStdString(),
+                               std::span(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+                                         static_cast<std::size_t>(bytes->size())));
 }
 
 } // namespace kbd::render

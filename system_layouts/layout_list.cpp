@@ -5,15 +5,51 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <unistd.h>
 #include <xkbcommon/xkbregistry.h>
 
 namespace kbd {
 namespace {
 
-// The registry's complaints about files we do not read would only clutter a terminal.
-void Silent(rxkb_context*, rxkb_log_level, const char*, va_list) {}
+// The registry's complaints would only clutter a terminal; its first error is kept as the
+// reason a failed parse gives the user (the XML parser's line with the fault; the lines
+// after it quote the text and point at it).
+void KeepFirstError(rxkb_context* context, rxkb_log_level level, const char* format, va_list args) {
+    std::string& said = *static_cast<std::string*>(rxkb_context_get_user_data(context));
+    if (level > RXKB_LOG_LEVEL_ERROR || !said.empty()) {
+        return;
+    }
+    char line[512];
+    std::vsnprintf(line, sizeof line, format, args);
+    said = line;
+    while (!said.empty() && (said.back() == '\n' || said.back() == ' ')) {
+        said.pop_back();
+    }
+}
+
+// The file libxkbregistry reads xkeyboard-config's layouts from, as it finds its root.
+std::string RegistryFile() {
+    const char* root = std::getenv("XKB_CONFIG_ROOT");
+    return std::string(root != nullptr && *root != '\0' ? root : "/usr/share/X11/xkb") +
+           "/rules/evdev.xml";
+}
+
+// Why the registry could not be read: the file is missing or closed to us, or else what
+// libxkbregistry said about its contents.
+Error RegistryError(const std::string& said) {
+    const std::string file = RegistryFile();
+    if (::access(file.c_str(), R_OK) != 0) {
+        return Error{ErrorKind::CannotOpen, file, std::strerror(errno)};
+    }
+    return Error{ErrorKind::ReadFailed, file,
+                 said.empty() ? "libxkbregistry could not parse it" : said};
+}
 
 struct ContextUnref {
     void operator()(rxkb_context* context) const { rxkb_context_unref(context); }
@@ -66,16 +102,18 @@ std::optional<SystemLayout> ParseLayoutId(std::string_view id) {
     return SystemLayout{std::string(name), std::string(variant), {}, {}};
 }
 
-std::optional<std::vector<SystemLayout>> ListSystemLayouts() {
+Result<std::vector<SystemLayout>> ListSystemLayouts() {
     const std::unique_ptr<rxkb_context, ContextUnref> context(
         rxkb_context_new(RXKB_CONTEXT_NO_FLAGS));
     if (!context) {
-        return std::nullopt;
+        return RegistryError({});
     }
-    rxkb_context_set_log_fn(context.get(), Silent);
+    std::string said;
+    rxkb_context_set_user_data(context.get(), &said);
+    rxkb_context_set_log_fn(context.get(), KeepFirstError);
     // evdev: the rules every keymap here is compiled with.
     if (!rxkb_context_parse(context.get(), "evdev")) {
-        return std::nullopt;
+        return RegistryError(said);
     }
     std::vector<SystemLayout> layouts;
     for (rxkb_layout* layout = rxkb_layout_first(context.get()); layout != nullptr;

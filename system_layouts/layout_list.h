@@ -2,6 +2,8 @@
 // the "name(variant)" spelling by which people and kbdtool name one.
 #pragma once
 
+#include "files/result.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,8 +32,10 @@ inline std::string LayoutId(const SystemLayout& layout) {
 std::optional<SystemLayout> ParseLayoutId(std::string_view id);
 
 // Every layout and variant of the evdev rules, each layout followed by its variants, in
-// the registry's order; nothing when the registry cannot be read.
-std::optional<std::vector<SystemLayout>> ListSystemLayouts();
+// the registry's order. When the registry cannot be read, the error names its file (under
+// $XKB_CONFIG_ROOT, else /usr/share/X11/xkb) and gives what libxkbregistry or the system
+// said: CannotOpen when the file cannot be opened, ReadFailed when it cannot be parsed.
+Result<std::vector<SystemLayout>> ListSystemLayouts();
 
 // The code page the layout's languages are written in: 1251 for Serbian, 1250 for a
 // Serbian variant named Latin, 1253 for Greek; nothing for languages the locale table

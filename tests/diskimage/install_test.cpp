@@ -48,7 +48,7 @@ protected:
         EXPECT_FALSE(installed.ok());
         EXPECT_TRUE(folder_.read("disk.img") == before_) << "the image changed";
         EXPECT_EQ(folder_.entries(), std::vector<std::string>{"disk.img"});
-        return installed.ok() ? "" : installed.refusal();
+        return installed.ok() ? "" : installed.error().message();
     }
 
     kbd::testing::TempFolder folder_;
@@ -58,7 +58,7 @@ protected:
 
 TEST_F(Install, ReplacesAndKeepsTheTrueOriginalOnce) {
     auto first = InstallLayout(Request(InstallWay::Replace, "kbdyu.kbd"), {});
-    ASSERT_TRUE(first.ok()) << first.refusal();
+    ASSERT_TRUE(first.ok()) << first.error().message();
     EXPECT_EQ(first.value().done, "Replaced WINDOWS\\SYSTEM\\KBDYU.KBD in " + image_ +
                                       " (partition 1); the original is kept as "
                                       "WINDOWS\\SYSTEM\\KBDYU.ORI.");
@@ -80,7 +80,7 @@ TEST_F(Install, AddsTheLayoutAndItsRegistryFile) {
     auto request = Request(InstallWay::Add, "srpski");
     request.text = "Serbian (Cyrillic, \"mine\")";
     auto added = InstallLayout(request, {});
-    ASSERT_TRUE(added.ok()) << added.refusal();
+    ASSERT_TRUE(added.ok()) << added.error().message();
     EXPECT_EQ(Volume("::/WINDOWS/SYSTEM/SRPSKI.KBD"), kLayout);
     EXPECT_EQ(Volume("::/WINDOWS/SRPSKI.REG"),
               "REGEDIT4\r\n\r\n"

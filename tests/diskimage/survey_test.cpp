@@ -18,7 +18,7 @@ TEST(Survey, FindsWindowsAndItsLayoutFiles) {
     const std::string image = folder.file("disk.img");
     kbd::testing::MakeWindowsDisk(image);
     const auto survey = SurveyImage(image);
-    ASSERT_TRUE(survey.ok()) << survey.refusal();
+    ASSERT_TRUE(survey.ok()) << survey.error().message();
     ASSERT_EQ(survey.value().volumes.size(), 2u);
     EXPECT_EQ(survey.value().volumes[1].number, 2);
     ASSERT_EQ(survey.value().windows.size(), 1u);
@@ -47,7 +47,7 @@ TEST(Survey, FindsWindowsOnABareVolume) {
     const std::string image = folder.file("bare.img");
     kbd::testing::MakeBareVolume(image);
     const auto survey = SurveyImage(image);
-    ASSERT_TRUE(survey.ok()) << survey.refusal();
+    ASSERT_TRUE(survey.ok()) << survey.error().message();
     ASSERT_EQ(survey.value().windows.size(), 1u);
     EXPECT_EQ(survey.value().windows[0].volume.number, 0);
 }
@@ -61,7 +61,7 @@ TEST(Survey, ReadsAFixedVhdUpToItsFooter) {
     footer[63] = 2; // fixed
     std::ofstream(image, std::ios::binary | std::ios::app) << footer;
     const auto survey = SurveyImage(image);
-    ASSERT_TRUE(survey.ok()) << survey.refusal();
+    ASSERT_TRUE(survey.ok()) << survey.error().message();
     EXPECT_EQ(survey.value().format.kind, kbd::diskimage::ImageKind::FixedVhd);
     EXPECT_EQ(survey.value().format.diskBytes, kbd::testing::kDiskSectors * 512ull);
     EXPECT_EQ(survey.value().windows.size(), 1u);
@@ -88,7 +88,7 @@ TEST_P(SurveyRefusal, NamesTheImageAndTheReason) {
     }
     const auto survey = SurveyImage(image);
     ASSERT_FALSE(survey.ok());
-    EXPECT_EQ(survey.refusal(), image + ": " + GetParam().refusal);
+    EXPECT_EQ(survey.error().message(), image + ": " + GetParam().refusal);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"disk.img"});
 }
 

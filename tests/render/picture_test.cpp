@@ -55,7 +55,7 @@ TEST(SvgPicture, HoldsTheTitleFooterAndEveryCharacterTheFileKeeps) {
     PictureStyle style;
     style.codePage = 1251;
     style.title = QStringLiteral("Kbd QZ");
-    ASSERT_EQ(ExportLayoutPicture(layout, style, Path(folder, "a.svg")), std::nullopt);
+    ASSERT_TRUE(ExportLayoutPicture(layout, style, Path(folder, "a.svg")).ok());
 
     auto found = SvgTexts(Path(folder, "a.svg"));
     for (const auto& [text, count] : wanted) {
@@ -73,8 +73,8 @@ TEST(SvgPicture, HoldsTheTitleFooterAndEveryCharacterTheFileKeeps) {
 // the picture's size on white.
 TEST(PdfAndPngPictures, AreA4LandscapeAndTwiceThePictureSize) {
     const kbd::testing::TempFolder folder;
-    ASSERT_EQ(ExportLayoutPicture(kbd::DefaultLayout(), {}, Path(folder, "B.PDF")), std::nullopt);
-    ASSERT_EQ(ExportLayoutPicture(kbd::DefaultLayout(), {}, Path(folder, "c.Png")), std::nullopt);
+    ASSERT_TRUE(ExportLayoutPicture(kbd::DefaultLayout(), {}, Path(folder, "B.PDF")).ok());
+    ASSERT_TRUE(ExportLayoutPicture(kbd::DefaultLayout(), {}, Path(folder, "c.Png")).ok());
     const QString pdf = QString::fromLatin1(QByteArray::fromStdString(folder.read("B.PDF")));
     EXPECT_TRUE(pdf.startsWith(u"%PDF-"));
     const auto box =
@@ -102,8 +102,9 @@ TEST(ExportLayoutPicture, RefusesWithAReasonAndLeavesTheFolderAsItWas) {
     for (const auto& [name, codePage, why] : refusals) {
         PictureStyle style;
         style.codePage = codePage;
-        const auto error = ExportLayoutPicture(kbd::DefaultLayout(), style, Path(folder, name));
-        EXPECT_EQ(error.value_or(QString()).toStdString(),
+        const kbd::Status written =
+            ExportLayoutPicture(kbd::DefaultLayout(), style, Path(folder, name));
+        EXPECT_EQ(written.ok() ? "" : written.error().message(),
                   QString::fromLatin1(why)
                       .replace(QStringLiteral("PATH"), Path(folder, name))
                       .toStdString());

@@ -243,9 +243,9 @@ TEST(BuildSystemLayout, GivesNoLatinLetterToALayoutOfAnotherScript) {
 // of the machine's owner, which xkeyboard-config lists without a file.
 TEST(BuildSystemLayout, EveryListedLayoutCompilesWithDistinctCodes) {
     const auto layouts = ListSystemLayouts();
-    ASSERT_TRUE(layouts);
+    ASSERT_TRUE(layouts.ok()) << layouts.error().message();
     const CodePage page = *CodePage::Load(1252);
-    for (const SystemLayout& layout : *layouts) {
+    for (const SystemLayout& layout : layouts.value()) {
         const auto built = BuildSystemLayout(layout, page);
         if (!built) {
             EXPECT_EQ(LayoutId(layout), "custom");

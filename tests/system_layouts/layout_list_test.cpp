@@ -2,8 +2,10 @@
 // layouts test.
 #include "codepage/locales.h"
 #include "system_layouts/layout_list.h"
+#include "temp_folder.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace kbd {
@@ -15,7 +17,7 @@ struct Id {
     std::optional<SystemLayout> parsed;
 };
 
-class LayoutIdRow : public testing::TestWithParam<Id> {};
+class LayoutIdRow : public ::testing::TestWithParam<Id> {};
 
 TEST_P(LayoutIdRow, ParsesOnlyNameAndNameWithVariant) {
     const std::optional<SystemLayout> parsed = ParseLayoutId(GetParam().text);
@@ -26,14 +28,14 @@ TEST_P(LayoutIdRow, ParsesOnlyNameAndNameWithVariant) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, LayoutIdRow,
-                         testing::Values(Id{"Name", "de", SystemLayout{"de", "", "", {}}},
-                                         Id{"DashAndUnderscore", "ru(typewriter-legacy_1)",
-                                            SystemLayout{"ru", "typewriter-legacy_1", "", {}}},
-                                         Id{"Unclosed", "de(nodeadkeys", std::nullopt},
-                                         Id{"EmptyVariant", "de()", std::nullopt},
-                                         Id{"VariantOnly", "(nodeadkeys)", std::nullopt},
-                                         Id{"TwoVariants", "de(a)(b)", std::nullopt},
-                                         Id{"Path", "../de", std::nullopt}),
+                         ::testing::Values(Id{"Name", "de", SystemLayout{"de", "", "", {}}},
+                                           Id{"DashAndUnderscore", "ru(typewriter-legacy_1)",
+                                              SystemLayout{"ru", "typewriter-legacy_1", "", {}}},
+                                           Id{"Unclosed", "de(nodeadkeys", std::nullopt},
+                                           Id{"EmptyVariant", "de()", std::nullopt},
+                                           Id{"VariantOnly", "(nodeadkeys)", std::nullopt},
+                                           Id{"TwoVariants", "de(a)(b)", std::nullopt},
+                                           Id{"Path", "../de", std::nullopt}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct Filter {
@@ -42,7 +44,7 @@ struct Filter {
     bool matches; // against German (no dead keys), de(nodeadkeys)
 };
 
-class LayoutFilterRow : public testing::TestWithParam<Filter> {};
+class LayoutFilterRow : public ::testing::TestWithParam<Filter> {};
 
 TEST_P(LayoutFilterRow, LooksAtIdAndDescriptionInAnyCase) {
     const SystemLayout layout{"de", "nodeadkeys", "German (no dead keys)", {}};
@@ -51,22 +53,43 @@ TEST_P(LayoutFilterRow, LooksAtIdAndDescriptionInAnyCase) {
 
 INSTANTIATE_TEST_SUITE_P(
     , LayoutFilterRow,
-    testing::Values(Filter{"Empty", "", true}, Filter{"DescriptionOtherCase", "dead KEYS", true},
-                    Filter{"VariantInParentheses", "E(NODEAD", true},
-                    Filter{"NeitherHasIt", "french", false},
-                    // Name and description are searched one at a time, not joined.
-                    Filter{"AcrossBoth", "keys) German", false}),
+    ::testing::Values(Filter{"Empty", "", true}, Filter{"DescriptionOtherCase", "dead KEYS", true},
+                      Filter{"VariantInParentheses", "E(NODEAD", true},
+                      Filter{"NeitherHasIt", "french", false},
+                      // Name and description are searched one at a time, not joined.
+                      Filter{"AcrossBoth", "keys) German", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A registry that cannot be read names its file and why: missing, or not XML; the path
+// is where libxkbregistry looks under $XKB_CONFIG_ROOT, not one handed to it.
+TEST(SystemLayoutList, SaysWhichRegistryFileFailsAndWhy) {
+    const testing::TempFolder root;
+    std::filesystem::create_directory(root.file("rules"));
+    const std::string file = root.file("rules") + "/evdev.xml";
+    ::setenv("XKB_CONFIG_ROOT", root.path().c_str(), 1);
+    const auto missing = ListSystemLayouts();
+    root.write(file, "not xml");
+    const auto garbled = ListSystemLayouts();
+    ::unsetenv("XKB_CONFIG_ROOT");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().message(),
+              "Cannot open the file: " + file + " (No such file or directory)");
+    ASSERT_FALSE(garbled.ok());
+    EXPECT_EQ(garbled.error().kind, ErrorKind::ReadFailed);
+    EXPECT_EQ(garbled.error().path, file);
+    EXPECT_FALSE(garbled.error().reason.empty());
+}
 
 // The registry's languages imply the script, a variant named after one overriding it; the
 // same languages name the locale a .klc is listed under.
 TEST(SystemLayoutLanguage, ImpliesTheScriptAndTheLocale) {
-    const auto layouts = ListSystemLayouts();
-    ASSERT_TRUE(layouts);
+    const auto listed = ListSystemLayouts();
+    ASSERT_TRUE(listed.ok()) << listed.error().message();
+    const std::vector<SystemLayout>& layouts = listed.value();
     const auto find = [&](std::string_view id) {
         const auto at = std::ranges::find_if(
-            *layouts, [id](const SystemLayout& layout) { return LayoutId(layout) == id; });
-        return at != layouts->end() ? *at : SystemLayout{};
+            layouts, [id](const SystemLayout& layout) { return LayoutId(layout) == id; });
+        return at != layouts.end() ? *at : SystemLayout{};
     };
     const std::tuple<const char*, std::optional<int>, const char*> rows[] = {
         {"rs", 1251, "sr-Cyrl-CS"},

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -185,6 +186,28 @@ private slots:
         form()->NewFromSystemLayoutClick();
         QCOMPARE(shown, codePage);
         QCOMPARE(afterPick, 874);
+    }
+
+    // A registry that cannot be read is named with its reason; nothing can be chosen.
+    void systemLayoutWindowSaysWhyTheListIsEmpty() {
+        const QTemporaryDir root;
+        qputenv("XKB_CONFIG_ROOT", QFile::encodeName(root.path()));
+        QString status;
+        WhenModalShows([&](QWidget* modal) {
+            if (modal->objectName() != QStringLiteral("SystemLayoutForm")) {
+                return false;
+            }
+            status = modal->findChild<QLabel*>(QStringLiteral("PreviewStatus"))->text();
+            modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+            return true;
+        });
+        form()->NewFromSystemLayoutClick();
+        qunsetenv("XKB_CONFIG_ROOT");
+        QCOMPARE(status, QStringLiteral("The system's keyboard layouts cannot be read: Cannot open "
+                                        "the file: %1/rules/evdev.xml (No such file or "
+                                        "directory). Is the package xkb-data installed?")
+                             .arg(root.path()));
+        QCOMPARE(form()->document().undoStack().count(), 0);
     }
 
     // French ^ is dead with its compositions unless the box says to keep plain accents.

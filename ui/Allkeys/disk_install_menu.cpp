@@ -35,13 +35,11 @@ void ToolsMenu::InstallIntoDiskImage() {
     auto survey = diskimage::SurveyImage(path->toStdString());
     QApplication::restoreOverrideCursor();
     if (!survey.ok()) {
-        toolkit::ShowMessage(&form_, caption, QString::fromStdString(survey.refusal()));
+        toolkit::ShowError(&form_, caption, survey.error());
         return;
     }
     if (survey.value().windows.empty()) {
-        toolkit::ShowMessage(
-            &form_, caption,
-            QString::fromStdString(diskimage::ChooseWindows(survey.value(), -1).refusal()));
+        toolkit::ShowError(&form_, caption, diskimage::ChooseWindows(survey.value(), -1).error());
         return;
     }
     TDiskInstallForm form(survey.value(), document_.codePage().page(), &form_);
@@ -62,7 +60,7 @@ void ToolsMenu::InstallIntoDiskImage() {
         });
     progress.reset();
     if (!installed.ok()) {
-        toolkit::ShowMessage(&form_, caption, QString::fromStdString(installed.refusal()));
+        toolkit::ShowError(&form_, caption, installed.error());
         return;
     }
     toolkit::ShowMessage(

@@ -17,8 +17,8 @@ namespace {
 
 // An export of the document's layout, characters read in `page`, to `path`; the layout
 // is named after the file.
-using Exporter = exports::ExportFailure (*)(const LayoutDocument& document, const CodePage& page,
-                                            std::string_view name, const std::string& path);
+using Exporter = Status (*)(const LayoutDocument& document, const CodePage& page,
+                            std::string_view name, const std::string& path);
 
 struct ExportItem {
     const char* name;
@@ -41,10 +41,9 @@ void RunExport(TAllKeysForm& form, toolkit::FileChooser& chooser, const ExportIt
     const std::string path = QFile::encodeName(*chosen).toStdString();
     // The layout being edited, characters read in the code page its keys show now.
     const std::string name = exports::FileStem(path);
-    const auto failed = item.run(form.document(), form.codePage().page(), name, path);
-    if (failed) {
-        toolkit::ShowMessage(&form, QStringLiteral("Error in Exporting"),
-                             QString::fromStdString(*failed));
+    const Status written = item.run(form.document(), form.codePage().page(), name, path);
+    if (!written.ok()) {
+        toolkit::ShowError(&form, QStringLiteral("Error in Exporting"), written.error());
         return;
     }
     if (const std::string notice = item.notice ? item.notice(name, path) : ""; !notice.empty()) {
@@ -120,9 +119,8 @@ void AddExportItems(TAllKeysForm* form, QMenu* tools) {
                  return exports::MakeInstallFloppy(document.layout(), name, path);
              },
              [](std::string_view name, const std::string& path) {
-                 std::string refused;
-                 const auto chosen = exports::ChooseFloppyName(name, path, refused);
-                 return chosen ? chosen->note : std::string();
+                 const auto chosen = exports::ChooseFloppyName(name, path);
+                 return chosen.ok() ? chosen.value().note : std::string();
              }});
 }
 

@@ -22,17 +22,6 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-QString SaveFailureText(const QString& path, const Error& error) {
-    QString text = QStringLiteral("The layout was not saved to %1.\n%2.")
-                       .arg(QDir::toNativeSeparators(path),
-                            QString::fromUtf8(describe(error.kind).data(),
-                                              static_cast<qsizetype>(describe(error.kind).size())));
-    if (!error.reason.empty()) {
-        text += QStringLiteral(" (%1)").arg(QString::fromStdString(error.reason));
-    }
-    return text;
-}
-
 } // namespace
 
 FileMenu::FileMenu(TAllKeysForm& form, LayoutDocument& document)
@@ -97,8 +86,9 @@ void FileMenu::Save() {
     }
     const Status saved = SaveKbdFile(document_.layout(), LocalPath(*path));
     if (!saved.ok()) {
-        toolkit::ShowMessage(&form_, QStringLiteral("Error in Saving"),
-                             SaveFailureText(*path, saved.error()));
+        toolkit::ShowError(
+            &form_, QStringLiteral("Error in Saving"), saved.error(),
+            QStringLiteral("The layout was not saved to %1.").arg(QDir::toNativeSeparators(*path)));
     }
 }
 

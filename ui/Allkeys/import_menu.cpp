@@ -44,8 +44,7 @@ std::optional<int> AskCodePage(QWidget* parent, const QString& file, int preset)
 }
 
 void Refuse(QWidget* parent, const Error& error) {
-    toolkit::ShowMessage(parent, QStringLiteral("Error in Importing"),
-                         QString::fromStdString(error.message()));
+    toolkit::ShowError(parent, QStringLiteral("Error in Importing"), error);
 }
 
 } // namespace

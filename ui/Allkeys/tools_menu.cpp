@@ -94,8 +94,9 @@ void ToolsMenu::ExportPicture() {
     style.face = fonts_.font().font.family();
     style.codePage = document_.codePage().number();
     style.title = QFileInfo(*path).completeBaseName();
-    if (const auto failed = render::ExportLayoutPicture(document_.layout(), style, *path)) {
-        toolkit::ShowMessage(&form_, QStringLiteral("Error in Exporting"), *failed);
+    if (const Status written = render::ExportLayoutPicture(document_.layout(), style, *path);
+        !written.ok()) {
+        toolkit::ShowError(&form_, QStringLiteral("Error in Exporting"), written.error());
     }
 }
 

@@ -108,7 +108,8 @@ std::optional<TSystemLayoutForm::Choice> TSystemLayoutForm::choose(int codePage)
 }
 
 void TSystemLayoutForm::fillList() {
-    layouts_ = ListSystemLayouts().value_or(std::vector<SystemLayout>{});
+    const Result<std::vector<SystemLayout>> listed = ListSystemLayouts();
+    layouts_ = listed.ok() ? listed.value() : std::vector<SystemLayout>{};
     const QSignalBlocker quiet(list_);
     list_->clear();
     for (std::size_t i = 0; i < layouts_.size(); ++i) {
@@ -117,7 +118,17 @@ void TSystemLayoutForm::fillList() {
             list_, QStringList{FromStd(layouts_[i].description), FromStd(LayoutId(layouts_[i]))});
         row->setData(DescriptionColumn, kIndexRole, static_cast<int>(i));
     }
-    if (layouts_.empty()) {
+    if (!listed.ok()) {
+        // A registry file that cannot be opened may not be installed; one that opens but
+        // does not parse is not helped by installing it.
+        const QString why = FromStd(listed.error().message());
+        status_->setText(
+            listed.error().kind == ErrorKind::CannotOpen
+                ? QStringLiteral("The system's keyboard layouts cannot be read: %1. Is the "
+                                 "package xkb-data installed?")
+                      .arg(why)
+                : QStringLiteral("The system's keyboard layouts cannot be read: %1.").arg(why));
+    } else if (layouts_.empty()) {
         status_->setText(QStringLiteral("The system's keyboard layouts cannot be read "
                                         "(is the package xkb-data installed?)."));
     } else {
