@@ -377,8 +377,10 @@ std::string ComposeLocale(const SystemLayout& layout, int codePage) {
 
 std::optional<BuiltLayout> BuildLayoutFromRoot(const std::string& includeRoot,
                                                std::string_view name, std::string_view variant,
-                                               const CodePage& codePage, std::string& log) {
-    return Build(name, variant, codePage, {}, includeRoot, &log);
+                                               const CodePage& codePage, std::string& log,
+                                               bool deadKeys, std::string_view composeLocale) {
+    return Build(name, variant, codePage, {deadKeys, std::string(composeLocale)}, includeRoot,
+                 &log);
 }
 
 } // namespace kbd

@@ -44,10 +44,12 @@ std::optional<BuiltLayout> BuildSystemLayout(std::string_view name, std::string_
 // The same for a symbols file the system does not hold: `includeRoot` (a folder with a
 // symbols/ folder) is searched before the system's XKB folders, so `name` may be a file
 // there. libxkbcommon's complaints, if it cannot compile the layout, go to `log`. Dead
-// accents are plain characters here.
+// accents are dead keys or plain characters as `deadKeys` says, by the same Compose table.
 std::optional<BuiltLayout> BuildLayoutFromRoot(const std::string& includeRoot,
                                                std::string_view name, std::string_view variant,
-                                               const CodePage& codePage, std::string& log);
+                                               const CodePage& codePage, std::string& log,
+                                               bool deadKeys = true,
+                                               std::string_view composeLocale = {});
 
 // The same with the Compose table of the layout's language.
 std::optional<BuiltLayout> BuildSystemLayout(const SystemLayout& which, const CodePage& codePage,
