@@ -22,11 +22,11 @@ struct BuiltLayout {
 // Compiles `name` with `variant` (empty for none) for the evdev rules and the pc105 model,
 // without options, and reads group 1 of each key at its default scan code + 8:
 //  - Norm, Shift, AltGr and Shift+AltGr are levels 1 to 4, the first keysym of each, dead
-//    accents as spacing accents;
-//  - with `deadKeys`, a dead accent's layer is dead (the Greek tonos standing for the acute
-//    where the code page lacks the acute), composing as the desktop's Compose table for
-//    `composeLocale` (else en_US.UTF-8) says, where base and result both have a byte; with
-//    no Compose table to read, the accents stay plain characters;
+//    accents as spacing accents (the Greek tonos standing for the acute where the code page
+//    lacks the acute);
+//  - with `deadKeys`, a dead accent's layer is dead, composing as the desktop's Compose
+//    table for `composeLocale` (else en_US.UTF-8) says, where base and result both have a
+//    byte; with no Compose table to read, the accents stay plain characters;
 //  - a Norm or Shift character the code page lacks, or a space or control character,
 //    keeps the default byte; an AltGr one leaves the key without an AltGr character; a
 //    level without a keysym is none (AltGr 0x20; Norm and Shift keep the default) and is
