@@ -25,8 +25,9 @@ std::optional<std::vector<kbd::SystemLayout>> Registry() {
 
 // A symbols file the user names by its path ("./mine", "~/.config/xkb/symbols/mine(var)"),
 // through the same import as every other command: nothing but an XKB file is taken here.
-ExitStatus FromXkbFile(const std::string& path, const std::string& out, const kbd::CodePage& page) {
-    const auto imported = formats::ImportLayout(path, page);
+ExitStatus FromXkbFile(const std::string& path, const std::string& out, const kbd::CodePage& page,
+                       bool deadKeys) {
+    const auto imported = formats::ImportLayout(path, page, deadKeys);
     if (!imported.ok()) {
         return Refuse(imported.error().message());
     }
@@ -67,7 +68,7 @@ ExitStatus FromXkb(const std::string& id, const std::string& out, int codePage, 
         return Refuse("code page " + std::to_string(codePage) + " is not known to iconv");
     }
     if (id.find('/') != std::string::npos) {
-        return FromXkbFile(id, out, *page);
+        return FromXkbFile(id, out, *page, deadKeys);
     }
     // Only what the registry lists: libxkbcommon also compiles helper files such as "pc",
     // which are no layout and would give a keyboard of defaults.

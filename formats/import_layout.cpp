@@ -152,7 +152,7 @@ kbd::Result<ImportProbe> ProbeImport(const std::string& path) {
 
 kbd::Result<Imported> ImportLayoutBytes(std::span<const std::uint8_t> bytes,
                                         std::string_view fileName, std::string_view variant,
-                                        const kbd::CodePage& codePage) {
+                                        const kbd::CodePage& codePage, bool xkbDeadKeys) {
     const auto kind = Sniff(bytes);
     if (!kind) {
         return NotAKeyboardFile();
@@ -173,18 +173,20 @@ kbd::Result<Imported> ImportLayoutBytes(std::span<const std::uint8_t> bytes,
     case ImportKind::Json:
         return JsonLayout(bytes, fileName);
     case ImportKind::XkbSymbols:
-        return XkbSymbolsLayout(bytes, fileName, variant, codePage);
+        return XkbSymbolsLayout(bytes, fileName, variant, codePage, xkbDeadKeys);
     }
     return NotAKeyboardFile();
 }
 
-kbd::Result<Imported> ImportLayout(const std::string& path, const kbd::CodePage& codePage) {
+kbd::Result<Imported> ImportLayout(const std::string& path, const kbd::CodePage& codePage,
+                                   bool xkbDeadKeys) {
     const FileAndVariant named = SplitVariant(path);
     const auto bytes = ReadWhole(named.file);
     if (!bytes.ok()) {
         return bytes.error();
     }
-    auto imported = ImportLayoutBytes(bytes.value(), FileName(named.file), named.variant, codePage);
+    auto imported = ImportLayoutBytes(bytes.value(), FileName(named.file), named.variant, codePage,
+                                      xkbDeadKeys);
     if (!imported.ok()) {
         return NamingFile(imported.error(), named.file);
     }

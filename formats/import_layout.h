@@ -39,13 +39,15 @@ kbd::Result<ImportProbe> ProbeImport(const std::string& path);
 //    when no file has the whole name.
 // Characters of .klc and XKB files become bytes of `codePage`; KBD and JSON layouts are
 // bytes already, and the not-carried lines read them in it. Anything else is refused
-// (NotAKeyboardFile, with the kinds that are read); a refusal names the file.
-kbd::Result<Imported> ImportLayout(const std::string& path, const kbd::CodePage& codePage);
+// (NotAKeyboardFile, with the kinds that are read); a refusal names the file. An XKB
+// file's dead accents are dead keys, or with `xkbDeadKeys` false plain characters.
+kbd::Result<Imported> ImportLayout(const std::string& path, const kbd::CodePage& codePage,
+                                   bool xkbDeadKeys = true);
 
 // The same for bytes already read; `fileName` is the file's name without folders (an
 // XKB file's sections include one another by it).
 kbd::Result<Imported> ImportLayoutBytes(std::span<const std::uint8_t> bytes,
                                         std::string_view fileName, std::string_view variant,
-                                        const kbd::CodePage& codePage);
+                                        const kbd::CodePage& codePage, bool xkbDeadKeys = true);
 
 } // namespace formats

@@ -84,7 +84,7 @@ bool LooksLikeXkbSymbols(std::span<const std::uint8_t> bytes) {
 
 kbd::Result<Imported> XkbSymbolsLayout(std::span<const std::uint8_t> bytes,
                                        std::string_view fileName, std::string_view variant,
-                                       const kbd::CodePage& codePage) {
+                                       const kbd::CodePage& codePage, bool deadKeys) {
     const auto spelled = kbd::ParseLayoutId(fileName);
     const std::string_view name = spelled && spelled->variant.empty() ? fileName : kFallbackName;
     if (!variant.empty() && !kbd::ParseLayoutId(kbd::LayoutId(name, variant))) {
@@ -95,7 +95,7 @@ kbd::Result<Imported> XkbSymbolsLayout(std::span<const std::uint8_t> bytes,
         return Refuse("cannot make a temporary include root (" + root.error() + ")");
     }
     std::string log;
-    auto built = kbd::BuildLayoutFromRoot(root.path(), name, variant, codePage, log);
+    auto built = kbd::BuildLayoutFromRoot(root.path(), name, variant, codePage, log, deadKeys);
     if (!built) {
         return Refuse("libxkbcommon cannot compile it" +
                       (variant.empty() ? std::string() : " with variant " + std::string(variant)) +

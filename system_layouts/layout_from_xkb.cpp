@@ -253,12 +253,13 @@ private:
             lost.why = NotCarriedWhy::SpaceOrControl;
             return {std::nullopt, std::move(lost)};
         }
-        const bool dead = deadKeys_ && IsDeadKeysym(syms[0]);
-        const xkb_keysym_t deadSym = dead ? syms[0] : XKB_KEY_NoSymbol;
+        const bool accent = IsDeadKeysym(syms[0]);
+        const xkb_keysym_t deadSym = deadKeys_ && accent ? syms[0] : XKB_KEY_NoSymbol;
         if (const auto byte = codePage_.byteFor(*character)) {
             return {byte, std::nullopt, deadSym};
         }
-        if (const auto other = dead ? OtherSpacingForm(syms[0]) : std::nullopt) {
+        // Dead or plain, the Greek acute is the tonos where the code page lacks the acute.
+        if (const auto other = accent ? OtherSpacingForm(syms[0]) : std::nullopt) {
             if (const auto byte = codePage_.byteFor(*other)) {
                 return {byte, std::nullopt, deadSym};
             }
@@ -377,8 +378,10 @@ std::string ComposeLocale(const SystemLayout& layout, int codePage) {
 
 std::optional<BuiltLayout> BuildLayoutFromRoot(const std::string& includeRoot,
                                                std::string_view name, std::string_view variant,
-                                               const CodePage& codePage, std::string& log) {
-    return Build(name, variant, codePage, {}, includeRoot, &log);
+                                               const CodePage& codePage, std::string& log,
+                                               bool deadKeys, std::string_view composeLocale) {
+    return Build(name, variant, codePage, {deadKeys, std::string(composeLocale)}, includeRoot,
+                 &log);
 }
 
 } // namespace kbd

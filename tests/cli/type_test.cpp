@@ -31,10 +31,12 @@ TEST_P(TypeCommand, PrintsEachPress) {
     Write("fourth.klc", "KBD\tQZ\t\"Test\"\r\nSHIFTSTATE\r\n0\r\n1\r\n6\r\n7\r\nLAYOUT\r\n"
                         "1e\tA\t1\ta\tA\t0105\t0104\r\n12\tE\t1\te\tE\t0119\t-1\r\nENDKBD\r\n");
     Write("fourth.xkb", "xkb_symbols \"basic\" {\n key <AC01> { [ a, A, aogonek, Aogonek ] };\n"
-                        " key <AD03> { [ e, E, eogonek ] };\n};\n");
+                        " key <AD03> { [ e, E, eogonek ] };\n"
+                        " key <AD11> { [ dead_circumflex, braceleft ] };\n};\n");
     for (const std::string source : {"klc", "xkb"}) {
         ASSERT_EQ(Run("import fourth." + source + " " + source + ".kbd --codepage 1250").status, 0);
     }
+    ASSERT_EQ(Run("from-xkb ./fourth.xkb plain.kbd --codepage 1250 --no-dead-keys").status, 0);
 
     const ToolRun run = Run(GetParam().args);
     EXPECT_EQ(run.status, GetParam().status);
@@ -55,6 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "AltGr+27\tB9 \u0105\nShift+AltGr+27\tA5 \u0104\nCapsLock\tCaps Lock on\n"
                  "AltGr+16\tCA \u0118\n",
                  ""},
+        // A path's dead accent composes as a system layout's does, or stays the accent.
+        TypeLine{"XkbDeadKey", "type xkb.kbd --codepage 1250 24 27 24 14", 0,
+                 "24\tdead 5E ^\n27\tE2 \u00E2\n24\tdead 5E ^\n14\t5E ^ 71 q\n", ""},
+        TypeLine{"XkbDeadKeyPlain", "type plain.kbd --codepage 1250 24 27", 0,
+                 "24\t5E ^\n27\t61 a\n", ""},
         TypeLine{"Layers", "type good.kbd 14 Shift+14 AltGr+14 Shift+AltGr+14", 0,
                  "14\t71 q\nShift+14\t51 Q\nAltGr+14\t5C \\\nShift+AltGr+14\tnothing\n", ""},
         TypeLine{"CapsLockTakesAltGrAway", "type good.kbd CapsLock AltGr+14 14 CapsLock 14", 0,

@@ -3,6 +3,7 @@
 // editor never writes.
 #include "driver/to_ascii.h"
 #include "image_builder.h"
+#include "layout/dead_keys.h"
 #include "layout/keyboard_layout.h"
 #include "layout/writer.h"
 
@@ -45,6 +46,15 @@ std::string Shown(const Typed& typed) {
 std::vector<std::uint8_t> DefaultImage() {
     const KbdImage image = BuildKbdImage(DefaultLayout());
     return {image.begin(), image.end()};
+}
+
+// As the editor writes it: Ą of code page 1250 on Shift+AltGr+A, ^ dead on Shift+6.
+std::vector<std::uint8_t> EditorsExtendedFile() {
+    KeyboardLayout layout = DefaultLayout();
+    layout.ShiftAltGrChar[26] = 0xA5;
+    SetDead(layout, 6, CharLayer::Shift, true);
+    SetComposition(layout, {'^', 'e', 0xEA});
+    return BuildKbdFile(layout);
 }
 
 constexpr int kQ = 13, kW = 14, kE = 15, kF = 29, kA = 26, kL = 34, kOne = 1, kSix = 6, kMinus = 11,
@@ -178,6 +188,15 @@ INSTANTIATE_TEST_SUITE_P(
                               {kAlt, kTab, "nothing", Source::Nothing},
                               {kNorm, kSpace, "20", Source::Driver},
                               {kAlt, kQ, "71", Source::Layout}}},
+                    Sequence{"ExtendedTablesOfOurFile",
+                             EditorsExtendedFile,
+                             {{kShiftAltGr, kA, "A5", Source::Layout},
+                              {kShift, kSix, "dead 5E", Source::DeadKey},
+                              {kNorm, kE, "EA", Source::Composed},
+                              {kShift, kSix, "dead 5E", Source::DeadKey},
+                              {kNorm, kQ, "5E 71", Source::NotComposed},
+                              {kShift, kSix, "dead 5E", Source::DeadKey},
+                              {kNorm, kSpace, "5E", Source::DeadKeySpace}}},
                     // SCAN_SIZE is 48 in our file: the decimal key takes the driver's US code.
                     Sequence{"DecimalKeyThroughTheUsTable",
                              DefaultImage,

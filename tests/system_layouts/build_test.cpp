@@ -197,6 +197,8 @@ TEST(BuildSystemLayout, CarriesDeadKeysWithTheirCompositions) {
         {"fr", 1252, 24, CharLayer::Norm, '^', 'e', 0xEA},   // ê
         {"fr", 1252, 24, CharLayer::Shift, 0xA8, 'E', 0xCB}, // Ë
         {"gr", 1253, 36, CharLayer::Norm, 0xB4, 0xE1, 0xDC}, // ά
+        {"cz", 1250, 13, CharLayer::Norm, 0xB4, 'e', 0xE9},  // é
+        {"cz", 1250, 13, CharLayer::Shift, 0xA1, 'c', 0xE8}, // č after the caron
     };
     for (const auto& row : rows) {
         const CodePage page = *CodePage::Load(row.codePage);
@@ -206,17 +208,27 @@ TEST(BuildSystemLayout, CarriesDeadKeysWithTheirCompositions) {
         EXPECT_TRUE(IsDead(built->layout, row.key - 1, row.layer)) << row.name;
         EXPECT_EQ(Composed(built->layout, row.dead, row.base), row.result) << row.name;
     }
-    const CodePage page = *CodePage::Load(1252);
-    auto withDead = BuildSystemLayout("fr", "", page);
-    const auto without = BuildSystemLayout("fr", "", page, false);
-    ASSERT_TRUE(withDead && without);
     // Of fr's dead accents 1252 holds the circumflex and diaeresis, the grave and acute
     // (AltGr) and the macron (Shift+AltGr); the ring, caron, breve... have no byte.
-    EXPECT_EQ(DeadCharacters(withDead->layout),
+    EXPECT_EQ(DeadCharacters(BuildSystemLayout("fr", "", *CodePage::Load(1252))->layout),
               (std::vector<std::uint8_t>{'^', '`', 0xA8, 0xAF, 0xB4}));
-    withDead->layout.DeadLayers = {};
-    withDead->layout.Compositions.clear();
-    EXPECT_EQ(without->layout, withDead->layout);
+    // Without, each accent stays where it was as a plain character; Polish Ą stays too.
+    const std::pair<const char*, int> layouts[] = {
+        {"fr", 1252}, {"gr", 1253}, {"cz", 1250}, {"pl", 1250}};
+    for (const auto& [name, number] : layouts) {
+        const CodePage page = *CodePage::Load(number);
+        auto withDead = BuildSystemLayout(name, "", page);
+        const auto without = BuildSystemLayout(name, "", page, false);
+        ASSERT_TRUE(withDead && without) << name;
+        EXPECT_TRUE(DeadCharacters(without->layout).empty()) << name;
+        EXPECT_TRUE(without->layout.Compositions.empty()) << name;
+        withDead->layout.DeadLayers = {};
+        withDead->layout.Compositions.clear();
+        EXPECT_EQ(without->layout, withDead->layout) << name;
+    }
+    EXPECT_EQ(CharOf(BuildSystemLayout("pl", "", *CodePage::Load(1250), false)->layout, 26,
+                     CharLayer::ShiftAltGr),
+              0xA5);
 }
 
 // A layout of another script gets no Latin letter from the defaults on any key. (Hebrew

@@ -4,8 +4,8 @@
 #include "form_driver.h"
 #include "layout/writer.h"
 #include "system_layouts/layout_from_xkb.h"
-#include "ui/Allkeys/keyboard_panel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -97,7 +97,10 @@ private slots:
             const ChooserAnswer answer(QStringLiteral("OpenDialog1"), path);
             form()->OpenKBD1Click();
         } else if (how == "dead") {
-            form()->findChild<KeyboardPanel*>()->SetDead(14, true);
+            // Its context menu's Dead key, picked by its access letter.
+            QTimer::singleShot(
+                0, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_D); });
+            emit Key(14)->customContextMenuRequested(Key(14)->rect().center());
         } else if (how == "system") {
             PickSystemLayout(QStringLiteral("rs"), 1251, true);
             form()->NewFromSystemLayoutClick();
@@ -105,12 +108,14 @@ private slots:
             Item(qPrintable(how))->trigger();
         }
         QCOMPARE(Key(key)->text(), caption);
+        QCOMPARE(Key(key)->isMarked(), how == "dead");
         const KeyboardLayout after = ProgramLayout();
         QCOMPARE(form()->document().undoStack().count(), 1);
         QCOMPARE(Item("Undo1")->text(), QStringLiteral("&Undo ") + step);
         Item("Undo1")->trigger();
         QVERIFY(ProgramLayout() == before);
         QCOMPARE(Key(key)->text(), captionBefore);
+        QVERIFY(!Key(key)->isMarked());
         QCOMPARE(Item("Redo1")->text(), QStringLiteral("&Redo ") + step);
         Item("Redo1")->trigger();
         QVERIFY(ProgramLayout() == after);

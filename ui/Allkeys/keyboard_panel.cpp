@@ -130,9 +130,8 @@ void KeyboardPanel::ShowLayer(int mode) {
     if (mode < LayerShift || mode > LayerAnsi) {
         return;
     }
-    for (int n = 1; n <= kKeyCount; ++n) {
-        keys_[static_cast<std::size_t>(n - 1)]->setCode(
-            *LayerChar(document_.layout(), mode, n - 1));
+    for (int i = 0; i < kKeyCount; ++i) {
+        ShowKey(i);
     }
 }
 
@@ -141,7 +140,10 @@ void KeyboardPanel::ShowKey(int index) {
         return;
     }
     if (const auto code = LayerChar(document_.layout(), layer_, index)) {
-        keys_[static_cast<std::size_t>(index)]->setCode(*code);
+        toolkit::ByteButton* key = keys_[static_cast<std::size_t>(index)];
+        key->setCode(*code);
+        const auto layer = CharLayerOf(layer_);
+        key->setMarked(layer && IsDead(document_.layout(), index, *layer));
     }
 }
 

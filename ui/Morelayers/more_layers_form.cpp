@@ -230,6 +230,7 @@ void TMoreLayersForm::ShowKey(int index) {
     keys_[i]->setCode(code > kNoAltGr ? code : kNoAltGr);
     const bool dead = IsDead(document_.layout(), index, CharLayer::ShiftAltGr);
     keys_[i]->setToolTip(dead ? QStringLiteral("Dead key") : QString());
+    keys_[i]->setMarked(dead);
 }
 
 void TMoreLayersForm::ShowAll() {

@@ -33,6 +33,11 @@ public:
             if (said.isEmpty()) {
                 said = WithoutAccessMarks(key()->text());
             }
+        } else if (which == QAccessible::Description && key()->isMarked()) {
+            said = widget()->accessibleDescription();
+            if (said.isEmpty()) {
+                said = QStringLiteral("dead key");
+            }
         } else if (which == QAccessible::Accelerator) {
             said = QKeySequence::mnemonic(key()->text()).toString(QKeySequence::NativeText);
         }

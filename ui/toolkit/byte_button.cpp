@@ -22,6 +22,9 @@ namespace {
 // As long as a push button shows itself pressed when its access letter clicks it.
 constexpr int kAccessClickMs = 100;
 
+// The legs of the dead-key mark, in pixels: seen on a 25-pixel key, yet off its caption.
+constexpr int kMarkSide = 5;
+
 bool IsPressKey(const QKeyEvent* event) {
     return event->key() == Qt::Key_Space || event->key() == Qt::Key_Select;
 }
@@ -69,6 +72,18 @@ void ByteButton::setText(const QString& caption) {
     update();
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void ByteButton::setMarked(bool marked) {
+    if (marked == marked_) {
+        return;
+    }
+    marked_ = marked;
+    update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     }
 }
@@ -150,6 +165,18 @@ void ByteButton::paintEvent(QPaintEvent*) {
     option.text = caption_;
     QPainter painter(this);
     style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    if (marked_) {
+        // Drawn in the caption's own colour, it stays visible in a black-and-white print
+        // and a high-contrast theme; tucked in the top right corner, clear of the caption.
+        const QRect inside = rect().adjusted(3, 3, -3, -3);
+        const QPoint corner = inside.topRight();
+        const QPoint mark[] = {corner, corner + QPoint(-kMarkSide, 0),
+                               corner + QPoint(0, kMarkSide)};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                              QPalette::ButtonText));
+        painter.drawPolygon(mark, 3);
+    }
 }
 
 void ByteButton::mousePressEvent(QMouseEvent* event) {

@@ -31,6 +31,11 @@ public:
     // Shown pressed: the mouse or the space bar is held on it.
     bool isDown() const { return down_; }
 
+    // A small corner mark in the caption's colour that leaves the caption as it is: the
+    // character shown is a dead key. Assistive tools read it as the key's description.
+    bool isMarked() const { return marked_; }
+    void setMarked(bool marked);
+
     // Emits clicked(), as the mouse or the keyboard do, unless the key is disabled.
     void click();
 
@@ -66,6 +71,7 @@ private:
     std::uint8_t code_ = 0;
     bool hasCode_ = false;
     bool down_ = false;
+    bool marked_ = false;
     bool mouseHeld_ = false;
     bool hovering_ = false; // the last mouse move was over the key
     int shortcutId_ = 0;
