@@ -166,7 +166,7 @@ public:
             for (const KlcComposition& pair : section->second) {
                 const auto base = codePage_.byteFor(pair.base);
                 const auto result = codePage_.byteFor(pair.result);
-                if (base && result) {
+                if (base && result && kbd::DriverComposesWith(*base)) {
                     kbd::SetComposition(imported_.layout, {dead, *base, *result});
                 }
             }

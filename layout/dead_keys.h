@@ -30,6 +30,13 @@ std::span<const Composition> CompositionsOf(const KeyboardLayout& layout, std::u
 std::optional<std::uint8_t> Composed(const KeyboardLayout& layout, std::uint8_t dead,
                                      std::uint8_t base);
 
+// Whether Windows 95 ever reads a composition with `base`: Space after a dead key types
+// the accent alone whatever the compositions say, as the driver takes Space from its own
+// tables, so a composition with it is never typed and an import leaves it out.
+constexpr bool DriverComposesWith(std::uint8_t base) {
+    return base != ' ';
+}
+
 // Adds the composition, or replaces the result of the one with the same dead and base.
 void SetComposition(KeyboardLayout& layout, Composition composition);
 

@@ -200,7 +200,8 @@ public:
                     continue;
                 }
                 const auto result = byteOfText.find(std::string(text.data(), size));
-                if (result != byteOfText.end() && result->second > 0x1F) {
+                if (result != byteOfText.end() && result->second > 0x1F &&
+                    DriverComposesWith(base)) {
                     SetComposition(layout, {dead, base, result->second});
                 }
             }
