@@ -10,6 +10,7 @@
 #include <memory>
 #include <numeric>
 #include <random>
+#include <xkbcommon/xkbcommon-compose.h>
 #include <xkbcommon/xkbcommon.h>
 
 namespace {
@@ -193,6 +194,36 @@ TEST_P(XkbExport, TypesWhatWindowsTypes) {
 
 INSTANTIATE_TEST_SUITE_P(Layouts, XkbExport, testing::ValuesIn(Cases()),
                          [](const auto& info) { return info.param.name; });
+
+// The desktop composes the exported dead keys with its own Compose table, here a small
+// one of the test's own: the export must give each dead key its accent's dead keysym.
+TEST(XkbExport, DeadKeysComposeThroughTheDesktopsTable) {
+    const CodePage page = *CodePage::Load(1252);
+    const CompiledLayout compiled(kbd::exports::XkbSymbolsText(DeadKeys(page), page, "test"));
+    ASSERT_NE(compiled.keymap(), nullptr);
+    const std::string table = "<dead_circumflex> <e> : \"\u00EA\"\n"
+                              "<dead_diaeresis> <e> : \"\u00EB\"\n";
+    const std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(
+        xkb_context_new(XKB_CONTEXT_NO_DEFAULT_INCLUDES), &xkb_context_unref);
+    const std::unique_ptr<xkb_compose_table, decltype(&xkb_compose_table_unref)> compose(
+        xkb_compose_table_new_from_buffer(context.get(), table.data(), table.size(), "C",
+                                          XKB_COMPOSE_FORMAT_TEXT_V1, XKB_COMPOSE_COMPILE_NO_FLAGS),
+        &xkb_compose_table_unref);
+    ASSERT_NE(compose, nullptr);
+    for (const auto& [press, typed] : {std::pair{None, "\u00EA"}, {Shift, "\u00EB"}}) {
+        const std::unique_ptr<xkb_compose_state, decltype(&xkb_compose_state_unref)> state(
+            xkb_compose_state_new(compose.get(), XKB_COMPOSE_STATE_NO_FLAGS),
+            &xkb_compose_state_unref);
+        xkb_compose_state_feed(state.get(),
+                               compiled.typed(kbd::kKeyPlaces[23].xkbName, press).first);
+        xkb_compose_state_feed(state.get(),
+                               compiled.typed(kbd::kKeyPlaces[15].xkbName, None).first);
+        ASSERT_EQ(xkb_compose_state_get_status(state.get()), XKB_COMPOSE_COMPOSED) << press;
+        char text[8] = "";
+        xkb_compose_state_get_utf8(state.get(), text, sizeof text);
+        EXPECT_STREQ(text, typed);
+    }
+}
 
 // The longest name kbdtool writes, quotes and control codes escaped to one byte each,
 // is one libxkbcommon reads back whole; a byte more is refused and nothing written.
