@@ -1,6 +1,7 @@
 #include "tool_run.h"
 
 #include <cstdio>
+#include <sstream>
 
 namespace {
 
@@ -94,7 +95,7 @@ struct Line {
     std::string args;
     int status;
     std::string out;
-    std::string err;       // all of standard error, or its start when it ends no line
+    std::string err = "";  // all of standard error, or its start when it ends no line
     std::string json = ""; // in.json
 };
 
@@ -146,16 +147,15 @@ Line Usage(const char* name, const std::string& args, const std::string& says = 
     return {name, args, 2, "", "kbdtool: " + says};
 }
 
-// Import of in.json, refused. The parser's own wording follows "not valid JSON: "; every
-// other message is ours, whole.
-Line Import(const char* name, const std::string& json, const std::string& says) {
-    return {name, "import in.json kept.out", 1, "", "kbdtool: in.json: " + says, json};
-}
-
-// `command` (which reads in.json), refused as import refuses it.
+// `command` (which reads in.json), refused as import refuses it. The parser's own wording
+// follows "not valid JSON: "; every other message is ours, whole.
 Line Reading(const char* name, const std::string& command, const std::string& json,
              const std::string& says) {
     return {name, command, 1, "", "kbdtool: in.json: " + says, json};
+}
+
+Line Import(const char* name, const std::string& json, const std::string& says) {
+    return Reading(name, "import in.json kept.out", json, says);
 }
 
 using Json = nlohmann::ordered_json;
@@ -177,11 +177,12 @@ std::string With(const char* pointer, const Json& value) {
 }
 
 // Lint's line for each Caps key whose AltGr character Windows does not type with Caps
-// Lock on, as the given keys and their AltGr bytes.
-std::string CapsAltGr(std::initializer_list<std::pair<int, int>> keys) {
+// Lock on, as key numbers and their AltGr bytes in hex: "14 5C 15 7C".
+std::string CapsAltGr(const std::string& keys) {
+    std::istringstream in(keys);
     std::string lines;
-    for (const auto& [key, byte] : keys) {
-        char line[200];
+    char line[200];
+    for (int key = 0, byte = 0; in >> std::dec >> key >> std::hex >> byte;) {
         std::snprintf(line, sizeof line,
                       "key %d AltGr: warning: AltGr character 0x%02X types nothing while Caps "
                       "Lock is on, as the key has no Shift+AltGr character (Edit, Keep AltGr "
@@ -192,43 +193,32 @@ std::string CapsAltGr(std::initializer_list<std::pair<int, int>> keys) {
     return lines;
 }
 // The built-in layout's letters with AltGr characters: Q W F G K L V B N M.
-const std::string kDefaultCapsAltGr = CapsAltGr({{14, 0x5C},
-                                                 {15, 0x7C},
-                                                 {30, 0x5B},
-                                                 {31, 0x5D},
-                                                 {34, 0xB3},
-                                                 {35, 0xA3},
-                                                 {41, 0x40},
-                                                 {42, 0x7B},
-                                                 {43, 0x7D},
-                                                 {44, 0xA7}});
+const std::string kDefaultCapsAltGr =
+    CapsAltGr("14 5C 15 7C 30 5B 31 5D 34 B3 35 A3 41 40 42 7B 43 7D 44 A7");
 const std::string kLastCapsAltGr = kDefaultCapsAltGr.substr(kDefaultCapsAltGr.find("key 31"));
 
 INSTANTIATE_TEST_SUITE_P(
     , Command,
     testing::Values(
-        Line{"CheckFile", "check good.kbd", 0, "good.kbd: the editor would open this file\n", ""},
+        Line{"CheckFile", "check good.kbd", 0, "good.kbd: the editor would open this file\n"},
         Line{"CheckJson", "check byte83.json", 0,
-             "byte83.json: kbdtool import would take this file\n", ""},
-        Line{"LintDefault", "lint good.kbd", 0, kDefaultCapsAltGr, ""},
+             "byte83.json: kbdtool import would take this file\n"},
+        Line{"LintDefault", "lint good.kbd", 0, kDefaultCapsAltGr},
         // One line a finding; only a loss fails. Before a save, the loss is still to come
         // and lint can name what goes.
         Line{"LintLossToComeInJson", "lint shared.JSON", 1,
              "key 2: warning: Caps Lock is set, but Norm 0x31 and Shift 0x21 are not a "
              "lower/upper-case pair: with Caps Lock on the key types its Shift character\n" +
-                 CapsAltGr({{2, 0x7E}, {14, 0x5C}, {15, 0x7C}}) +
+                 CapsAltGr("2 7E 14 5C 15 7C") +
                  "key 30: loses data: shares virtual-key code 0x51 with key 14: on reload its "
                  "AltGr character 0x5B is read into key 14, over that key's own and its "
                  "Caps-Lock flag is cleared\n" +
-                 CapsAltGr({{30, 0x5B}}) + kLastCapsAltGr,
-             ""},
+                 CapsAltGr("30 5B") + kLastCapsAltGr},
         Line{"LintInCodePage1250", "lint byte83.json", 0,
              "key 9 AltGr: warning: AltGr character 0x83 is not defined in the current code "
              "page\n" +
-                 kDefaultCapsAltGr,
-             ""},
-        Line{"LintInTheChosenCodePage", "lint byte83.json --codepage 1252", 0, kDefaultCapsAltGr,
-             ""},
+                 kDefaultCapsAltGr},
+        Line{"LintInTheChosenCodePage", "lint byte83.json --codepage 1252", 0, kDefaultCapsAltGr},
         // Every command that reads a layout meets one kind of refused input, every one that
         // writes a file a place it cannot write.
         Refused("CheckShort", "check short.kbd", kShort),
@@ -261,9 +251,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refused("KlcNameWithAComment", "to-klc good.kbd kept.out --name 'a // b'",
                 "kbdtool: kept.out: the name holds \"//\", which MSKLC reads as the start of a "
                 "comment\n"),
-        Refused("KlcNameTooLong", "to-klc good.kbd kept.out --name " + std::string(64, 'n'),
-                "kbdtool: kept.out: the name is 64 characters long; a .klc description holds "
-                "at most 63\n"),
         Refused("FloppyWithoutAName", "floppy good.kbd ''",
                 "kbdtool: Cannot create the file: \"\"" + kNoSuchFile),
         Refused("FloppyAsADevice", "floppy good.kbd kept.out --name con",
@@ -285,8 +272,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "kbdtool: Cannot create the file: no/x.kbd" + kNoSuchFile),
         Usage("NoCommand", ""),
         Usage("LintCodePage", "lint good.kbd --codepage 99",
-              "code page 99 is not known to iconv\nUsage:"),
-        Usage("ToKlcCodePage", "to-klc good.kbd o.klc --codepage 99",
               "code page 99 is not known to iconv\nUsage:"),
         Usage("ToXkbWithoutOut", "to-xkb good.kbd"),
         Usage("ToXkbExtraArgument", "to-xkb good.kbd o c"),
@@ -318,10 +303,6 @@ INSTANTIATE_TEST_SUITE_P(
         // with control characters escaped.
         Import("BeyondADouble", "{\"VirtualKey\":[1e400]}",
                "not valid JSON: number overflow parsing '1e400'\n"),
-        Reading("BeyondADoubleInLint", "lint in.json", "{\"AnsiChar\":[-1e400]}",
-                "not valid JSON: number overflow parsing '-1e400'\n"),
-        Reading("BeyondADoubleInFloppy", "floppy in.json kept.out", "{\"ShiftChar\":[0,1e999]}",
-                "not valid JSON: number overflow parsing '1e999'\n"),
         Reading("DeepItem", "to-klc in.json kept.out",
                 "{\"VirtualKey\":[" + Repeat("[", 70000) + Repeat("]", 70000) + Repeat(",0", 48) +
                     "]}",
