@@ -6,40 +6,37 @@
 
 namespace {
 
+// UTF-16LE, as a .klc file holds its text.
+std::string Utf16(const std::string& ascii) {
+    std::string out;
+    for (const char c : ascii) {
+        out += {c, '\0'};
+    }
+    return out;
+}
+
 // The name comes from OUT's file name, or --name; characters are read in code page 1250,
-// where 0xA1 is a caron, or in the one named, where it is Ў.
+// where 0xA1 is a caron, or in the one named, where it is Ў. --locale names the language
+// Windows lists the layout under.
 TEST_F(ToolTest, ExportsTakeTheirNameFromTheFileOrTheOption) {
     Write("d.json", DefaultJson().dump());
-    const ToolRun plain = Run("to-xkb " + Path("d.json") + " " + Path("qz"));
-    EXPECT_EQ(plain.status, 0);
-    EXPECT_EQ(plain.out + plain.err, "");
-    const std::string qz = Read("qz");
-    EXPECT_NE(qz.find("\n    name[Group1] = \"qz\";\n"), std::string::npos) << qz;
-    EXPECT_NE(qz.find("\n    key <AE02> { type[Group1] = \"FOUR_LEVEL_PLUS_LOCK\", "
-                      "[ 2, at, caron, VoidSymbol, 2 ] };\n"),
-              std::string::npos);
-
-    ASSERT_EQ(Run("to-xkb d.json sr.xkb --name 'Srpska latinica' --codepage 1251").status, 0);
-    const std::string sr = Read("sr.xkb");
-    EXPECT_NE(sr.find("\n    name[Group1] = \"Srpska latinica\";\n"), std::string::npos) << sr;
-    EXPECT_NE(sr.find("\n    key <AE02> { type[Group1] = \"FOUR_LEVEL_PLUS_LOCK\", "
-                      "[ 2, at, Byelorussian_SHORTU, VoidSymbol, 2 ] };\n"),
-              std::string::npos);
-
-    ASSERT_EQ(Run("to-klc d.json " + Path("my_layout.klc")).status, 0);
-    EXPECT_EQ(
-        Read("my_layout.klc").substr(0, 40),
-        std::string("\xFF\xFEK\0B\0D\0\t\0M\0Y\0L\0A\0Y\0O\0U\0T\0\t\0\"\0m\0y\0_\0l\0a\0y\0", 40));
-
-    // --locale names the language Windows lists the layout under; an unknown one is refused.
-    ASSERT_EQ(Run("to-klc d.json de.klc --locale de-DE").status, 0);
-    const std::string de = Read("de.klc");
-    std::string id; // "LOCALEID\t\"00000407\"" in UTF-16LE
-    for (const char c : std::string("LOCALEID\t\"00000407\"")) {
-        id += c;
-        id += '\0';
+    const std::string sr = "to-xkb d.json sr.xkb --name 'Srpska latinica' --codepage 1251";
+    const std::string ae02 =
+        "\n    key <AE02> { type[Group1] = \"FOUR_LEVEL_PLUS_LOCK\", [ 2, at, ";
+    const std::tuple<std::string, const char*, std::string> rows[] = {
+        {"to-xkb " + Path("d.json") + " " + Path("qz"), "qz", "\n    name[Group1] = \"qz\";\n"},
+        {"to-xkb d.json qz", "qz", ae02 + "caron, VoidSymbol, 2 ] };\n"},
+        {sr, "sr.xkb", "\n    name[Group1] = \"Srpska latinica\";\n"},
+        {sr, "sr.xkb", ae02 + "Byelorussian_SHORTU, VoidSymbol, 2 ] };\n"},
+        {"to-klc d.json " + Path("my_layout.klc"), "my_layout.klc",
+         "\xFF\xFE" + Utf16("KBD\tMYLAYOUT\t\"my_layout\"\r\n")},
+        {"to-klc d.json de.klc --locale de-DE", "de.klc", Utf16("LOCALEID\t\"00000407\"")}};
+    for (const auto& [args, file, text] : rows) {
+        const ToolRun run = Run(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out + run.err, "") << args;
+        EXPECT_NE(Read(file).find(text), std::string::npos) << args << "\n" << Read(file);
     }
-    EXPECT_NE(de.find(id), std::string::npos);
     const std::size_t namesBefore = Names().size();
     const ToolRun unknown = Run("to-klc d.json xx.klc --locale xx-YY");
     EXPECT_EQ(unknown.status, 2);
