@@ -86,6 +86,16 @@ TEST_F(ToolTest, ShowListsEveryKey) {
               "  9  09    38  38 8    2A *    FF \u00FF    38 8    no\n");
 }
 
+using Json = nlohmann::ordered_json;
+const std::string kGood = DefaultJson().dump();
+
+// The built-in layout's JSON with the value at `pointer` replaced.
+std::string With(const char* pointer, const Json& value) {
+    Json json = DefaultJson();
+    json[Json::json_pointer(pointer)] = value;
+    return json.dump();
+}
+
 // A command line run in a folder that holds good.kbd (the built-in layout), short.kbd,
 // zeros.kbd, a folder folder.kbd, bad.json (no AltGrChar), shared.JSON (Caps Lock on the
 // digit 1, F taking Q's code), byte83.json (AltGr 0x83 on key 9: ƒ in 1252, undefined in
@@ -106,12 +116,9 @@ TEST_P(Command, PrintsAndExitsAsItShould) {
     Write("short.kbd", Read("good.kbd").substr(0, 687));
     Write("zeros.kbd", std::string(688, '\0'));
     std::filesystem::create_directory(Path("folder.kbd"));
+    Write("byte83.json", With("/AltGrChar/8", 0x83));
     auto json = DefaultJson();
-    json["AltGrChar"][8] = 0x83;
-    Write("byte83.json", json.dump());
-    json = DefaultJson();
-    json["CapsAffected"][1] = 1;
-    json["VirtualKey"][29] = 0x51;
+    json["CapsAffected"][1] = 1, json["VirtualKey"][29] = 0x51;
     Write("shared.JSON", json.dump());
     json.erase("AltGrChar");
     Write("bad.json", json.dump());
@@ -158,22 +165,12 @@ Line Import(const char* name, const std::string& json, const std::string& says) 
     return Reading(name, "import in.json kept.out", json, says);
 }
 
-using Json = nlohmann::ordered_json;
-const std::string kGood = DefaultJson().dump();
-
 std::string Repeat(const std::string& text, std::size_t times) {
     std::string out;
     for (std::size_t i = 0; i < times; ++i) {
         out += text;
     }
     return out;
-}
-
-// The built-in layout's JSON with the value at `pointer` replaced; bad.json lacks a field.
-std::string With(const char* pointer, const Json& value) {
-    Json json = DefaultJson();
-    json[Json::json_pointer(pointer)] = value;
-    return json.dump();
 }
 
 // Lint's line for each Caps key whose AltGr character Windows does not type with Caps
@@ -304,8 +301,8 @@ INSTANTIATE_TEST_SUITE_P(
         Import("BeyondADouble", "{\"VirtualKey\":[1e400]}",
                "not valid JSON: number overflow parsing '1e400'\n"),
         Reading("DeepItem", "to-klc in.json kept.out",
-                "{\"VirtualKey\":[" + Repeat("[", 70000) + Repeat("]", 70000) + Repeat(",0", 48) +
-                    "]}",
+                "{\"VirtualKey\":[" + std::string(70000, '[') + std::string(70000, ']') +
+                    Repeat(",0", 48) + "]}",
                 "VirtualKey[0]: an array is not an integer\n"),
         Reading("LongItem", "to-xkb in.json kept.out",
                 "{\"VirtualKey\":[\"" + std::string(500000, 'x') + "\"" + Repeat(",0", 48) + "]}",

@@ -68,13 +68,8 @@ private:
     std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> keymap_{nullptr, &xkb_keymap_unref};
 };
 
-// What Windows 95 types for a byte, as a desktop can type it: control codes not at all.
-char32_t Typed(const CodePage& page, std::uint8_t code) {
-    const auto point = page.codePoint(code);
-    return point && *point >= 0x20 ? *point : 0;
-}
-
-// What Windows 95 types with the layout's file; a dead key, which waits, as U+FFFF.
+// What Windows 95 types with the layout's file, as a desktop can type it: control codes
+// not at all, a dead key, which waits, as U+FFFF.
 char32_t WindowsTypes(const kbd::driver::LoadedKeyboard& file, const CodePage& page, int key,
                       unsigned press) {
     kbd::driver::Keyboard keyboard(file);
@@ -84,7 +79,8 @@ char32_t WindowsTypes(const kbd::driver::LoadedKeyboard& file, const CodePage& p
     if (typed.deadWaiting()) {
         return U'\uFFFF';
     }
-    return typed.bytes.empty() ? 0 : Typed(page, typed.bytes.front());
+    const auto point = typed.bytes.empty() ? std::nullopt : page.codePoint(typed.bytes.front());
+    return point && *point >= 0x20 ? *point : 0;
 }
 
 // What the desktop types, a dead keysym (which types nothing yet) as U+FFFF.
