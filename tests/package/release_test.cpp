@@ -51,28 +51,23 @@ TEST_F(ToolTest, ManualPageHasAnEntryForEveryCommandOfTheHelp) {
 }
 
 // A desktop finds the menu entry, its icon and the software centre's page through one id,
-// which the files name inside as well as in their own names.
-TEST(AppId, TheDesktopFilesNameTheOneIdInside) {
-    const std::string id = KBD_APP_ID;
-    const std::string metainfo = SourceFile("app/" + id + ".metainfo.xml");
-    const std::string desktop = SourceFile("app/" + id + ".desktop");
-    EXPECT_EQ(FirstMatch(metainfo, "<id>([^<]*)</id>"), id);
-    EXPECT_EQ(FirstMatch(metainfo, R"re(<launchable type="desktop-id">([^<]*)<)re"),
-              id + ".desktop");
-    EXPECT_EQ(FirstMatch(metainfo, R"re(<icon type="stock">([^<]*)<)re"), id);
-    EXPECT_EQ(FirstMatch(desktop, "\nIcon=([^\n]*)"), id);
-    EXPECT_EQ(FirstMatch(desktop, "\nExec=([^\n]*)"), "kbdgen %f");
-}
-
-// A file manager offers the editor for a KBD file when the type the MIME package defines is
-// the one the menu entry takes and the metainfo announces.
-TEST(AppId, TheMenuEntryTakesTheTypeTheMimePackageDefines) {
-    const std::string id = KBD_APP_ID;
-    const std::string type =
-        FirstMatch(SourceFile("app/" + id + ".xml"), R"re(<mime-type type="([^"]*)")re");
-    EXPECT_EQ(type, "application/x-kbdgen-kbd");
-    EXPECT_EQ(FirstMatch(SourceFile("app/" + id + ".desktop"), "\nMimeType=([^\n]*)"), type + ";");
-    EXPECT_EQ(FirstMatch(SourceFile("app/" + id + ".metainfo.xml"), "<mediatype>([^<]*)<"), type);
+// which the files name inside as well as in their own names; a file manager offers the
+// editor for a KBD file when the type the MIME package defines is the one the menu entry
+// takes and the metainfo announces.
+TEST(AppId, TheDesktopFilesNameTheOneIdAndTheOneType) {
+    const std::string id = KBD_APP_ID, type = "application/x-kbdgen-kbd";
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {".metainfo.xml", "<id>([^<]*)</id>", id},
+        {".metainfo.xml", R"re(<launchable type="desktop-id">([^<]*)<)re", id + ".desktop"},
+        {".metainfo.xml", R"re(<icon type="stock">([^<]*)<)re", id},
+        {".metainfo.xml", "<mediatype>([^<]*)<", type},
+        {".desktop", "\nIcon=([^\n]*)", id},
+        {".desktop", "\nExec=([^\n]*)", "kbdgen %f"},
+        {".desktop", "\nMimeType=([^\n]*)", type + ";"},
+        {".xml", R"re(<mime-type type="([^"]*)")re", type}};
+    for (const auto& [file, pattern, named] : rows) {
+        EXPECT_EQ(FirstMatch(SourceFile("app/" + id + file), pattern), named) << pattern;
+    }
 }
 
 } // namespace
