@@ -89,18 +89,16 @@ TEST_F(ToolTest, FloppyHoldsTheKbdFileAndTheSteps) {
     for (const char* folder : {"a:b", "-d"}) {
         std::filesystem::create_directory(Path(folder));
     }
-    const std::pair<std::string, std::string> renamed[] = {
-        {"a:b/n.img --name 'my layout'", "MYLAYOUT.KBD"},
-        {"-- -d/serbian-cyrillic.img", "SERBIAN-.KBD"},
-        {"a:b/n.img --name \u010d\u0107\u017e", "LAYOUT.KBD"}};
-    for (const auto& [args, name] : renamed) {
+    const std::tuple<std::string, std::string, std::string> renamed[] = {
+        {"a:b/n.img --name 'my layout'", "a:b/n.img", "MYLAYOUT.KBD"},
+        {"-- -d/serbian-cyrillic.img", "./-d/serbian-cyrillic.img", "SERBIAN-.KBD"},
+        {"a:b/n.img --name \u010d\u0107\u017e", "a:b/n.img", "LAYOUT.KBD"}};
+    for (const auto& [args, image, name] : renamed) {
         const ToolRun made = Run("floppy kbd_qz.kbd " + args);
         ASSERT_EQ(made.status, 0) << made.err;
         EXPECT_EQ(made.err, "kbdtool: the layout is " + name +
                                 " on the floppy: a DOS name has at most 8 letters, digits, _ or "
                                 "-\n");
-        const std::string image =
-            args.starts_with("a:b") ? "a:b/n.img" : "./-d/serbian-cyrillic.img";
         const std::string stem = name.substr(0, name.find('.'));
         EXPECT_EQ(mtools("mdir -b -i " + image + " ::"),
                   "::/" + name + "\n::/" + stem + ".REG\n::/README.TXT\n");

@@ -228,8 +228,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refused("PictureShort", "picture short.kbd p.svg", kShort),
         Refused("ToXkbBadJson", "to-xkb bad.json kept.out",
                 "kbdtool: bad.json: AltGrChar: missing\n"),
-        Refused("ToKlcShort", "to-klc short.kbd kept.out", kShort),
-        Refused("FloppyShort", "floppy short.kbd kept.out", kShort),
         Refused("ImportMissing", "import no.json kept.out",
                 "kbdtool: Cannot open the file: no.json" + kNoSuchFile),
         Refused("DefaultIntoNoFolder", "default no/d.kbd",

@@ -23,11 +23,8 @@ TEST_F(ToolTest, LayoutsListsEveryLayoutAndVariantOrThoseThatHoldTheText) {
 // The editor's save of the library's layout, byte for byte, and a line on standard error
 // for each character left out; code page 1250 unless told another.
 TEST_F(ToolTest, FromXkbWritesTheLayoutAndNamesWhatItLeftOut) {
-    const struct {
-        const char* id;
-        int codePage;    // 0: no --codepage
-        const char* err; // its start, besides a line for each character left out
-    } layouts[] = {
+    // The layout, its code page (0: no --codepage) and the start of standard error.
+    const std::tuple<const char*, int, const char*> layouts[] = {
         // Serbian in its own code page: only AltGr characters that 1251 lacks.
         {"rs", 1251,
          "key 9 AltGr: dead_doublegrave has no character; left empty\n"
@@ -55,13 +52,8 @@ TEST_F(ToolTest, FromXkbWritesTheLayoutAndNamesWhatItLeftOut) {
 // but not with the period; without dead keys each types its accent alone, French in the
 // file the library builds without them. Polish Ą is on Shift+AltGr either way.
 TEST_F(ToolTest, FromXkbCarriesDeadKeysUnlessToldNot) {
-    const struct {
-        const char* id;
-        const char* codePage;
-        const char* option;
-        const char* presses;
-        const char* typed;
-    } rows[] = {
+    // The layout, its code page, the option, the presses and what they type.
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
         {"gr", "1253", "", "36 27", "36\tdead B4 \u0384\n27\tDC \u03AC\n"},
         {"gr", "1253", " --no-dead-keys", "36 27", "36\tB4 \u0384\n27\tE1 \u03B1\n"},
         {"cz", "1250", "", "13 16 Shift+13 46",
