@@ -97,9 +97,9 @@ std::string With(const char* pointer, const Json& value) {
 }
 
 // A command line run in a folder that holds good.kbd (the built-in layout), short.kbd,
-// zeros.kbd, a folder folder.kbd, bad.json (no AltGrChar), shared.JSON (Caps Lock on the
-// digit 1, F taking Q's code), byte83.json (AltGr 0x83 on key 9: ƒ in 1252, undefined in
-// 1250), kept.out and the row's in.json. No command may make or change a file there.
+// zeros.kbd, a folder folder.kbd, a link loop.kbd to itself, bad.json (no AltGrChar), shared.JSON
+// (Caps Lock on the digit 1, F taking Q's code), byte83.json (AltGr 0x83 on key 9: ƒ in 1252,
+// undefined in 1250), kept.out and the row's in.json. No command may make or change a file there.
 struct Line {
     const char* name;
     std::string args;
@@ -116,6 +116,7 @@ TEST_P(Command, PrintsAndExitsAsItShould) {
     Write("short.kbd", Read("good.kbd").substr(0, 687));
     Write("zeros.kbd", std::string(688, '\0'));
     std::filesystem::create_directory(Path("folder.kbd"));
+    std::filesystem::create_symlink("loop.kbd", Path("loop.kbd"));
     Write("byte83.json", With("/AltGrChar/8", 0x83));
     auto json = DefaultJson();
     json["CapsAffected"][1] = 1, json["VirtualKey"][29] = 0x51;
@@ -134,6 +135,7 @@ TEST_P(Command, PrintsAndExitsAsItShould) {
     const std::string& err = GetParam().err;
     EXPECT_EQ(err.empty() || err.back() == '\n' ? run.err : run.err.substr(0, err.size()), err);
     EXPECT_EQ(Names(), names);
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("loop.kbd")));
     EXPECT_EQ(Read("kept.out"), "an older file");
     if (GetParam().status == 2) { // the usage text follows the reason
         const ToolRun help = Run("--help");
@@ -230,6 +232,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "kbdtool: bad.json: AltGrChar: missing\n"),
         Refused("ImportMissing", "import no.json kept.out",
                 "kbdtool: Cannot open the file: no.json" + kNoSuchFile),
+        // A loop is refused rather than replaced by a regular file.
+        Refused("LinkLoop", "default loop.kbd",
+                "kbdtool: Not following the symbolic link: loop.kbd (Too many levels of "
+                "symbolic links)\n"),
         Refused("DefaultIntoNoFolder", "default no/d.kbd",
                 "kbdtool: Cannot create the file: no/d.kbd" + kNoSuchFile),
         Refused("ExportIntoNoFolder", "export good.kbd no/e.json",

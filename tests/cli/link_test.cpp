@@ -54,16 +54,4 @@ INSTANTIATE_TEST_SUITE_P(
                     Trap{"OfTheCallerIsFollowed", false, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A loop is refused rather than replaced by a regular file; the links stay as they were.
-TEST_F(ToolTest, LinkLoopIsRefused) {
-    fs::create_symlink("b.kbd", Path("a.kbd"));
-    fs::create_symlink("a.kbd", Path("b.kbd"));
-    const ToolRun run = Run("default a.kbd");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "kbdtool: Not following the symbolic link: a.kbd (Too many levels of "
-                       "symbolic links)\n");
-    EXPECT_TRUE(fs::is_symlink(Path("a.kbd")) && fs::is_symlink(Path("b.kbd")));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"a.kbd", "b.kbd"}));
-}
-
 } // namespace
