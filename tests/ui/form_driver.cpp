@@ -1,15 +1,31 @@
 #include "form_driver.h"
 
+#include "layout/writer.h"
 #include "ui/toolkit/cell_drag.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QWindow>
 
 namespace kbd::test {
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool SaveLayout(const KeyboardLayout& layout, const QString& path) {
+    return SaveKbdFile(layout, QFile::encodeName(path).toStdString()).ok();
+}
 
 void ProgramTest::init() {
     ResetLayoutDefaults(ProgramLayout());

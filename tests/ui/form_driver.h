@@ -27,8 +27,24 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace kbd::test {
+
+// A data function's columns in one line, and a test's fetch of them in another:
+// Columns<int, QString>("key", "text"), then auto [key, text] = Fetch<int, QString>("key", "text").
+template <typename... T, typename... Name> void Columns(Name... names) {
+    (QTest::addColumn<T>(names), ...);
+}
+template <typename... T, typename... Name> std::tuple<T...> Fetch(Name... names) {
+    return {*static_cast<T*>(QTest::qData(names, qMetaTypeId<T>()))...};
+}
+
+// Real files in a test's folder: empty for one that cannot be read, false where the write
+// fails.
+QByteArray FileBytes(const QString& path);
+bool WriteFile(const QString& path, const QByteArray& bytes);
+bool SaveLayout(const KeyboardLayout& layout, const QString& path);
 
 // The base of a test class that drives the whole program: for each test function all five
 // windows afresh over a layout reset to the defaults, the main window shown and active,
