@@ -1,5 +1,6 @@
 // What Compose from Unicode gives one dead accent and one base, in the code pages whose
 // keyboards use them: expected characters written out by hand, one row per accent.
+#include "form_driver.h"
 #include "ui/Morelayers/compose_from_unicode.h"
 
 #include <QTest>
@@ -7,6 +8,7 @@
 #include <array>
 
 using namespace kbd;
+using namespace kbd::test;
 
 namespace {
 
@@ -44,10 +46,7 @@ class ComposeFromUnicodeTest : public QObject {
     Q_OBJECT
 private slots:
     void composes_data() {
-        QTest::addColumn<int>("codePage");
-        QTest::addColumn<QString>("accent");
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("result");
+        Columns<int, QString, QString, QString>("codePage", "accent", "base", "result");
         for (const Row& row : kRows) {
             QTest::newRow(row.name)
                 << row.codePage << QString::fromUtf16(row.accent) << QString::fromUtf16(row.base)
@@ -55,10 +54,8 @@ private slots:
         }
     }
     void composes() {
-        QFETCH(int, codePage);
-        QFETCH(QString, accent);
-        QFETCH(QString, base);
-        QFETCH(QString, result);
+        const auto [codePage, accent, base, result] =
+            Fetch<int, QString, QString, QString>("codePage", "accent", "base", "result");
         const CodePage page = *CodePage::Load(codePage);
         const std::uint8_t dead = Byte(page, accent);
         const std::uint8_t from = Byte(page, base);

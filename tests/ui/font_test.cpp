@@ -81,15 +81,13 @@ class FontTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void chooserKeepsOnlyAConfirmedFont_data() {
-        QTest::addColumn<bool>("confirm");
-        QTest::addColumn<QString>("kept");
+        Columns<bool, QString>("confirm", "kept");
         QTest::newRow("confirmed") << true << "DejaVu Serif 19px italic underlined #800000 cp1251";
         QTest::newRow("cancelled") << false << "Arial 13px bold #000000 cp1250";
     }
 
     void chooserKeepsOnlyAConfirmedFont() {
-        QFETCH(bool, confirm);
-        QFETCH(QString, kept);
+        const auto [confirm, kept] = Fetch<bool, QString>("confirm", "kept");
         QString sample;
         Answer(
             [&sample](QWidget& dialog) {
@@ -110,7 +108,7 @@ private slots:
     }
 
     void chooserConfirmedUnchangedGivesTheFontBack_data() {
-        QTest::addColumn<DisplayFont>("font");
+        Columns<DisplayFont>("font");
         QTest::newRow("face the system lacks, own colour, unlisted code page")
             << Font("Tahoma", 12, {}, QColor(0x12, 0x34, 0x56), 437);
         QTest::newRow("bold oblique, struck out")
@@ -118,7 +116,7 @@ private slots:
     }
 
     void chooserConfirmedUnchangedGivesTheFontBack() {
-        QFETCH(DisplayFont, font);
+        const auto [font] = Fetch<DisplayFont>("font");
         Chooser().setFont(font);
         Answer([](QWidget&) {});
         QVERIFY(Chooser().Execute());
@@ -126,8 +124,8 @@ private slots:
     }
 
     void chooserTakesAnySize_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("pixels"); // 0: OK stays disabled
+        // pixels: 0 where OK stays disabled
+        Columns<QString, int>("typed", "pixels");
         QTest::newRow("1 point") << QStringLiteral("1") << 1;
         QTest::newRow("4000 points") << QStringLiteral("4000") << 5333;
         QTest::newRow("0 points") << QStringLiteral("0") << 0;
@@ -135,24 +133,22 @@ private slots:
     }
 
     void chooserTakesAnySize() {
-        QFETCH(QString, typed);
-        QFETCH(int, pixels);
+        const auto [typed, pixels] = Fetch<QString, int>("typed", "pixels");
         Answer([&typed](QWidget& dialog) { TypeSize(dialog, typed); });
         QCOMPARE(Chooser().Execute(), pixels > 0);
         QCOMPARE(Chooser().font().font.pixelSize(), pixels > 0 ? pixels : 13);
     }
 
     void chooserSampleFollowsTheScript_data() {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("letters"); // bytes 0xC0 and 0xE0
+        // letters: bytes 0xC0 and 0xE0
+        Columns<QString, QString>("script", "letters");
         QTest::newRow("Cyrillic") << QStringLiteral("Cyrillic") << QStringLiteral("\u0410\u0430");
         // 0xC0 is a vowel point there, which the sample leaves out.
         QTest::newRow("Hebrew") << QStringLiteral("Hebrew") << QStringLiteral("\u05D0");
     }
 
     void chooserSampleFollowsTheScript() {
-        QFETCH(QString, script);
-        QFETCH(QString, letters);
+        const auto [script, letters] = Fetch<QString, QString>("script", "letters");
         QString sample;
         Answer([&](QWidget& dialog) {
             Choose(dialog, "ScriptBox", script);

@@ -36,8 +36,8 @@ class InfoWindowsTest : public ProgramTest {
 private slots:
     // Whichever is asked for first, all three come, once, after the code-assignment dialog.
     void firstUseMakesAllThreeAfterTheDialog_data() {
-        QTest::addColumn<QString>("item"); // of the Help menu; none: details asked for first
-        QTest::addColumn<QString>("made");
+        // item: of the Help menu; none: details asked for first
+        Columns<QString, QString>("item", "made");
         QTest::newRow("Topics") << "Kakokoristiti1"
                                 << "OneKeyForm Pomoc* form_about form_detalji";
         QTest::newRow("About") << "Oprogramu1"
@@ -46,8 +46,7 @@ private slots:
     }
 
     void firstUseMakesAllThreeAfterTheDialog() {
-        QFETCH(QString, item);
-        QFETCH(QString, made);
+        const auto [item, made] = Fetch<QString, QString>("item", "made");
         QCOMPARE(TopLevels(), QString());
         if (item.isEmpty()) {
             windows().Info.form_detalji();
@@ -84,16 +83,14 @@ private slots:
 
     // Only the ads take typing; OK hides the help, which shows the same page again.
     void helpPageTakesTypingAndStaysAcrossOk_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<bool>("editable");
+        Columns<int, bool>("page", "editable");
         QTest::newRow("introduction") << 0 << false;
         QTest::newRow("usage") << 1 << false;
         QTest::newRow("ads") << 2 << true;
     }
 
     void helpPageTakesTypingAndStaysAcrossOk() {
-        QFETCH(int, page);
-        QFETCH(bool, editable);
+        const auto [page, editable] = Fetch<int, bool>("page", "editable");
         TPomoc& help = windows().Info.Pomoc();
         toolkit::ShowModeless(&help);
         QVERIFY(QTest::qWaitForWindowExposed(&help));
@@ -110,13 +107,13 @@ private slots:
     }
 
     void aboutLeadsToDetailsThenCloses_data() {
-        QTest::addColumn<bool>("detailsUp");
+        Columns<bool>("detailsUp");
         QTest::newRow("details hidden") << false;
         QTest::newRow("details already up") << true;
     }
 
     void aboutLeadsToDetailsThenCloses() {
-        QFETCH(bool, detailsUp);
+        const auto [detailsUp] = Fetch<bool>("detailsUp");
         Tform_detalji& details = windows().Info.form_detalji();
         Tform_about& about = windows().Info.form_about();
         if (detailsUp) {

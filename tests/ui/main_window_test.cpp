@@ -69,8 +69,8 @@ private slots:
     }
 
     void showsEveryLayerOnAllKeys_data() {
-        QTest::addColumn<QString>("radio"); // clicked; none: as the window starts
-        QTest::addColumn<int>("mode");
+        // radio: clicked; none: as the window starts
+        Columns<QString, int>("radio", "mode");
         QTest::newRow("at start") << "" << 2;
         QTest::newRow("Shift") << "rb_shift" << 1;
         QTest::newRow("AltGr") << "rb_altgr" << 3;
@@ -78,8 +78,7 @@ private slots:
     }
 
     void showsEveryLayerOnAllKeys() {
-        QFETCH(QString, radio);
-        QFETCH(int, mode);
+        const auto [radio, mode] = Fetch<QString, int>("radio", "mode");
         if (!radio.isEmpty()) {
             QTest::mouseClick(Radio(qPrintable(radio)), Qt::LeftButton);
         }
@@ -91,9 +90,8 @@ private slots:
     }
 
     void hoverShowsTheKeyInTheLayer_data() {
-        QTest::addColumn<QString>("radio");
-        QTest::addColumn<int>("target"); // a key, or minus a palette cell
-        QTest::addColumn<QString>("shown");
+        // target: a key, or minus a palette cell
+        Columns<QString, int, QString>("radio", "target", "shown");
         QTest::newRow("AltGr") << "rb_altgr" << 14 << "\\";
         QTest::newRow("ANSI") << "rb_ansi" << 14 << "Q";
         QTest::newRow("ampersand undoubled") << "rb_shift" << 8 << "&";
@@ -103,9 +101,8 @@ private slots:
     }
 
     void hoverShowsTheKeyInTheLayer() {
-        QFETCH(QString, radio);
-        QFETCH(int, target);
-        QFETCH(QString, shown);
+        const auto [radio, target, shown] =
+            Fetch<QString, int, QString>("radio", "target", "shown");
         ProgramLayout().AltGrChar[15] = 0;
         QTest::mouseClick(Radio(qPrintable(radio)), Qt::LeftButton);
         Hover(target > 0 ? static_cast<QWidget*>(Key(target)) : Cell(-target));
@@ -123,10 +120,7 @@ private slots:
     }
 
     void dropStoresTheCellInTheShownLayerOnly_data() {
-        QTest::addColumn<QString>("radio");
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("caption");
+        Columns<QString, int, int, QString>("radio", "cell", "key", "caption");
         QTest::newRow("A on Q in Norm") << "RB_mala" << 34 << 14 << "A";
         QTest::newRow("ampersand doubled on the key") << "RB_mala" << 7 << 2 << "&&";
         QTest::newRow("space in AltGr") << "rb_altgr" << 1 << 2 << " ";
@@ -134,10 +128,8 @@ private slots:
     }
 
     void dropStoresTheCellInTheShownLayerOnly() {
-        QFETCH(QString, radio);
-        QFETCH(int, cell);
-        QFETCH(int, key);
-        QFETCH(QString, caption);
+        const auto [radio, cell, key, caption] =
+            Fetch<QString, int, int, QString>("radio", "cell", "key", "caption");
         Radio(qPrintable(radio))->setChecked(true);
         QVERIFY(Drop(cell, key));
         KeyboardLayout expected = DefaultLayout();
@@ -160,9 +152,7 @@ private slots:
 
     // Keys take only cells, and only keys take them.
     void dropIsRefused_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QByteArray>("payload");
+        Columns<QString, QString, QByteArray>("target", "format", "payload");
         const QString cell = toolkit::kCellMimeType;
         QTest::newRow("plain text") << "Button14" << QString("text/plain") << QByteArray("A");
         QTest::newRow("cell 0") << "Button14" << cell << QByteArray::fromHex("00000000");
@@ -176,9 +166,8 @@ private slots:
     }
 
     void dropIsRefused() {
-        QFETCH(QString, target);
-        QFETCH(QString, format);
-        QFETCH(QByteArray, payload);
+        const auto [target, format, payload] =
+            Fetch<QString, QString, QByteArray>("target", "format", "payload");
         QMimeData data;
         data.setData(format, payload);
         QVERIFY(!DragAndDrop(Child<QWidget>(target), data).accepted);

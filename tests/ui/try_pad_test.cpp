@@ -1,5 +1,6 @@
 // The try-out pad under real key events that carry the native scan codes of X11: what it
 // adds to the typing rules is the key's place, AltGr, its Caps Lock and its status line.
+#include "form_driver.h"
 #include "layout/dead_keys.h"
 #include "layout/keyboard_layout.h"
 #include "ui/Tryout/try_pad.h"
@@ -13,6 +14,7 @@
 #include <linux/input-event-codes.h>
 
 using namespace kbd;
+using namespace kbd::test;
 
 namespace {
 
@@ -41,11 +43,9 @@ class TryPadTest : public QObject {
     Q_OBJECT
 private slots:
     void typesWhatWindowsWould_data() {
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<Qt::KeyboardModifiers>("held");
-        QTest::addColumn<QString>("setting"); // made once the pad is up
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("status");
+        // setting: made once the pad is up
+        Columns<QList<int>, Qt::KeyboardModifiers, QString, QString, QString>(
+            "keys", "held", "setting", "typed", "status");
         const Qt::KeyboardModifiers noMods = Qt::NoModifier,
                                     ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
         const QString a = QStringLiteral("Key 27, table 0 (Norm): byte 0x61 (97)");
@@ -97,11 +97,9 @@ private slots:
     }
 
     void typesWhatWindowsWould() {
-        QFETCH(QList<int>, keys);
-        QFETCH(Qt::KeyboardModifiers, held);
-        QFETCH(QString, setting);
-        QFETCH(QString, typed);
-        QFETCH(QString, status);
+        const auto [keys, held, setting, typed, status] =
+            Fetch<QList<int>, Qt::KeyboardModifiers, QString, QString, QString>(
+                "keys", "held", "setting", "typed", "status");
         ResetLayoutDefaults(ProgramLayout());
         LayoutDocument document(ProgramLayout());
         TTryPad pad(document);
