@@ -12,6 +12,7 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -33,7 +34,7 @@ QImage OnScreen(QWidget* widget) {
 QString DialogOpenedBy(const std::function<void()>& act, int waitMs = 0) {
     QString shown;
     const QPointer<QTimer> watch = CloseModalAfter([&shown](QWidget* modal) {
-        shown = modal->findChild<QComboBox*>(QStringLiteral("comb_mala"))->currentText();
+        shown = modal->findChild<QComboBox*>(u"comb_mala"_s)->currentText();
     });
     act();
     QDeadlineTimer deadline(waitMs);
@@ -212,14 +213,14 @@ private slots:
         Hover(Cell(0xA3 - 31));              // the magnifier too
         QWidget* widget = Child<QWidget>(name);
         QAccessibleInterface* said = QAccessible::queryAccessibleInterface(widget);
-        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
+        QCOMPARE(said->text(QAccessible::Name), u"\u0141"_s);
         const QImage before = OnScreen(widget);
         QVERIFY(!form()->codePage().setNumber(99999)); // unknown: nothing changes
         QCOMPARE(OnScreen(widget), before);
-        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
+        QCOMPARE(said->text(QAccessible::Name), u"\u0141"_s);
         QVERIFY(form()->codePage().setNumber(1251));
         QVERIFY(OnScreen(widget) != before);
-        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0408"));
+        QCOMPARE(said->text(QAccessible::Name), u"\u0408"_s);
         QVERIFY(ProgramLayout() == DefaultLayout()); // no byte changed
     }
 
@@ -234,8 +235,7 @@ private slots:
                 const QString text = QString::fromStdString(page->utf8(byte));
                 if (text.size() == 1) {
                     QVERIFY2(page->isMark(byte) == text.front().isMark(),
-                             qPrintable(
-                                 QStringLiteral("%1 0x%2").arg(script.codePage).arg(code, 0, 16)));
+                             qPrintable(u"%1 0x%2"_s.arg(script.codePage).arg(code, 0, 16)));
                 }
             }
         }

@@ -4,6 +4,7 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -34,9 +35,9 @@ private slots:
         QVERIFY(modal);
         QCOMPARE(focus, dialog.check_caps);
         QVERIFY(dialog.isHidden());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Code Assignment"));
-        QCOMPARE(dialog.comb_altgr->itemText(0), QStringLiteral(" "));
-        QCOMPARE(dialog.comb_mala->itemText('&' - 33), QStringLiteral("&"));
+        QCOMPARE(dialog.windowTitle(), u"Code Assignment"_s);
+        QCOMPARE(dialog.comb_altgr->itemText(0), u" "_s);
+        QCOMPARE(dialog.comb_mala->itemText('&' - 33), u"&"_s);
     }
 
     // A list left with no selection keeps the code it could not show.
@@ -101,10 +102,10 @@ private slots:
         });
         QTest::mouseClick(Key(17), Qt::LeftButton);
         QCOMPARE(ProgramLayout().NormalChar[16], std::uint8_t{'x'});
-        QCOMPARE(Key(17)->text(), QStringLiteral("R"));
+        QCOMPARE(Key(17)->text(), u"R"_s);
         QVERIFY(Radio("rb_shift")->isChecked());
         QTest::mouseClick(Radio("RB_mala"), Qt::LeftButton);
-        QCOMPARE(Key(17)->text(), QStringLiteral("x"));
+        QCOMPARE(Key(17)->text(), u"x"_s);
     }
 
 private:

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class DiskInstallTest : public QObject {
     Q_OBJECT
 private slots:
@@ -25,8 +27,8 @@ private slots:
         auto* list = form.findChild<QListWidget*>("LayoutList");
         auto* ok = form.findChild<QPushButton*>("OkButton");
         QCOMPARE(form.findChild<QComboBox*>("WindowsCombo")->currentText(),
-                 QStringLiteral("Partition 5: WIN95"));
-        QCOMPARE(list->item(0)->text(), QStringLiteral("KBDUS.KBD    q w e r t y u i o p [ ]"));
+                 u"Partition 5: WIN95"_s);
+        QCOMPARE(list->item(0)->text(), u"KBDUS.KBD    q w e r t y u i o p [ ]"_s);
         QVERIFY(!ok->isEnabled()); // nothing selected to replace
         list->setCurrentRow(0);
         QVERIFY(ok->isEnabled());

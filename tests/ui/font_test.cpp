@@ -10,13 +10,14 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 using toolkit::DisplayFont;
 
 namespace {
 
 // A font in one line: face, pixels, styles, colour, and a chooser's code page.
 QString Described(const QFont& f, const QColor& color) {
-    QString line = QStringLiteral("%1 %2px").arg(f.family()).arg(f.pixelSize());
+    QString line = u"%1 %2px"_s.arg(f.family()).arg(f.pixelSize());
     for (const auto& [on, style] :
          {std::pair{f.bold(), " bold"}, std::pair{f.italic(), " italic"},
           std::pair{f.underline(), " underlined"}, std::pair{f.strikeOut(), " struck out"}}) {
@@ -28,7 +29,7 @@ QString Described(const QFont& f, const QColor& color) {
 }
 
 QString Described(const DisplayFont& f) {
-    return Described(f.font, f.color) + QStringLiteral(" cp%1").arg(f.codePage);
+    return Described(f.font, f.color) + u" cp%1"_s.arg(f.codePage);
 }
 
 DisplayFont Font(const char* face, int points, const QStringList& styles, const QColor& color,
@@ -95,16 +96,16 @@ private slots:
                 faces->setCurrentItem(faces->findItems("DejaVu Serif", Qt::MatchExactly).value(0));
                 auto* styles = Find<QListWidget>(dialog, "StyleList");
                 styles->setCurrentItem(styles->findItems("Italic", Qt::MatchExactly).value(0));
-                TypeSize(dialog, QStringLiteral("14"));
+                TypeSize(dialog, u"14"_s);
                 Find<QCheckBox>(dialog, "Underline")->click();
-                Choose(dialog, "ColorBox", QStringLiteral("Maroon"));
-                Choose(dialog, "ScriptBox", QStringLiteral("Cyrillic"));
+                Choose(dialog, "ColorBox", u"Maroon"_s);
+                Choose(dialog, "ScriptBox", u"Cyrillic"_s);
                 sample = Find<QLabel>(dialog, "Sample")->font().family();
             },
             confirm);
         QCOMPARE(Chooser().Execute(), confirm);
         QCOMPARE(Described(Chooser().font()), kept);
-        QCOMPARE(sample, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(sample, u"DejaVu Serif"_s);
     }
 
     void chooserConfirmedUnchangedGivesTheFontBack_data() {
@@ -126,9 +127,9 @@ private slots:
     void chooserTakesAnySize_data() {
         // pixels: 0 where OK stays disabled
         Columns<QString, int>("typed", "pixels");
-        QTest::newRow("1 point") << QStringLiteral("1") << 1;
-        QTest::newRow("4000 points") << QStringLiteral("4000") << 5333;
-        QTest::newRow("0 points") << QStringLiteral("0") << 0;
+        QTest::newRow("1 point") << u"1"_s << 1;
+        QTest::newRow("4000 points") << u"4000"_s << 5333;
+        QTest::newRow("0 points") << u"0"_s << 0;
         QTest::newRow("empty") << QString() << 0;
     }
 
@@ -142,9 +143,9 @@ private slots:
     void chooserSampleFollowsTheScript_data() {
         // letters: bytes 0xC0 and 0xE0
         Columns<QString, QString>("script", "letters");
-        QTest::newRow("Cyrillic") << QStringLiteral("Cyrillic") << QStringLiteral("\u0410\u0430");
+        QTest::newRow("Cyrillic") << u"Cyrillic"_s << u"\u0410\u0430"_s;
         // 0xC0 is a vowel point there, which the sample leaves out.
-        QTest::newRow("Hebrew") << QStringLiteral("Hebrew") << QStringLiteral("\u05D0");
+        QTest::newRow("Hebrew") << u"Hebrew"_s << u"\u05D0"_s;
     }
 
     void chooserSampleFollowsTheScript() {
@@ -155,7 +156,7 @@ private slots:
             sample = Find<QLabel>(dialog, "Sample")->text();
         });
         Chooser().Execute();
-        QVERIFY(sample.startsWith(QStringLiteral("AaBbYyZz")));
+        QVERIFY(sample.startsWith(u"AaBbYyZz"_s));
         for (QChar letter : letters) {
             QVERIFY2(sample.contains(letter), qPrintable(sample));
         }
@@ -218,7 +219,7 @@ private slots:
         QCOMPARE(dialog.comb_altgr->itemText(0xE0 - 32), QString(QChar(0x0430)));
         QCOMPARE(Chooser().font().codePage, 1251);
         QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(16)->text(), QStringLiteral("e"));
+        QCOMPARE(Key(16)->text(), u"e"_s);
     }
 
 private:

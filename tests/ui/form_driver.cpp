@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QWindow>
 
+using namespace Qt::StringLiterals;
+
 namespace kbd::test {
 
 QByteArray FileBytes(const QString& path) {
@@ -104,7 +106,7 @@ ChooserAnswer::ChooserAnswer(const QString& name, const QString& path) {
             auto* chooser = static_cast<QFileDialog*>(modal);
             proposed = chooser->selectedFiles().value(0);
             // Typed into the name field, as a user does, and accepted as its own button does.
-            chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            chooser->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(path);
             path.isEmpty() ? chooser->reject() : static_cast<QDialog*>(chooser)->accept();
         }
         return false;

@@ -14,6 +14,7 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -98,7 +99,7 @@ private slots:
         auto* memo = help.TabbedNotebook1->currentWidget()->findChild<QPlainTextEdit*>();
         const QString before = memo->toPlainText();
         memo->setFocus();
-        QTest::keyClicks(memo, QStringLiteral("xyz"));
+        QTest::keyClicks(memo, u"xyz"_s);
         QCOMPARE(memo->toPlainText() != before, editable);
         QTest::mouseClick(help.Button1, Qt::LeftButton);
         QVERIFY(help.isHidden());
@@ -121,11 +122,11 @@ private slots:
         }
         toolkit::ShowModeless(&about);
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
+        QCOMPARE(about.Button2->text(), u"&Details"_s);
         QTest::mouseClick(about.Button2, Qt::LeftButton);
         QVERIFY(details.isVisible());
         toolkit::ShowModeless(&about); // shown already: only raised
-        QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
+        QCOMPARE(about.Button2->text(), u"&OK"_s);
         QTest::mouseClick(about.Button2, Qt::LeftButton);
         QVERIFY(about.isHidden());
         QVERIFY(details.isVisible());
@@ -133,20 +134,20 @@ private slots:
         QTest::mouseClick(details.Button1, Qt::LeftButton);
         QVERIFY(details.isHidden());
         toolkit::ShowModeless(&about); // the next showing starts the button over
-        QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
+        QCOMPARE(about.Button2->text(), u"&Details"_s);
     }
 
     // The version the build sets is the newest release of the metainfo.
     void aboutShowsTheReleasedVersion() {
         QFile notes(QString::fromUtf8(KBD_SOURCE_DIR) +
-                    QStringLiteral("/app/io.github.tavik.kbdgen.metainfo.xml"));
+                    u"/app/io.github.tavik.kbdgen.metainfo.xml"_s);
         QVERIFY(notes.open(QIODevice::ReadOnly));
         const QRegularExpressionMatch release =
-            QRegularExpression(QStringLiteral("<release version=\"([^\"]*)\""))
+            QRegularExpression(u"<release version=\"([^\"]*)\""_s)
                 .match(QString::fromUtf8(notes.readAll()));
         QVERIFY(release.hasMatch());
-        const auto* line = windows().Info.form_about().findChild<QLabel*>(QStringLiteral("Label6"));
-        QCOMPARE(line->text(), QStringLiteral("Version %1 for Linux").arg(release.captured(1)));
+        const auto* line = windows().Info.form_about().findChild<QLabel*>(u"Label6"_s);
+        QCOMPARE(line->text(), u"Version %1 for Linux"_s.arg(release.captured(1)));
         QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->width());
     }
 };

@@ -8,6 +8,7 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -17,7 +18,7 @@ QString ExpectedCaption(std::uint8_t code) {
     const char byte = static_cast<char>(code);
     QString text = decoder.isValid() ? decoder.decode(QByteArrayView(&byte, 1))
                                      : QString(QChar(char16_t(code)));
-    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return text.replace(QLatin1Char('&'), u"&&"_s);
 }
 
 } // namespace
@@ -55,7 +56,7 @@ private slots:
 
     void maximisesButCannotBeResizedByHand() {
         const QSize normal = form()->size();
-        auto* client = Child<QWidget>(QStringLiteral("ClientArea"));
+        auto* client = Child<QWidget>(u"ClientArea"_s);
         const QPoint place = client->mapTo(form(), QPoint());
         QCOMPARE(client->size(), QSize(566, 337));
         form()->resize(normal + QSize(50, 40)); // a drag of the border
@@ -110,13 +111,13 @@ private slots:
     }
 
     void magnifierKeepsItsCharacter() {
-        QCOMPARE(Magnifier()->text(), QStringLiteral(" ")); // until the mouse moves
+        QCOMPARE(Magnifier()->text(), u" "_s); // until the mouse moves
         Hover(Key(27));
-        QCOMPARE(Magnifier()->text(), QStringLiteral("a"));
+        QCOMPARE(Magnifier()->text(), u"a"_s);
         Hover(Magnifier());
         Hover(Radio("rb_ansi"));
         Hover(form()->centralWidget()); // the empty middle of the window
-        QCOMPARE(Magnifier()->text(), QStringLiteral("a"));
+        QCOMPARE(Magnifier()->text(), u"a"_s);
     }
 
     void dropStoresTheCellInTheShownLayerOnly_data() {
@@ -145,8 +146,8 @@ private slots:
         QTest::mouseClick(Radio("RB_mala"), Qt::LeftButton);
         Radio("RB_mala")->setChecked(true);
         QVERIFY(Drop(34, 30));
-        QCOMPARE(Magnifier()->text(), QStringLiteral("$"));
-        QCOMPARE(Key(1)->text(), QStringLiteral("`"));
+        QCOMPARE(Magnifier()->text(), u"$"_s);
+        QCOMPARE(Key(1)->text(), u"`"_s);
         QVERIFY(Radio("RB_mala")->isChecked());
     }
 
@@ -172,8 +173,8 @@ private slots:
         data.setData(format, payload);
         QVERIFY(!DragAndDrop(Child<QWidget>(target), data).accepted);
         QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(14)->text(), QStringLiteral("q"));
-        QCOMPARE(Magnifier()->text(), QStringLiteral(" "));
+        QCOMPARE(Key(14)->text(), u"q"_s);
+        QCOMPARE(Magnifier()->text(), u" "_s);
     }
 };
 

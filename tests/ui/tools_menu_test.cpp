@@ -17,6 +17,7 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 class ToolsMenuTest : public ProgramTest {
     Q_OBJECT
@@ -49,21 +50,20 @@ private slots:
         key2->setPalette(red);
         Item("CheckLayout1")->trigger();
         auto* check = form()->findChild<TCheckForm*>();
-        auto* rows = check->findChild<QTreeWidget*>(QStringLiteral("Findings"));
+        auto* rows = check->findChild<QTreeWidget*>(u"Findings"_s);
         QVERIFY(QTest::qWaitForWindowExposed(check));
         QStringList shown;
         for (int row = 0; row < rows->topLevelItemCount(); ++row) {
             const QTreeWidgetItem* item = rows->topLevelItem(row);
             shown << QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}.join(
-                QStringLiteral(" | "));
+                u" | "_s);
         }
         QCOMPARE(shown, QStringList({"2 | AltGr | Loses data | AltGr character 0x1B is below the "
                                      "space, so it is not written and the key reads back with no "
                                      "AltGr character.",
                                      "5 | Shift | Warning | Shift character 0x81 is not defined in "
                                      "the current code page."}));
-        QCOMPARE(check->findChild<QLabel*>(QStringLiteral("Summary"))->text(),
-                 QStringLiteral("2 findings, 1 losing data"));
+        QCOMPARE(check->findChild<QLabel*>(u"Summary"_s)->text(), u"2 findings, 1 losing data"_s);
 
         // Picked by mouse, then by key.
         QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
@@ -101,14 +101,13 @@ private slots:
     // Dead key makes it dead; each is one undo step, and the keys follow the undo.
     void moreLayersEditsShiftAltGr() {
         Item("MoreLayers1")->trigger();
-        auto* more = form()->findChild<QWidget*>(QStringLiteral("MoreLayersForm"));
+        auto* more = form()->findChild<QWidget*>(u"MoreLayersForm"_s);
         QVERIFY(more && more->isVisible());
-        auto* key = more->findChild<toolkit::ByteButton*>(QStringLiteral("ShiftAltGrKey27"));
+        auto* key = more->findChild<toolkit::ByteButton*>(u"ShiftAltGrKey27"_s);
         QVERIFY(DragAndDrop(key, *toolkit::CellMimeData(0xA5 - 31, QString())).dropped);
         QCOMPARE(ProgramLayout().ShiftAltGrChar[26], 0xA5);
         QCOMPARE(key->code(), 0xA5);
-        QCOMPARE(form()->document().undoStack().undoText(),
-                 QStringLiteral("Shift+AltGr \u0104 on key 27"));
+        QCOMPARE(form()->document().undoStack().undoText(), u"Shift+AltGr \u0104 on key 27"_s);
         static_cast<TMoreLayersForm*>(more)->SetDead(27, true);
         QCOMPARE(ProgramLayout().DeadLayers[26], 1 << 3);
         form()->document().undoStack().undo();
@@ -123,18 +122,18 @@ private slots:
         KeyboardLayout dead = ProgramLayout();
         dead.ShiftAltGrChar[0] = '^';
         SetDead(dead, 0, CharLayer::ShiftAltGr, true);
-        form()->document().change(QStringLiteral("dead ^"), dead);
+        form()->document().change(u"dead ^"_s, dead);
         Item("MoreLayers1")->trigger();
-        auto* more = form()->findChild<QWidget*>(QStringLiteral("MoreLayersForm"));
-        auto* pages = more->findChild<QTabWidget*>(QStringLiteral("MoreLayersPages"));
-        pages->setCurrentWidget(more->findChild<QWidget*>(QStringLiteral("DeadKeysPage")));
-        auto* list = more->findChild<QTreeWidget*>(QStringLiteral("DeadKeyList"));
-        auto* status = more->findChild<QLabel*>(QStringLiteral("DeadKeysStatus"));
+        auto* more = form()->findChild<QWidget*>(u"MoreLayersForm"_s);
+        auto* pages = more->findChild<QTabWidget*>(u"MoreLayersPages"_s);
+        pages->setCurrentWidget(more->findChild<QWidget*>(u"DeadKeysPage"_s));
+        auto* list = more->findChild<QTreeWidget*>(u"DeadKeyList"_s);
+        auto* status = more->findChild<QLabel*>(u"DeadKeysStatus"_s);
         auto click = [more](const char* name) {
             QTest::mouseClick(more->findChild<QPushButton*>(name), Qt::LeftButton);
         };
         QUndoStack& history = form()->document().undoStack();
-        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("^ (no compositions)"));
+        QCOMPARE(list->topLevelItem(0)->text(0), u"^ (no compositions)"_s);
         list->setCurrentItem(list->topLevelItem(0));
         CloseModalAfter([](QWidget* dialog) {
             dialog->findChild<QComboBox*>("CompositionBase")->setCurrentText("a");
@@ -142,21 +141,20 @@ private slots:
             static_cast<QDialog*>(dialog)->accept();
         });
         click("AddComposition");
-        QCOMPARE(history.undoText(), QStringLiteral("composition a \u2192 \u00E4 of dead ^"));
+        QCOMPARE(history.undoText(), u"composition a \u2192 \u00E4 of dead ^"_s);
         click("ComposeFromUnicode"); // â Â î Î ô Ô, but a keeps ä
-        QCOMPARE(status->text(), QStringLiteral("5 compositions added"));
+        QCOMPARE(status->text(), u"5 compositions added"_s);
         QCOMPARE(list->topLevelItem(0)->childCount(), 6);
-        QCOMPARE(list->topLevelItem(0)->child(3)->text(0), QStringLiteral("a \u2192 \u00E4"));
+        QCOMPARE(list->topLevelItem(0)->child(3)->text(0), u"a \u2192 \u00E4"_s);
         const int steps = history.count();
         click("ComposeFromUnicode");
-        QCOMPARE(status->text(),
-                 QStringLiteral("Dead ^ already composes every base Unicode composes"));
+        QCOMPARE(status->text(), u"Dead ^ already composes every base Unicode composes"_s);
         QCOMPARE(history.count(), steps);
         history.undo();
         QCOMPARE(list->topLevelItem(0)->childCount(), 1);
         list->setCurrentItem(list->topLevelItem(0)->child(0));
         click("RemoveComposition");
-        QCOMPARE(history.undoText(), QStringLiteral("removal of a \u2192 \u00E4 from dead ^"));
+        QCOMPARE(history.undoText(), u"removal of a \u2192 \u00E4 from dead ^"_s);
         QVERIFY(ProgramLayout().Compositions.empty());
         history.undo();
         history.undo();
@@ -167,18 +165,18 @@ private slots:
         Item("CheckLayout1")->trigger();
         auto* summary = Child<QLabel>("Summary");
         // The built-in letters' AltGr characters, which Caps Lock would silence.
-        QCOMPARE(summary->text(), QStringLiteral("10 findings"));
+        QCOMPARE(summary->text(), u"10 findings"_s);
         Item("KeepAltGrUnderCaps1")->trigger();
-        QCOMPARE(summary->text(), QStringLiteral("No findings"));
+        QCOMPARE(summary->text(), u"No findings"_s);
         form()->ShowLayer(LayerShift);
         QVERIFY(Drop(0x81 - 31, 5)); // a hole of code page 1250
-        QCOMPARE(summary->text(), QStringLiteral("1 finding"));
+        QCOMPARE(summary->text(), u"1 finding"_s);
         QVERIFY(form()->codePage().setNumber(1251)); // where 0x81 is a letter
-        QCOMPARE(summary->text(), QStringLiteral("No findings"));
+        QCOMPARE(summary->text(), u"No findings"_s);
         QVERIFY(form()->codePage().setNumber(1250));
-        QCOMPARE(summary->text(), QStringLiteral("1 finding"));
+        QCOMPARE(summary->text(), u"1 finding"_s);
         form()->document().undoStack().undo();
-        QCOMPARE(summary->text(), QStringLiteral("No findings"));
+        QCOMPARE(summary->text(), u"No findings"_s);
     }
 };
 

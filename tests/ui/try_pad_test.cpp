@@ -15,6 +15,7 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,9 +25,7 @@ constexpr int kRightAltUp = -KEY_RIGHTALT; // the release alone; KEY_RIGHTALT is
 // every key but the space and Backspace claims to be an x.
 void Stroke(QWidget* target, int key, Qt::KeyboardModifiers held) {
     const int qtKey = key == KEY_BACKSPACE ? Qt::Key_Backspace : Qt::Key_X;
-    const QString text = key == KEY_SPACE       ? QStringLiteral(" ")
-                         : key == KEY_BACKSPACE ? QString()
-                                                : QStringLiteral("x");
+    const QString text = key == KEY_SPACE ? u" "_s : key == KEY_BACKSPACE ? QString() : u"x"_s;
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         if ((key != KEY_RIGHTALT || type == QEvent::KeyPress) &&
             (key != kRightAltUp || type == QEvent::KeyRelease)) {
@@ -48,8 +47,8 @@ private slots:
             "keys", "held", "setting", "typed", "status");
         const Qt::KeyboardModifiers noMods = Qt::NoModifier,
                                     ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
-        const QString a = QStringLiteral("Key 27, table 0 (Norm): byte 0x61 (97)");
-        const QString altGr2 = QStringLiteral("Key 3, table 6 (Ctrl+Alt): byte 0xA1 (161)");
+        const QString a = u"Key 27, table 0 (Norm): byte 0x61 (97)"_s;
+        const QString altGr2 = u"Key 3, table 6 (Ctrl+Alt): byte 0xA1 (161)"_s;
         const QString none;
         QTest::newRow("key by its place") << QList{KEY_A} << noMods << none << "a" << a;
         QTest::newRow("Ctrl+letter is a control character")
@@ -103,8 +102,8 @@ private slots:
         ResetLayoutDefaults(ProgramLayout());
         LayoutDocument document(ProgramLayout());
         TTryPad pad(document);
-        auto* text = pad.findChild<QPlainTextEdit*>(QStringLiteral("PadText"));
-        auto* caps = pad.findChild<QCheckBox*>(QStringLiteral("CapsLock"));
+        auto* text = pad.findChild<QPlainTextEdit*>(u"PadText"_s);
+        auto* caps = pad.findChild<QCheckBox*>(u"CapsLock"_s);
         // Changed once the pad is up: it must read them at each press.
         if (setting == "code page 1251") {
             QVERIFY(document.codePage().setNumber(1251));
@@ -122,7 +121,7 @@ private slots:
             Stroke(text, key, held);
         }
         QCOMPARE(text->toPlainText(), typed);
-        QCOMPARE(pad.findChild<QLabel*>(QStringLiteral("LastKey"))->text(), status);
+        QCOMPARE(pad.findChild<QLabel*>(u"LastKey"_s)->text(), status);
         QCOMPARE(caps->isChecked(), setting == "Caps Lock box");
     }
 };
