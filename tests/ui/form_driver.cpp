@@ -14,6 +14,13 @@
 using namespace Qt::StringLiterals;
 
 namespace kbd::test {
+namespace {
+
+QPoint InWindow(QWidget* widget) {
+    return widget->mapTo(widget->window(), widget->rect().center());
+}
+
+} // namespace
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);

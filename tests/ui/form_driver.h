@@ -14,13 +14,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
-#include <QObject>
 #include <QPlainTextEdit>
-#include <QPoint>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QString>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -73,9 +70,6 @@ protected:
     void Hover(QWidget* widget);
     // Drags `data` into the window at the middle of `widget`, moves once, and releases.
     DropOutcome DragAndDrop(QWidget* widget, const QMimeData& data);
-    QPoint InWindow(QWidget* widget) {
-        return widget->mapTo(widget->window(), widget->rect().center());
-    }
 
 private slots:
     void initTestCase() { toolkit::InstallFontSubstitutes(); }
