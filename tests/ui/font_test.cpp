@@ -17,15 +17,9 @@ namespace {
 
 // A font in one line: face, pixels, styles, colour, and a chooser's code page.
 QString Described(const QFont& f, const QColor& color) {
-    QString line = u"%1 %2px"_s.arg(f.family()).arg(f.pixelSize());
-    for (const auto& [on, style] :
-         {std::pair{f.bold(), " bold"}, std::pair{f.italic(), " italic"},
-          std::pair{f.underline(), " underlined"}, std::pair{f.strikeOut(), " struck out"}}) {
-        if (on) {
-            line += QLatin1String(style);
-        }
-    }
-    return line + QLatin1Char(' ') + color.name();
+    return u"%1 %2px"_s.arg(f.family()).arg(f.pixelSize()) + (f.bold() ? " bold" : "") +
+           (f.italic() ? " italic" : "") + (f.underline() ? " underlined" : "") +
+           (f.strikeOut() ? " struck out" : "") + u' ' + color.name();
 }
 
 QString Described(const DisplayFont& f) {
@@ -108,36 +102,35 @@ private slots:
         QCOMPARE(sample, u"DejaVu Serif"_s);
     }
 
-    void chooserConfirmedUnchangedGivesTheFontBack_data() {
-        Columns<DisplayFont>("font");
+    // From `font`, with a size typed, if any: OK stays disabled for no size; confirmed
+    // unchanged, the font comes back as it went in.
+    void chooserTakesAnySizeAndGivesTheFontBack_data() {
+        Columns<DisplayFont, QString, bool, QString>("font", "typed", "accepted", "kept");
+        const DisplayFont start = Font("Arial", 10, {"bold"}, Qt::black);
+        QTest::newRow("1 point") << start << "1" << true << "Arial 1px bold #000000 cp1250";
+        QTest::newRow("4000 points")
+            << start << "4000" << true << "Arial 5333px bold #000000 cp1250";
+        QTest::newRow("0 points") << start << "0" << false << "Arial 13px bold #000000 cp1250";
+        QTest::newRow("empty") << start << "" << false << "Arial 13px bold #000000 cp1250";
         QTest::newRow("face the system lacks, own colour, unlisted code page")
-            << Font("Tahoma", 12, {}, QColor(0x12, 0x34, 0x56), 437);
+            << Font("Tahoma", 12, {}, QColor(0x12, 0x34, 0x56), 437) << QString() << true
+            << "Tahoma 16px #123456 cp437";
         QTest::newRow("bold oblique, struck out")
-            << Font("DejaVu Sans Mono", 22, {"bold", "italic", "struck out"}, Qt::blue, 1257);
+            << Font("DejaVu Sans Mono", 22, {"bold", "italic", "struck out"}, Qt::blue, 1257)
+            << QString() << true << "DejaVu Sans Mono 29px bold italic struck out #0000ff cp1257";
     }
 
-    void chooserConfirmedUnchangedGivesTheFontBack() {
-        const auto [font] = Fetch<DisplayFont>("font");
+    void chooserTakesAnySizeAndGivesTheFontBack() {
+        const auto [font, typed, accepted, kept] =
+            Fetch<DisplayFont, QString, bool, QString>("font", "typed", "accepted", "kept");
         Chooser().setFont(font);
-        Answer([](QWidget&) {});
-        QVERIFY(Chooser().Execute());
-        QCOMPARE(Described(Chooser().font()), Described(font));
-    }
-
-    void chooserTakesAnySize_data() {
-        // pixels: 0 where OK stays disabled
-        Columns<QString, int>("typed", "pixels");
-        QTest::newRow("1 point") << u"1"_s << 1;
-        QTest::newRow("4000 points") << u"4000"_s << 5333;
-        QTest::newRow("0 points") << u"0"_s << 0;
-        QTest::newRow("empty") << QString() << 0;
-    }
-
-    void chooserTakesAnySize() {
-        const auto [typed, pixels] = Fetch<QString, int>("typed", "pixels");
-        Answer([&typed](QWidget& dialog) { TypeSize(dialog, typed); });
-        QCOMPARE(Chooser().Execute(), pixels > 0);
-        QCOMPARE(Chooser().font().font.pixelSize(), pixels > 0 ? pixels : 13);
+        Answer([&typed](QWidget& dialog) {
+            if (!typed.isNull()) {
+                TypeSize(dialog, typed);
+            }
+        });
+        QCOMPARE(Chooser().Execute(), accepted);
+        QCOMPARE(Described(Chooser().font()), kept);
     }
 
     void chooserSampleFollowsTheScript_data() {
