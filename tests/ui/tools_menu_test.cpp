@@ -1,23 +1,64 @@
 // The Tools menu opens one try-out pad and one check window; the check lists what it finds,
 // follows the layout and the code page, and a finding picked in it takes the main window to
-// its key's layer and flashes the key, which then looks as it did before.
+// its key's layer and flashes the key, which then looks as it did before. More layers edits
+// Shift+AltGr and dead keys, whose Compose from Unicode is checked against characters
+// written out by hand; the disk-install window lists previews and makes both requests.
 #include "form_driver.h"
 #include "layout/dead_keys.h"
 #include "layout/fill_rules.h"
+#include "layout/writer.h"
 #include "ui/Check/check_form.h"
+#include "ui/Diskinstall/disk_install_form.h"
+#include "ui/Morelayers/compose_from_unicode.h"
 #include "ui/Morelayers/more_layers_form.h"
 #include "ui/Tryout/try_pad.h"
 #include "ui/toolkit/byte_button.h"
 #include "ui/toolkit/cell_drag.h"
 #include "ui/toolkit/flash.h"
 
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QUndoStack>
+#include <algorithm>
+#include <array>
 
 using namespace kbd;
 using namespace kbd::test;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Row {
+    const char* name;
+    int codePage;
+    const char16_t* accent;
+    const char16_t* base;
+    const char16_t* result; // empty: no composition
+};
+
+constexpr std::array kRows{
+    Row{"circumflex e", 1252, u"^", u"e", u"\u00EA"},
+    Row{"grave a", 1252, u"`", u"a", u"\u00E0"},
+    Row{"tilde n", 1252, u"~", u"n", u"\u00F1"},
+    Row{"modifier circumflex O", 1252, u"\u02C6", u"O", u"\u00D4"},
+    Row{"caron s", 1250, u"\u02C7", u"s", u"\u0161"},
+    Row{"degree u", 1250, u"\u00B0", u"u", u"\u016F"},
+    Row{"acute e", 1250, u"\u00B4", u"e", u"\u00E9"},
+    Row{"cedilla k", 1257, u"\u00B8", u"k", u"\u0137"},
+    Row{"tonos alpha", 1253, u"\u0384", u"\u03B1", u"\u03AC"},
+    Row{"dialytika tonos iota", 1253, u"\u0385", u"\u03B9", u"\u0390"},
+    Row{"dialytika tonos alpha", 1253, u"\u0385", u"\u03B1", u""},
+    Row{"circumflex in Cyrillic", 1251, u"^", u"\u0430", u""},
+    Row{"no accent", 1252, u"a", u"e", u""},
+};
+
+std::uint8_t Byte(const CodePage& page, const QString& text) {
+    return page.byteFor(text.toUcs4().front()).value();
+}
+
+} // namespace
 
 class ToolsMenuTest : public ProgramTest {
     Q_OBJECT
@@ -177,6 +218,71 @@ private slots:
         QCOMPARE(summary->text(), u"1 finding"_s);
         form()->document().undoStack().undo();
         QCOMPARE(summary->text(), u"No findings"_s);
+    }
+
+    void composeFromUnicode_data() {
+        Columns<int, QString, QString, QString>("codePage", "accent", "base", "result");
+        for (const Row& row : kRows) {
+            QTest::newRow(row.name)
+                << row.codePage << QString::fromUtf16(row.accent) << QString::fromUtf16(row.base)
+                << QString::fromUtf16(row.result);
+        }
+    }
+
+    void composeFromUnicode() {
+        const auto [codePage, accent, base, result] =
+            Fetch<int, QString, QString, QString>("codePage", "accent", "base", "result");
+        const CodePage page = *CodePage::Load(codePage);
+        const std::uint8_t dead = Byte(page, accent);
+        const std::uint8_t from = Byte(page, base);
+        QString made;
+        for (const Composition& c : ComposeFromUnicode(page, dead)) {
+            if (c.dead == dead && c.base == from) {
+                made = QString::fromStdString(page.utf8(c.result));
+            }
+        }
+        QCOMPARE(made, result);
+    }
+
+    // Each accent the table adds to Unicode's decompositions is a row above.
+    void everyTabledAccentHasARow() {
+        for (const AccentMark& tabled : UndecomposedAccents()) {
+            const QString accent = QString::fromUcs4(&tabled.accent, 1);
+            QVERIFY2(std::any_of(kRows.begin(), kRows.end(),
+                                 [&](const Row& row) {
+                                     return QString::fromUtf16(row.accent) == accent &&
+                                            *row.result != 0;
+                                 }),
+                     qPrintable(accent));
+        }
+    }
+
+    void diskInstallListsPreviewsAndMakesBothRequests() {
+        diskimage::Survey survey;
+        survey.image = "/tmp/win95.img";
+        const KbdImage bytes = BuildKbdImage(DefaultLayout());
+        diskimage::WindowsFolder folder;
+        folder.volume.number = 5;
+        folder.folder = "WIN95";
+        folder.layouts = {{"KBDUS.KBD", {bytes.begin(), bytes.end()}}};
+        survey.windows = {folder};
+        TDiskInstallForm install(survey, CodePage::Latin1(), nullptr);
+        auto* list = install.findChild<QListWidget*>("LayoutList");
+        auto* ok = install.findChild<QPushButton*>("OkButton");
+        QCOMPARE(install.findChild<QComboBox*>("WindowsCombo")->currentText(),
+                 u"Partition 5: WIN95"_s);
+        QCOMPARE(list->item(0)->text(), u"KBDUS.KBD    q w e r t y u i o p [ ]"_s);
+        QVERIFY(!ok->isEnabled()); // nothing selected to replace
+        list->setCurrentRow(0);
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(install.request().name, std::string("KBDUS.KBD"));
+        QCOMPARE(install.request().partition, 5);
+        install.findChild<QRadioButton*>("AddRadio")->setChecked(true);
+        install.findChild<QLineEdit*>("NameEdit")->setText("qz");
+        const auto request = install.request();
+        QVERIFY(request.way == diskimage::InstallWay::Add);
+        QCOMPARE(request.name, std::string("qz"));
+        QCOMPARE(request.text, std::string("My layout"));
     }
 };
 

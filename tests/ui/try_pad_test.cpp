@@ -45,18 +45,18 @@ private slots:
         // setting: made once the pad is up
         Columns<QList<int>, Qt::KeyboardModifiers, QString, QString, QString>(
             "keys", "held", "setting", "typed", "status");
-        const Qt::KeyboardModifiers noMods = Qt::NoModifier,
-                                    ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
+        const Qt::KeyboardModifiers noMods = Qt::NoModifier, ctrl = Qt::ControlModifier,
+                                    shift = Qt::ShiftModifier, meta = Qt::MetaModifier,
+                                    ctrlAlt = ctrl | Qt::AltModifier;
         const QString a = u"Key 27, table 0 (Norm): byte 0x61 (97)"_s;
         const QString altGr2 = u"Key 3, table 6 (Ctrl+Alt): byte 0xA1 (161)"_s;
         const QString none;
         QTest::newRow("key by its place") << QList{KEY_A} << noMods << none << "a" << a;
         QTest::newRow("Ctrl+letter is a control character")
-            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ControlModifier) << none << none
+            << QList{KEY_A} << ctrl << none << none
             << "Key 27, the driver's own table (Ctrl): byte 0x01 (1)";
-        QTest::newRow("Meta is left to the text")
-            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::MetaModifier) << none << "x"
-            << "Press a key";
+        QTest::newRow("Meta is left to the text") << QList{KEY_A} << meta << none << "x"
+                                                  << "Press a key";
         QTest::newRow("Caps Lock takes AltGr away from letters")
             << QList{KEY_Q} << ctrlAlt << "Caps Lock box" << none
             << "Key 14, nothing: neither table 7 (Ctrl+Alt+Shift) nor the driver's tables have "
@@ -75,8 +75,7 @@ private slots:
             << QList{KEY_RIGHTALT, KEY_1, kRightAltUp, KEY_1} << noMods << none << "~1"
             << "Key 2, table 0 (Norm): byte 0x31 (49)";
         QTest::newRow("Caps Lock box with Shift")
-            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ShiftModifier) << "Caps Lock box"
-            << QString("a") << a;
+            << QList{KEY_A} << shift << "Caps Lock box" << QString("a") << a;
         QTest::newRow("Caps Lock key toggles the box")
             << QList{KEY_CAPSLOCK, KEY_Q, KEY_CAPSLOCK, KEY_Q} << noMods << none << "Qq"
             << "Key 14, table 0 (Norm): byte 0x71 (113)";
@@ -88,8 +87,8 @@ private slots:
             << QList{KEY_A, KEY_SPACE, KEY_SPACE} << noMods << "dead a" << QString("a ")
             << "Space, the waiting dead key, after Space: byte 0x61 (97)";
         QTest::newRow("Shift+AltGr")
-            << QList{KEY_A} << (ctrlAlt | Qt::ShiftModifier) << "Shift+AltGr on A"
-            << QString("\u0104") << "Key 27, table 7 (Ctrl+Alt+Shift): byte 0xA5 (165)";
+            << QList{KEY_A} << (ctrlAlt | shift) << "Shift+AltGr on A" << QString("\u0104")
+            << "Key 27, table 7 (Ctrl+Alt+Shift): byte 0xA5 (165)";
         QTest::newRow("other keys edit as usual")
             << QList{KEY_S, KEY_SPACE, KEY_D, KEY_BACKSPACE} << noMods << none << "s "
             << "Key 29, table 0 (Norm): byte 0x64 (100)";
