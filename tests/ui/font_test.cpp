@@ -45,7 +45,7 @@ template <typename W> W* Find(QWidget& dialog, const char* name) {
     return dialog.findChild<W*>(QString::fromLatin1(name));
 }
 
-void Choose(QWidget& dialog, const char* box, const QString& text) {
+void Pick(QWidget& dialog, const char* box, const QString& text) {
     auto* combo = Find<QComboBox>(dialog, box);
     combo->setCurrentIndex(combo->findText(text));
 }
@@ -92,8 +92,8 @@ private slots:
                 styles->setCurrentItem(styles->findItems("Italic", Qt::MatchExactly).value(0));
                 TypeSize(dialog, u"14"_s);
                 Find<QCheckBox>(dialog, "Underline")->click();
-                Choose(dialog, "ColorBox", u"Maroon"_s);
-                Choose(dialog, "ScriptBox", u"Cyrillic"_s);
+                Pick(dialog, "ColorBox", u"Maroon"_s);
+                Pick(dialog, "ScriptBox", u"Cyrillic"_s);
                 sample = Find<QLabel>(dialog, "Sample")->font().family();
             },
             confirm);
@@ -145,7 +145,7 @@ private slots:
         const auto [script, letters] = Fetch<QString, QString>("script", "letters");
         QString sample;
         Answer([&](QWidget& dialog) {
-            Choose(dialog, "ScriptBox", script);
+            Pick(dialog, "ScriptBox", script);
             sample = Find<QLabel>(dialog, "Sample")->text();
         });
         Chooser().Execute();

@@ -49,6 +49,12 @@ bool SaveLayout(const KeyboardLayout& layout, const QString& path);
 class ProgramTest : public QObject {
     Q_OBJECT
 protected:
+    // What a chooser offered when it showed, and the message box that followed, if any.
+    struct ChooserSeen {
+        QString proposed;
+        std::optional<QString> boxText;
+        QString boxTitle;
+    };
     struct DropOutcome {
         bool accepted = false; // the widget under the mouse took the drag
         bool dropped = false;  // and then the drop
@@ -70,6 +76,9 @@ protected:
     void Hover(QWidget* widget);
     // Drags `data` into the window at the middle of `widget`, moves once, and releases.
     DropOutcome DragAndDrop(QWidget* widget, const QMimeData& data);
+    // Picks menu item `item`, answers its chooser `name` with `path`, or cancels it for an
+    // empty one, and reads and closes any message box that follows.
+    ChooserSeen Choose(const char* item, const QString& name, const QString& path);
 
 private slots:
     void initTestCase() { toolkit::InstallFontSubstitutes(); }
@@ -87,22 +96,5 @@ QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act = {});
 // Offers every modal window that shows up, while the caller blocks in it, to `act` until it
 // returns true. Deleting the returned timer stops the watch.
 QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act);
-
-// Answers the chooser `name` with `path`, or cancels it for an empty one, and reads and
-// closes any message box that follows, while the object lives.
-class ChooserAnswer {
-public:
-    ChooserAnswer(const QString& name, const QString& path);
-    ~ChooserAnswer();
-    ChooserAnswer(const ChooserAnswer&) = delete;
-    ChooserAnswer& operator=(const ChooserAnswer&) = delete;
-
-    QString proposed;               // what the chooser offered when it showed
-    std::optional<QString> boxText; // the message box that followed, if any
-    QString boxTitle;
-
-private:
-    QPointer<QTimer> watch_;
-};
 
 } // namespace kbd::test

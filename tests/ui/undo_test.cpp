@@ -100,8 +100,7 @@ private slots:
             other.NormalChar[0] = 0xA7;
             const QString path = folder.filePath(u"other.kbd"_s);
             QVERIFY(SaveLayout(other, path));
-            const ChooserAnswer answer(u"OpenDialog1"_s, path);
-            form()->OpenKBD1Click();
+            Choose("OpenKBD1", u"OpenDialog1"_s, path);
         } else if (how == "dead") {
             // Its context menu's Dead key, picked by its access letter.
             QTimer::singleShot(
@@ -150,10 +149,7 @@ private slots:
         QCOMPARE(form()->statusBar()->currentMessage(),
                  u"Caps Lock already on exactly the letter pairs"_s);
         const QTemporaryDir folder;
-        {
-            const ChooserAnswer answer(u"SaveDialog1"_s, folder.filePath(u"saved.kbd"_s));
-            form()->SaveKBD1Click();
-        }
+        Choose("SaveKBD1", u"SaveDialog1"_s, folder.filePath(u"saved.kbd"_s));
         PickSystemLayout(u"rs"_s, 1251, false); // cancelled
         form()->NewFromSystemLayoutClick();
         QCOMPARE(form()->codePage().number(), 1250);
