@@ -11,9 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kType = QStringLiteral("application/x-kbdgen-kbd");
+const QString kType = u"application/x-kbdgen-kbd"_s;
 
 } // namespace
 
@@ -22,18 +24,18 @@ class MimeTypeTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(mime_.isValid());
-        const QString packages = mime_.filePath(QStringLiteral("mime/packages"));
+        const QString packages = mime_.filePath(u"mime/packages"_s);
         QVERIFY(QDir().mkpath(packages));
         QVERIFY(QFile::copy(QStringLiteral(KBD_MIME_XML), packages + "/kbdgen.xml"));
         // Qt reads the folders at its first look-up, which comes after this: ours first,
         // then the system's. update-mime-database warns about a folder outside them.
         qputenv("XDG_DATA_DIRS", QFile::encodeName(mime_.path()) + ":/usr/local/share:/usr/share");
         QProcess update;
-        update.start(QStringLiteral("update-mime-database"), {mime_.filePath("mime")});
+        update.start(u"update-mime-database"_s, {mime_.filePath("mime")});
         QVERIFY(update.waitForFinished());
         QCOMPARE(update.exitCode(), 0);
         QCOMPARE(update.readAllStandardError(), QByteArray());
-        QVERIFY(QFile::exists(mime_.filePath(QStringLiteral("mime/mime.cache"))));
+        QVERIFY(QFile::exists(mime_.filePath(u"mime/mime.cache"_s)));
     }
 
     void typeOfFile_data() {

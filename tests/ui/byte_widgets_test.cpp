@@ -12,6 +12,7 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -33,7 +34,7 @@ QImage OnScreen(QWidget* widget) {
 QString DialogOpenedBy(const std::function<void()>& act, int waitMs = 0) {
     QString shown;
     const QPointer<QTimer> watch = CloseModalAfter([&shown](QWidget* modal) {
-        shown = modal->findChild<QComboBox*>(QStringLiteral("comb_mala"))->currentText();
+        shown = modal->findChild<QComboBox*>(u"comb_mala"_s)->currentText();
     });
     act();
     QDeadlineTimer deadline(waitMs);
@@ -52,8 +53,7 @@ private slots:
     // Each beside the standard widget it stands for, on screen and to a screen reader: a key
     // beside a push button, a cell and the magnifier beside a plain-text label on white.
     void looksLikeTheStandardWidget_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<State>("state");
+        Columns<QString, State>("name", "state");
         QTest::newRow("key, ampersand shown once") << "Button8" << State::Up; // in Shift
         QTest::newRow("key pressed") << "Button14" << State::Pressed;
         QTest::newRow("key focused") << "Button14" << State::Focused;
@@ -65,8 +65,7 @@ private slots:
     }
 
     void looksLikeTheStandardWidget() {
-        QFETCH(QString, name);
-        QFETCH(State, state);
+        auto [name, state] = Fetch<QString, State>("name", "state");
         form()->ShowLayer(LayerShift);
         auto* shown = Child<QWidget>(name);
         QWidget* standard = nullptr;
@@ -118,9 +117,7 @@ private slots:
     }
 
     void focusMovesThroughTheKeysOnly_data() {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("to");
+        Columns<QString, int, QString>("from", "key", "to");
         QTest::newRow("Tab past a gap") << "Button13" << int(Qt::Key_Tab) << "Button14";
         QTest::newRow("last key to the layer") << "Button49" << int(Qt::Key_Tab) << "RB_mala";
         QTest::newRow("back from the layer") << "RB_mala" << int(Qt::Key_Backtab) << "Button49";
@@ -129,9 +126,7 @@ private slots:
     }
 
     void focusMovesThroughTheKeysOnly() {
-        QFETCH(QString, from);
-        QFETCH(int, key);
-        QFETCH(QString, to);
+        const auto [from, key, to] = Fetch<QString, int, QString>("from", "key", "to");
         Child<QWidget>(from)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QCOMPARE(QApplication::focusWidget()->objectName(), to);
@@ -146,11 +141,10 @@ private slots:
 
     // Whether a key opens the code-assignment dialog as a push button would click.
     void opensTheDialogAsAPushButtonClicks_data() {
-        QTest::addColumn<QString>("caption"); // given to key 14 first, if any
-        QTest::addColumn<int>("layer");       // shown next, if any
-        QTest::addColumn<QKeyCombination>("press");
+        // A caption given to key 14 first and a layer shown next, if any; the Norm list of
+        // the dialog the press opened, empty for none.
+        Columns<QString, int, QKeyCombination, QString>("caption", "layer", "press", "opened");
         const QKeyCombination altQ = Qt::AltModifier | Qt::Key_Q;
-        QTest::addColumn<QString>("opened"); // the Norm list of the dialog, empty for none
         QTest::newRow("Space") << "" << 0 << QKeyCombination(Qt::Key_Space) << "q";
         QTest::newRow("Return") << "" << 0 << QKeyCombination(Qt::Key_Return) << "";
         QTest::newRow("Enter") << "" << 0 << QKeyCombination(Qt::Key_Enter) << "";
@@ -163,10 +157,8 @@ private slots:
     }
 
     void opensTheDialogAsAPushButtonClicks() {
-        QFETCH(QString, caption);
-        QFETCH(int, layer);
-        QFETCH(QKeyCombination, press);
-        QFETCH(QString, opened);
+        const auto [caption, layer, press, opened] =
+            Fetch<QString, int, QKeyCombination, QString>("caption", "layer", "press", "opened");
         toolkit::ByteButton* key = Key(14);
         if (!caption.isEmpty()) {
             key->setText(caption);
@@ -191,15 +183,13 @@ private slots:
     }
 
     void pressOnACellDragsItsNumberAndCharacter_data() {
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<QString>("text");
+        Columns<int, QString>("cell", "text");
         QTest::newRow("ampersand as it is") << '&' - 31 << "&";
         QTest::newRow("last") << 224 << "\u02D9";
     }
 
     void pressOnACellDragsItsNumberAndCharacter() {
-        QFETCH(int, cell);
-        QFETCH(QString, text);
+        const auto [cell, text] = Fetch<int, QString>("cell", "text");
         QWidget* source = Cell(cell);
         QTest::mousePress(source, Qt::LeftButton);
         // The platform here ends a drag at once; the drag object waits for deletion.
@@ -211,26 +201,26 @@ private slots:
     }
 
     void screenFollowsTheCodePage_data() {
-        QTest::addColumn<QString>("name");
+        Columns<QString>("name");
         QTest::newRow("key") << "Button35";
         QTest::newRow("cell") << "Label132";
         QTest::newRow("magnifier") << "LabelBigLet";
     }
 
     void screenFollowsTheCodePage() {
-        QFETCH(QString, name);
+        const auto [name] = Fetch<QString>("name");
         Radio("rb_altgr")->setChecked(true); // key 35 shows 0xA3 in AltGr
         Hover(Cell(0xA3 - 31));              // the magnifier too
         QWidget* widget = Child<QWidget>(name);
         QAccessibleInterface* said = QAccessible::queryAccessibleInterface(widget);
-        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
+        QCOMPARE(said->text(QAccessible::Name), u"\u0141"_s);
         const QImage before = OnScreen(widget);
         QVERIFY(!form()->codePage().setNumber(99999)); // unknown: nothing changes
         QCOMPARE(OnScreen(widget), before);
-        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0141"));
+        QCOMPARE(said->text(QAccessible::Name), u"\u0141"_s);
         QVERIFY(form()->codePage().setNumber(1251));
         QVERIFY(OnScreen(widget) != before);
-        QCOMPARE(said->text(QAccessible::Name), QStringLiteral("\u0408"));
+        QCOMPARE(said->text(QAccessible::Name), u"\u0408"_s);
         QVERIFY(ProgramLayout() == DefaultLayout()); // no byte changed
     }
 
@@ -245,8 +235,7 @@ private slots:
                 const QString text = QString::fromStdString(page->utf8(byte));
                 if (text.size() == 1) {
                     QVERIFY2(page->isMark(byte) == text.front().isMark(),
-                             qPrintable(
-                                 QStringLiteral("%1 0x%2").arg(script.codePage).arg(code, 0, 16)));
+                             qPrintable(u"%1 0x%2"_s.arg(script.codePage).arg(code, 0, 16)));
                 }
             }
         }

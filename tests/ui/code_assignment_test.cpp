@@ -4,6 +4,7 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -34,15 +35,15 @@ private slots:
         QVERIFY(modal);
         QCOMPARE(focus, dialog.check_caps);
         QVERIFY(dialog.isHidden());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Code Assignment"));
-        QCOMPARE(dialog.comb_altgr->itemText(0), QStringLiteral(" "));
-        QCOMPARE(dialog.comb_mala->itemText('&' - 33), QStringLiteral("&"));
+        QCOMPARE(dialog.windowTitle(), u"Code Assignment"_s);
+        QCOMPARE(dialog.comb_altgr->itemText(0), u" "_s);
+        QCOMPARE(dialog.comb_mala->itemText('&' - 33), u"&"_s);
     }
 
     // A list left with no selection keeps the code it could not show.
     void presetsAndStoresCodesAtTheListEnds_data() {
-        QTest::addColumn<int>("list"); // of kLists
-        QTest::addColumn<int>("code");
+        // list: an index into kLists
+        Columns<int, int>("list", "code");
         for (int list = 0; list < 5; ++list) {
             for (int code : {kLists[list].first - 1, kLists[list].first, 255}) {
                 if (code >= 0) {
@@ -53,8 +54,7 @@ private slots:
     }
 
     void presetsAndStoresCodesAtTheListEnds() {
-        QFETCH(int, list);
-        QFETCH(int, code);
+        const auto [list, code] = Fetch<int, int>("list", "code");
         const List& l = kLists[list];
         (ProgramLayout().*l.field)[20] = static_cast<std::uint8_t>(code);
         const KeyboardLayout before = ProgramLayout();
@@ -67,17 +67,14 @@ private slots:
     }
 
     void storesNewPicksOfEveryWidget_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("code"); // of every list, or its first
-        QTest::addColumn<bool>("caps");
+        // code: of every list, or its first
+        Columns<int, int, bool>("key", "code", "caps");
         QTest::newRow("key 1, lowest entries") << 1 << 0 << true;
         QTest::newRow("key 49, highest entries") << 49 << 255 << false;
     }
 
     void storesNewPicksOfEveryWidget() {
-        QFETCH(int, key);
-        QFETCH(int, code);
-        QFETCH(bool, caps);
+        const auto [key, code, caps] = Fetch<int, int, bool>("key", "code", "caps");
         // Start from the opposite Caps-Lock state, so the box must be toggled.
         ProgramLayout().CapsAffected[key - 1] = caps ? 0 : 1;
         KeyboardLayout expected = ProgramLayout();
@@ -105,10 +102,10 @@ private slots:
         });
         QTest::mouseClick(Key(17), Qt::LeftButton);
         QCOMPARE(ProgramLayout().NormalChar[16], std::uint8_t{'x'});
-        QCOMPARE(Key(17)->text(), QStringLiteral("R"));
+        QCOMPARE(Key(17)->text(), u"R"_s);
         QVERIFY(Radio("rb_shift")->isChecked());
         QTest::mouseClick(Radio("RB_mala"), Qt::LeftButton);
-        QCOMPARE(Key(17)->text(), QStringLiteral("x"));
+        QCOMPARE(Key(17)->text(), u"x"_s);
     }
 
 private:

@@ -10,25 +10,20 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 using toolkit::DisplayFont;
 
 namespace {
 
 // A font in one line: face, pixels, styles, colour, and a chooser's code page.
 QString Described(const QFont& f, const QColor& color) {
-    QString line = QStringLiteral("%1 %2px").arg(f.family()).arg(f.pixelSize());
-    for (const auto& [on, style] :
-         {std::pair{f.bold(), " bold"}, std::pair{f.italic(), " italic"},
-          std::pair{f.underline(), " underlined"}, std::pair{f.strikeOut(), " struck out"}}) {
-        if (on) {
-            line += QLatin1String(style);
-        }
-    }
-    return line + QLatin1Char(' ') + color.name();
+    return u"%1 %2px"_s.arg(f.family()).arg(f.pixelSize()) + (f.bold() ? " bold" : "") +
+           (f.italic() ? " italic" : "") + (f.underline() ? " underlined" : "") +
+           (f.strikeOut() ? " struck out" : "") + u' ' + color.name();
 }
 
 QString Described(const DisplayFont& f) {
-    return Described(f.font, f.color) + QStringLiteral(" cp%1").arg(f.codePage);
+    return Described(f.font, f.color) + u" cp%1"_s.arg(f.codePage);
 }
 
 DisplayFont Font(const char* face, int points, const QStringList& styles, const QColor& color,
@@ -50,7 +45,7 @@ template <typename W> W* Find(QWidget& dialog, const char* name) {
     return dialog.findChild<W*>(QString::fromLatin1(name));
 }
 
-void Choose(QWidget& dialog, const char* box, const QString& text) {
+void Pick(QWidget& dialog, const char* box, const QString& text) {
     auto* combo = Find<QComboBox>(dialog, box);
     combo->setCurrentIndex(combo->findText(text));
 }
@@ -81,15 +76,13 @@ class FontTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void chooserKeepsOnlyAConfirmedFont_data() {
-        QTest::addColumn<bool>("confirm");
-        QTest::addColumn<QString>("kept");
+        Columns<bool, QString>("confirm", "kept");
         QTest::newRow("confirmed") << true << "DejaVu Serif 19px italic underlined #800000 cp1251";
         QTest::newRow("cancelled") << false << "Arial 13px bold #000000 cp1250";
     }
 
     void chooserKeepsOnlyAConfirmedFont() {
-        QFETCH(bool, confirm);
-        QFETCH(QString, kept);
+        const auto [confirm, kept] = Fetch<bool, QString>("confirm", "kept");
         QString sample;
         Answer(
             [&sample](QWidget& dialog) {
@@ -97,69 +90,66 @@ private slots:
                 faces->setCurrentItem(faces->findItems("DejaVu Serif", Qt::MatchExactly).value(0));
                 auto* styles = Find<QListWidget>(dialog, "StyleList");
                 styles->setCurrentItem(styles->findItems("Italic", Qt::MatchExactly).value(0));
-                TypeSize(dialog, QStringLiteral("14"));
+                TypeSize(dialog, u"14"_s);
                 Find<QCheckBox>(dialog, "Underline")->click();
-                Choose(dialog, "ColorBox", QStringLiteral("Maroon"));
-                Choose(dialog, "ScriptBox", QStringLiteral("Cyrillic"));
+                Pick(dialog, "ColorBox", u"Maroon"_s);
+                Pick(dialog, "ScriptBox", u"Cyrillic"_s);
                 sample = Find<QLabel>(dialog, "Sample")->font().family();
             },
             confirm);
         QCOMPARE(Chooser().Execute(), confirm);
         QCOMPARE(Described(Chooser().font()), kept);
-        QCOMPARE(sample, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(sample, u"DejaVu Serif"_s);
     }
 
-    void chooserConfirmedUnchangedGivesTheFontBack_data() {
-        QTest::addColumn<DisplayFont>("font");
+    // From `font`, with a size typed, if any: OK stays disabled for no size; confirmed
+    // unchanged, the font comes back as it went in.
+    void chooserTakesAnySizeAndGivesTheFontBack_data() {
+        Columns<DisplayFont, QString, bool, QString>("font", "typed", "accepted", "kept");
+        const DisplayFont start = Font("Arial", 10, {"bold"}, Qt::black);
+        QTest::newRow("1 point") << start << "1" << true << "Arial 1px bold #000000 cp1250";
+        QTest::newRow("4000 points")
+            << start << "4000" << true << "Arial 5333px bold #000000 cp1250";
+        QTest::newRow("0 points") << start << "0" << false << "Arial 13px bold #000000 cp1250";
+        QTest::newRow("empty") << start << "" << false << "Arial 13px bold #000000 cp1250";
         QTest::newRow("face the system lacks, own colour, unlisted code page")
-            << Font("Tahoma", 12, {}, QColor(0x12, 0x34, 0x56), 437);
+            << Font("Tahoma", 12, {}, QColor(0x12, 0x34, 0x56), 437) << QString() << true
+            << "Tahoma 16px #123456 cp437";
         QTest::newRow("bold oblique, struck out")
-            << Font("DejaVu Sans Mono", 22, {"bold", "italic", "struck out"}, Qt::blue, 1257);
+            << Font("DejaVu Sans Mono", 22, {"bold", "italic", "struck out"}, Qt::blue, 1257)
+            << QString() << true << "DejaVu Sans Mono 29px bold italic struck out #0000ff cp1257";
     }
 
-    void chooserConfirmedUnchangedGivesTheFontBack() {
-        QFETCH(DisplayFont, font);
+    void chooserTakesAnySizeAndGivesTheFontBack() {
+        const auto [font, typed, accepted, kept] =
+            Fetch<DisplayFont, QString, bool, QString>("font", "typed", "accepted", "kept");
         Chooser().setFont(font);
-        Answer([](QWidget&) {});
-        QVERIFY(Chooser().Execute());
-        QCOMPARE(Described(Chooser().font()), Described(font));
-    }
-
-    void chooserTakesAnySize_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("pixels"); // 0: OK stays disabled
-        QTest::newRow("1 point") << QStringLiteral("1") << 1;
-        QTest::newRow("4000 points") << QStringLiteral("4000") << 5333;
-        QTest::newRow("0 points") << QStringLiteral("0") << 0;
-        QTest::newRow("empty") << QString() << 0;
-    }
-
-    void chooserTakesAnySize() {
-        QFETCH(QString, typed);
-        QFETCH(int, pixels);
-        Answer([&typed](QWidget& dialog) { TypeSize(dialog, typed); });
-        QCOMPARE(Chooser().Execute(), pixels > 0);
-        QCOMPARE(Chooser().font().font.pixelSize(), pixels > 0 ? pixels : 13);
+        Answer([&typed](QWidget& dialog) {
+            if (!typed.isNull()) {
+                TypeSize(dialog, typed);
+            }
+        });
+        QCOMPARE(Chooser().Execute(), accepted);
+        QCOMPARE(Described(Chooser().font()), kept);
     }
 
     void chooserSampleFollowsTheScript_data() {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("letters"); // bytes 0xC0 and 0xE0
-        QTest::newRow("Cyrillic") << QStringLiteral("Cyrillic") << QStringLiteral("\u0410\u0430");
+        // letters: bytes 0xC0 and 0xE0
+        Columns<QString, QString>("script", "letters");
+        QTest::newRow("Cyrillic") << u"Cyrillic"_s << u"\u0410\u0430"_s;
         // 0xC0 is a vowel point there, which the sample leaves out.
-        QTest::newRow("Hebrew") << QStringLiteral("Hebrew") << QStringLiteral("\u05D0");
+        QTest::newRow("Hebrew") << u"Hebrew"_s << u"\u05D0"_s;
     }
 
     void chooserSampleFollowsTheScript() {
-        QFETCH(QString, script);
-        QFETCH(QString, letters);
+        const auto [script, letters] = Fetch<QString, QString>("script", "letters");
         QString sample;
         Answer([&](QWidget& dialog) {
-            Choose(dialog, "ScriptBox", script);
+            Pick(dialog, "ScriptBox", script);
             sample = Find<QLabel>(dialog, "Sample")->text();
         });
         Chooser().Execute();
-        QVERIFY(sample.startsWith(QStringLiteral("AaBbYyZz")));
+        QVERIFY(sample.startsWith(u"AaBbYyZz"_s));
         for (QChar letter : letters) {
             QVERIFY2(sample.contains(letter), qPrintable(sample));
         }
@@ -222,7 +212,7 @@ private slots:
         QCOMPARE(dialog.comb_altgr->itemText(0xE0 - 32), QString(QChar(0x0430)));
         QCOMPARE(Chooser().font().codePage, 1251);
         QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(16)->text(), QStringLiteral("e"));
+        QCOMPARE(Key(16)->text(), u"e"_s);
     }
 
 private:

@@ -1,15 +1,40 @@
 #include "form_driver.h"
 
+#include "layout/writer.h"
 #include "ui/toolkit/cell_drag.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QWindow>
 
+using namespace Qt::StringLiterals;
+
 namespace kbd::test {
+namespace {
+
+QPoint InWindow(QWidget* widget) {
+    return widget->mapTo(widget->window(), widget->rect().center());
+}
+
+} // namespace
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool SaveLayout(const KeyboardLayout& layout, const QString& path) {
+    return SaveKbdFile(layout, QFile::encodeName(path).toStdString()).ok();
+}
 
 void ProgramTest::init() {
     ResetLayoutDefaults(ProgramLayout());
@@ -77,26 +102,27 @@ QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act) {
     return poll;
 }
 
-ChooserAnswer::ChooserAnswer(const QString& name, const QString& path) {
-    // Watches until the end of the object: the box, if any, comes after the chooser.
-    watch_ = WhenModalShows([this, name, path](QWidget* modal) {
+ProgramTest::ChooserSeen ProgramTest::Choose(const char* item, const QString& name,
+                                             const QString& path) {
+    ChooserSeen seen;
+    // Watches until the command returns: the box, if any, comes after the chooser.
+    const QPointer<QTimer> watch = WhenModalShows([&seen, name, path](QWidget* modal) {
         if (auto* message = qobject_cast<QMessageBox*>(modal)) {
-            boxTitle = message->windowTitle();
-            boxText = message->text();
+            seen.boxTitle = message->windowTitle();
+            seen.boxText = message->text();
             message->button(QMessageBox::Ok)->click();
         } else if (modal->objectName() == name) {
             auto* chooser = static_cast<QFileDialog*>(modal);
-            proposed = chooser->selectedFiles().value(0);
+            seen.proposed = chooser->selectedFiles().value(0);
             // Typed into the name field, as a user does, and accepted as its own button does.
             chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
             path.isEmpty() ? chooser->reject() : static_cast<QDialog*>(chooser)->accept();
         }
         return false;
     });
-}
-
-ChooserAnswer::~ChooserAnswer() {
-    delete watch_.data();
+    Item(item)->trigger();
+    delete watch.data();
+    return seen;
 }
 
 } // namespace kbd::test

@@ -14,21 +14,34 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
-#include <QObject>
 #include <QPlainTextEdit>
-#include <QPoint>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QString>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace kbd::test {
+
+// A data function's columns in one line, and a test's fetch of them in another:
+// Columns<int, QString>("key", "text"), then auto [key, text] = Fetch<int, QString>("key", "text").
+template <typename... T, typename... Name> void Columns(Name... names) {
+    (QTest::addColumn<T>(names), ...);
+}
+template <typename... T, typename... Name> std::tuple<T...> Fetch(Name... names) {
+    return {*static_cast<T*>(QTest::qData(names, qMetaTypeId<T>()))...};
+}
+
+// Real files in a test's folder: empty for one that cannot be read, false where the write
+// fails.
+QByteArray FileBytes(const QString& path);
+bool WriteFile(const QString& path, const QByteArray& bytes);
+bool SaveLayout(const KeyboardLayout& layout, const QString& path);
 
 // The base of a test class that drives the whole program: for each test function all five
 // windows afresh over a layout reset to the defaults, the main window shown and active,
@@ -36,6 +49,12 @@ namespace kbd::test {
 class ProgramTest : public QObject {
     Q_OBJECT
 protected:
+    // What a chooser offered when it showed, and the message box that followed, if any.
+    struct ChooserSeen {
+        QString proposed;
+        std::optional<QString> boxText;
+        QString boxTitle;
+    };
     struct DropOutcome {
         bool accepted = false; // the widget under the mouse took the drag
         bool dropped = false;  // and then the drop
@@ -57,9 +76,9 @@ protected:
     void Hover(QWidget* widget);
     // Drags `data` into the window at the middle of `widget`, moves once, and releases.
     DropOutcome DragAndDrop(QWidget* widget, const QMimeData& data);
-    QPoint InWindow(QWidget* widget) {
-        return widget->mapTo(widget->window(), widget->rect().center());
-    }
+    // Picks menu item `item`, answers its chooser `name` with `path`, or cancels it for an
+    // empty one, and reads and closes any message box that follows.
+    ChooserSeen Choose(const char* item, const QString& name, const QString& path);
 
 private slots:
     void initTestCase() { toolkit::InstallFontSubstitutes(); }
@@ -77,22 +96,5 @@ QPointer<QTimer> CloseModalAfter(std::function<void(QWidget*)> act = {});
 // Offers every modal window that shows up, while the caller blocks in it, to `act` until it
 // returns true. Deleting the returned timer stops the watch.
 QPointer<QTimer> WhenModalShows(std::function<bool(QWidget*)> act);
-
-// Answers the chooser `name` with `path`, or cancels it for an empty one, and reads and
-// closes any message box that follows, while the object lives.
-class ChooserAnswer {
-public:
-    ChooserAnswer(const QString& name, const QString& path);
-    ~ChooserAnswer();
-    ChooserAnswer(const ChooserAnswer&) = delete;
-    ChooserAnswer& operator=(const ChooserAnswer&) = delete;
-
-    QString proposed;               // what the chooser offered when it showed
-    std::optional<QString> boxText; // the message box that followed, if any
-    QString boxTitle;
-
-private:
-    QPointer<QTimer> watch_;
-};
 
 } // namespace kbd::test

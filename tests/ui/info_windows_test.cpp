@@ -14,6 +14,7 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -36,8 +37,8 @@ class InfoWindowsTest : public ProgramTest {
 private slots:
     // Whichever is asked for first, all three come, once, after the code-assignment dialog.
     void firstUseMakesAllThreeAfterTheDialog_data() {
-        QTest::addColumn<QString>("item"); // of the Help menu; none: details asked for first
-        QTest::addColumn<QString>("made");
+        // item: of the Help menu; none: details asked for first
+        Columns<QString, QString>("item", "made");
         QTest::newRow("Topics") << "Kakokoristiti1"
                                 << "OneKeyForm Pomoc* form_about form_detalji";
         QTest::newRow("About") << "Oprogramu1"
@@ -46,8 +47,7 @@ private slots:
     }
 
     void firstUseMakesAllThreeAfterTheDialog() {
-        QFETCH(QString, item);
-        QFETCH(QString, made);
+        const auto [item, made] = Fetch<QString, QString>("item", "made");
         QCOMPARE(TopLevels(), QString());
         if (item.isEmpty()) {
             windows().Info.form_detalji();
@@ -84,16 +84,14 @@ private slots:
 
     // Only the ads take typing; OK hides the help, which shows the same page again.
     void helpPageTakesTypingAndStaysAcrossOk_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<bool>("editable");
+        Columns<int, bool>("page", "editable");
         QTest::newRow("introduction") << 0 << false;
         QTest::newRow("usage") << 1 << false;
         QTest::newRow("ads") << 2 << true;
     }
 
     void helpPageTakesTypingAndStaysAcrossOk() {
-        QFETCH(int, page);
-        QFETCH(bool, editable);
+        const auto [page, editable] = Fetch<int, bool>("page", "editable");
         TPomoc& help = windows().Info.Pomoc();
         toolkit::ShowModeless(&help);
         QVERIFY(QTest::qWaitForWindowExposed(&help));
@@ -101,7 +99,7 @@ private slots:
         auto* memo = help.TabbedNotebook1->currentWidget()->findChild<QPlainTextEdit*>();
         const QString before = memo->toPlainText();
         memo->setFocus();
-        QTest::keyClicks(memo, QStringLiteral("xyz"));
+        QTest::keyClicks(memo, u"xyz"_s);
         QCOMPARE(memo->toPlainText() != before, editable);
         QTest::mouseClick(help.Button1, Qt::LeftButton);
         QVERIFY(help.isHidden());
@@ -110,13 +108,13 @@ private slots:
     }
 
     void aboutLeadsToDetailsThenCloses_data() {
-        QTest::addColumn<bool>("detailsUp");
+        Columns<bool>("detailsUp");
         QTest::newRow("details hidden") << false;
         QTest::newRow("details already up") << true;
     }
 
     void aboutLeadsToDetailsThenCloses() {
-        QFETCH(bool, detailsUp);
+        const auto [detailsUp] = Fetch<bool>("detailsUp");
         Tform_detalji& details = windows().Info.form_detalji();
         Tform_about& about = windows().Info.form_about();
         if (detailsUp) {
@@ -124,11 +122,11 @@ private slots:
         }
         toolkit::ShowModeless(&about);
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
+        QCOMPARE(about.Button2->text(), u"&Details"_s);
         QTest::mouseClick(about.Button2, Qt::LeftButton);
         QVERIFY(details.isVisible());
         toolkit::ShowModeless(&about); // shown already: only raised
-        QCOMPARE(about.Button2->text(), QStringLiteral("&OK"));
+        QCOMPARE(about.Button2->text(), u"&OK"_s);
         QTest::mouseClick(about.Button2, Qt::LeftButton);
         QVERIFY(about.isHidden());
         QVERIFY(details.isVisible());
@@ -136,20 +134,20 @@ private slots:
         QTest::mouseClick(details.Button1, Qt::LeftButton);
         QVERIFY(details.isHidden());
         toolkit::ShowModeless(&about); // the next showing starts the button over
-        QCOMPARE(about.Button2->text(), QStringLiteral("&Details"));
+        QCOMPARE(about.Button2->text(), u"&Details"_s);
     }
 
     // The version the build sets is the newest release of the metainfo.
     void aboutShowsTheReleasedVersion() {
         QFile notes(QString::fromUtf8(KBD_SOURCE_DIR) +
-                    QStringLiteral("/app/io.github.tavik.kbdgen.metainfo.xml"));
+                    u"/app/io.github.tavik.kbdgen.metainfo.xml"_s);
         QVERIFY(notes.open(QIODevice::ReadOnly));
         const QRegularExpressionMatch release =
-            QRegularExpression(QStringLiteral("<release version=\"([^\"]*)\""))
+            QRegularExpression(u"<release version=\"([^\"]*)\""_s)
                 .match(QString::fromUtf8(notes.readAll()));
         QVERIFY(release.hasMatch());
-        const auto* line = windows().Info.form_about().findChild<QLabel*>(QStringLiteral("Label6"));
-        QCOMPARE(line->text(), QStringLiteral("Version %1 for Linux").arg(release.captured(1)));
+        const auto* line = windows().Info.form_about().findChild<QLabel*>(u"Label6"_s);
+        QCOMPARE(line->text(), u"Version %1 for Linux"_s.arg(release.captured(1)));
         QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->width());
     }
 };

@@ -8,16 +8,15 @@
 
 using namespace kbd;
 using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // What a key must show for a default byte, through a converter other than the window's.
 QString ExpectedCaption(std::uint8_t code) {
-    QStringDecoder decoder("windows-1250");
     const char byte = static_cast<char>(code);
-    QString text = decoder.isValid() ? decoder.decode(QByteArrayView(&byte, 1))
-                                     : QString(QChar(char16_t(code)));
-    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QString text = QStringDecoder("windows-1250").decode(QByteArrayView(&byte, 1));
+    return text.replace(u'&', u"&&"_s);
 }
 
 } // namespace
@@ -55,7 +54,7 @@ private slots:
 
     void maximisesButCannotBeResizedByHand() {
         const QSize normal = form()->size();
-        auto* client = Child<QWidget>(QStringLiteral("ClientArea"));
+        auto* client = Child<QWidget>(u"ClientArea"_s);
         const QPoint place = client->mapTo(form(), QPoint());
         QCOMPARE(client->size(), QSize(566, 337));
         form()->resize(normal + QSize(50, 40)); // a drag of the border
@@ -69,8 +68,8 @@ private slots:
     }
 
     void showsEveryLayerOnAllKeys_data() {
-        QTest::addColumn<QString>("radio"); // clicked; none: as the window starts
-        QTest::addColumn<int>("mode");
+        // radio: clicked; none: as the window starts
+        Columns<QString, int>("radio", "mode");
         QTest::newRow("at start") << "" << 2;
         QTest::newRow("Shift") << "rb_shift" << 1;
         QTest::newRow("AltGr") << "rb_altgr" << 3;
@@ -78,8 +77,7 @@ private slots:
     }
 
     void showsEveryLayerOnAllKeys() {
-        QFETCH(QString, radio);
-        QFETCH(int, mode);
+        const auto [radio, mode] = Fetch<QString, int>("radio", "mode");
         if (!radio.isEmpty()) {
             QTest::mouseClick(Radio(qPrintable(radio)), Qt::LeftButton);
         }
@@ -91,9 +89,8 @@ private slots:
     }
 
     void hoverShowsTheKeyInTheLayer_data() {
-        QTest::addColumn<QString>("radio");
-        QTest::addColumn<int>("target"); // a key, or minus a palette cell
-        QTest::addColumn<QString>("shown");
+        // target: a key, or minus a palette cell
+        Columns<QString, int, QString>("radio", "target", "shown");
         QTest::newRow("AltGr") << "rb_altgr" << 14 << "\\";
         QTest::newRow("ANSI") << "rb_ansi" << 14 << "Q";
         QTest::newRow("ampersand undoubled") << "rb_shift" << 8 << "&";
@@ -103,9 +100,8 @@ private slots:
     }
 
     void hoverShowsTheKeyInTheLayer() {
-        QFETCH(QString, radio);
-        QFETCH(int, target);
-        QFETCH(QString, shown);
+        const auto [radio, target, shown] =
+            Fetch<QString, int, QString>("radio", "target", "shown");
         ProgramLayout().AltGrChar[15] = 0;
         QTest::mouseClick(Radio(qPrintable(radio)), Qt::LeftButton);
         Hover(target > 0 ? static_cast<QWidget*>(Key(target)) : Cell(-target));
@@ -113,20 +109,17 @@ private slots:
     }
 
     void magnifierKeepsItsCharacter() {
-        QCOMPARE(Magnifier()->text(), QStringLiteral(" ")); // until the mouse moves
+        QCOMPARE(Magnifier()->text(), u" "_s); // until the mouse moves
         Hover(Key(27));
-        QCOMPARE(Magnifier()->text(), QStringLiteral("a"));
+        QCOMPARE(Magnifier()->text(), u"a"_s);
         Hover(Magnifier());
         Hover(Radio("rb_ansi"));
         Hover(form()->centralWidget()); // the empty middle of the window
-        QCOMPARE(Magnifier()->text(), QStringLiteral("a"));
+        QCOMPARE(Magnifier()->text(), u"a"_s);
     }
 
     void dropStoresTheCellInTheShownLayerOnly_data() {
-        QTest::addColumn<QString>("radio");
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("caption");
+        Columns<QString, int, int, QString>("radio", "cell", "key", "caption");
         QTest::newRow("A on Q in Norm") << "RB_mala" << 34 << 14 << "A";
         QTest::newRow("ampersand doubled on the key") << "RB_mala" << 7 << 2 << "&&";
         QTest::newRow("space in AltGr") << "rb_altgr" << 1 << 2 << " ";
@@ -134,10 +127,8 @@ private slots:
     }
 
     void dropStoresTheCellInTheShownLayerOnly() {
-        QFETCH(QString, radio);
-        QFETCH(int, cell);
-        QFETCH(int, key);
-        QFETCH(QString, caption);
+        const auto [radio, cell, key, caption] =
+            Fetch<QString, int, int, QString>("radio", "cell", "key", "caption");
         Radio(qPrintable(radio))->setChecked(true);
         QVERIFY(Drop(cell, key));
         KeyboardLayout expected = DefaultLayout();
@@ -153,16 +144,14 @@ private slots:
         QTest::mouseClick(Radio("RB_mala"), Qt::LeftButton);
         Radio("RB_mala")->setChecked(true);
         QVERIFY(Drop(34, 30));
-        QCOMPARE(Magnifier()->text(), QStringLiteral("$"));
-        QCOMPARE(Key(1)->text(), QStringLiteral("`"));
+        QCOMPARE(Magnifier()->text(), u"$"_s);
+        QCOMPARE(Key(1)->text(), u"`"_s);
         QVERIFY(Radio("RB_mala")->isChecked());
     }
 
     // Keys take only cells, and only keys take them.
     void dropIsRefused_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QByteArray>("payload");
+        Columns<QString, QString, QByteArray>("target", "format", "payload");
         const QString cell = toolkit::kCellMimeType;
         QTest::newRow("plain text") << "Button14" << QString("text/plain") << QByteArray("A");
         QTest::newRow("cell 0") << "Button14" << cell << QByteArray::fromHex("00000000");
@@ -176,15 +165,14 @@ private slots:
     }
 
     void dropIsRefused() {
-        QFETCH(QString, target);
-        QFETCH(QString, format);
-        QFETCH(QByteArray, payload);
+        const auto [target, format, payload] =
+            Fetch<QString, QString, QByteArray>("target", "format", "payload");
         QMimeData data;
         data.setData(format, payload);
         QVERIFY(!DragAndDrop(Child<QWidget>(target), data).accepted);
         QVERIFY(ProgramLayout() == DefaultLayout());
-        QCOMPARE(Key(14)->text(), QStringLiteral("q"));
-        QCOMPARE(Magnifier()->text(), QStringLiteral(" "));
+        QCOMPARE(Key(14)->text(), u"q"_s);
+        QCOMPARE(Magnifier()->text(), u" "_s);
     }
 };
 

@@ -1,5 +1,6 @@
 // The try-out pad under real key events that carry the native scan codes of X11: what it
 // adds to the typing rules is the key's place, AltGr, its Caps Lock and its status line.
+#include "form_driver.h"
 #include "layout/dead_keys.h"
 #include "layout/keyboard_layout.h"
 #include "ui/Tryout/try_pad.h"
@@ -13,6 +14,8 @@
 #include <linux/input-event-codes.h>
 
 using namespace kbd;
+using namespace kbd::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,9 +25,7 @@ constexpr int kRightAltUp = -KEY_RIGHTALT; // the release alone; KEY_RIGHTALT is
 // every key but the space and Backspace claims to be an x.
 void Stroke(QWidget* target, int key, Qt::KeyboardModifiers held) {
     const int qtKey = key == KEY_BACKSPACE ? Qt::Key_Backspace : Qt::Key_X;
-    const QString text = key == KEY_SPACE       ? QStringLiteral(" ")
-                         : key == KEY_BACKSPACE ? QString()
-                                                : QStringLiteral("x");
+    const QString text = key == KEY_SPACE ? u" "_s : key == KEY_BACKSPACE ? QString() : u"x"_s;
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         if ((key != KEY_RIGHTALT || type == QEvent::KeyPress) &&
             (key != kRightAltUp || type == QEvent::KeyRelease)) {
@@ -41,23 +42,21 @@ class TryPadTest : public QObject {
     Q_OBJECT
 private slots:
     void typesWhatWindowsWould_data() {
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<Qt::KeyboardModifiers>("held");
-        QTest::addColumn<QString>("setting"); // made once the pad is up
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("status");
-        const Qt::KeyboardModifiers noMods = Qt::NoModifier,
-                                    ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
-        const QString a = QStringLiteral("Key 27, table 0 (Norm): byte 0x61 (97)");
-        const QString altGr2 = QStringLiteral("Key 3, table 6 (Ctrl+Alt): byte 0xA1 (161)");
+        // setting: made once the pad is up
+        Columns<QList<int>, Qt::KeyboardModifiers, QString, QString, QString>(
+            "keys", "held", "setting", "typed", "status");
+        const Qt::KeyboardModifiers noMods = Qt::NoModifier, ctrl = Qt::ControlModifier,
+                                    shift = Qt::ShiftModifier, meta = Qt::MetaModifier,
+                                    ctrlAlt = ctrl | Qt::AltModifier;
+        const QString a = u"Key 27, table 0 (Norm): byte 0x61 (97)"_s;
+        const QString altGr2 = u"Key 3, table 6 (Ctrl+Alt): byte 0xA1 (161)"_s;
         const QString none;
         QTest::newRow("key by its place") << QList{KEY_A} << noMods << none << "a" << a;
         QTest::newRow("Ctrl+letter is a control character")
-            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ControlModifier) << none << none
+            << QList{KEY_A} << ctrl << none << none
             << "Key 27, the driver's own table (Ctrl): byte 0x01 (1)";
-        QTest::newRow("Meta is left to the text")
-            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::MetaModifier) << none << "x"
-            << "Press a key";
+        QTest::newRow("Meta is left to the text") << QList{KEY_A} << meta << none << "x"
+                                                  << "Press a key";
         QTest::newRow("Caps Lock takes AltGr away from letters")
             << QList{KEY_Q} << ctrlAlt << "Caps Lock box" << none
             << "Key 14, nothing: neither table 7 (Ctrl+Alt+Shift) nor the driver's tables have "
@@ -76,8 +75,7 @@ private slots:
             << QList{KEY_RIGHTALT, KEY_1, kRightAltUp, KEY_1} << noMods << none << "~1"
             << "Key 2, table 0 (Norm): byte 0x31 (49)";
         QTest::newRow("Caps Lock box with Shift")
-            << QList{KEY_A} << Qt::KeyboardModifiers(Qt::ShiftModifier) << "Caps Lock box"
-            << QString("a") << a;
+            << QList{KEY_A} << shift << "Caps Lock box" << QString("a") << a;
         QTest::newRow("Caps Lock key toggles the box")
             << QList{KEY_CAPSLOCK, KEY_Q, KEY_CAPSLOCK, KEY_Q} << noMods << none << "Qq"
             << "Key 14, table 0 (Norm): byte 0x71 (113)";
@@ -89,24 +87,22 @@ private slots:
             << QList{KEY_A, KEY_SPACE, KEY_SPACE} << noMods << "dead a" << QString("a ")
             << "Space, the waiting dead key, after Space: byte 0x61 (97)";
         QTest::newRow("Shift+AltGr")
-            << QList{KEY_A} << (ctrlAlt | Qt::ShiftModifier) << "Shift+AltGr on A"
-            << QString("\u0104") << "Key 27, table 7 (Ctrl+Alt+Shift): byte 0xA5 (165)";
+            << QList{KEY_A} << (ctrlAlt | shift) << "Shift+AltGr on A" << QString("\u0104")
+            << "Key 27, table 7 (Ctrl+Alt+Shift): byte 0xA5 (165)";
         QTest::newRow("other keys edit as usual")
             << QList{KEY_S, KEY_SPACE, KEY_D, KEY_BACKSPACE} << noMods << none << "s "
             << "Key 29, table 0 (Norm): byte 0x64 (100)";
     }
 
     void typesWhatWindowsWould() {
-        QFETCH(QList<int>, keys);
-        QFETCH(Qt::KeyboardModifiers, held);
-        QFETCH(QString, setting);
-        QFETCH(QString, typed);
-        QFETCH(QString, status);
+        const auto [keys, held, setting, typed, status] =
+            Fetch<QList<int>, Qt::KeyboardModifiers, QString, QString, QString>(
+                "keys", "held", "setting", "typed", "status");
         ResetLayoutDefaults(ProgramLayout());
         LayoutDocument document(ProgramLayout());
         TTryPad pad(document);
-        auto* text = pad.findChild<QPlainTextEdit*>(QStringLiteral("PadText"));
-        auto* caps = pad.findChild<QCheckBox*>(QStringLiteral("CapsLock"));
+        auto* text = pad.findChild<QPlainTextEdit*>(u"PadText"_s);
+        auto* caps = pad.findChild<QCheckBox*>(u"CapsLock"_s);
         // Changed once the pad is up: it must read them at each press.
         if (setting == "code page 1251") {
             QVERIFY(document.codePage().setNumber(1251));
@@ -124,7 +120,7 @@ private slots:
             Stroke(text, key, held);
         }
         QCOMPARE(text->toPlainText(), typed);
-        QCOMPARE(pad.findChild<QLabel*>(QStringLiteral("LastKey"))->text(), status);
+        QCOMPARE(pad.findChild<QLabel*>(u"LastKey"_s)->text(), status);
         QCOMPARE(caps->isChecked(), setting == "Caps Lock box");
     }
 };
