@@ -4,7 +4,6 @@
 #include "temp_folder.h"
 
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <vector>
@@ -58,41 +57,13 @@ TEST(BuildKbdFile, WritesTheSmallExtendedFileByteForByte) {
 }
 
 struct Plain {
+    void (*change)(KeyboardLayout&);
     const char* name;
-    std::function<void(KeyboardLayout&)> change;
-};
-
-// What the file cannot carry leaves the 688 bytes of today.
-const Plain kPlain[] = {
-    {"Default",
-     [](KeyboardLayout&) {
-     }},
-    {"CompositionsWithoutADeadKey",
-     [](KeyboardLayout& l) {
-         SetComposition(l, {0x5E, 'e', 0xEA});
-     }},
-    {"ShiftAltGrSpace",
-     [](KeyboardLayout& l) {
-         l.ShiftAltGrChar[kKeyA] = 0x20;
-     }},
-    {"ShiftAltGrOnCodeZero",
-     [](KeyboardLayout& l) {
-         l.ShiftAltGrChar[kKeyA] = 0xA5;
-         l.VirtualKey[kKeyA] = 0;
-     }},
-    {"DeadOnAKeyWithoutAltGr",
-     [](KeyboardLayout& l) {
-         SetDead(l, 15, CharLayer::AltGr, true);
-     }},
-    {"DeadOnALaterKeyOfACode",
-     [](KeyboardLayout& l) {
-         l.VirtualKey[kKey6] = 0x31;
-         SetDead(l, kKey6, CharLayer::Norm, true);
-     }},
 };
 
 class PlainFile : public ::testing::TestWithParam<Plain> {};
 
+// What the file cannot carry leaves the 688 bytes of today.
 TEST_P(PlainFile, IsTodaysImage) {
     KeyboardLayout layout = DefaultLayout();
     GetParam().change(layout);
@@ -100,8 +71,19 @@ TEST_P(PlainFile, IsTodaysImage) {
     EXPECT_EQ(BuildKbdFile(layout), std::vector<std::uint8_t>(image.begin(), image.end()));
 }
 
-INSTANTIATE_TEST_SUITE_P(, PlainFile, ::testing::ValuesIn(kPlain),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    , PlainFile,
+    ::testing::Values(
+        Plain{[](KeyboardLayout&) {}, "Default"},
+        Plain{[](auto& l) { SetComposition(l, Composition(0x5E, 'e', 0xEA)); },
+              "CompositionsWithoutADeadKey"},
+        Plain{[](auto& l) { l.ShiftAltGrChar[kKeyA] = 0x20; }, "ShiftAltGrSpace"},
+        Plain{[](auto& l) { l.ShiftAltGrChar[kKeyA] = 0xA5, l.VirtualKey[kKeyA] = 0; },
+              "ShiftAltGrOnCodeZero"},
+        Plain{[](auto& l) { SetDead(l, 15, CharLayer::AltGr, true); }, "DeadOnAKeyWithoutAltGr"},
+        Plain{[](auto& l) { l.VirtualKey[kKey6] = 0x31, SetDead(l, kKey6, CharLayer::Norm, true); },
+              "DeadOnALaterKeyOfACode"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KbdFile, ExtendedLayoutLoadsBackWhole) {
     KeyboardLayout layout = SmallExtended();
