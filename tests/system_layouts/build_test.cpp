@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 namespace kbd {
 namespace {
@@ -155,26 +156,20 @@ INSTANTIATE_TEST_SUITE_P(
 // A dead accent's layer is dead and composes as the desktop's Compose table says; the
 // Greek acute is the tonos 1253 has. Without dead keys the same layout has none.
 TEST(BuildSystemLayout, CarriesDeadKeysWithTheirCompositions) {
-    const struct {
-        const char* name;
-        int codePage;
-        int key;
-        CharLayer layer;
-        std::uint8_t dead, base, result;
-    } rows[] = {
-        {"fr", 1252, 24, CharLayer::Norm, '^', 'e', 0xEA},   // ê
-        {"fr", 1252, 24, CharLayer::Shift, 0xA8, 'E', 0xCB}, // Ë
-        {"gr", 1253, 36, CharLayer::Norm, 0xB4, 0xE1, 0xDC}, // ά
-        {"cz", 1250, 13, CharLayer::Norm, 0xB4, 'e', 0xE9},  // é
-        {"cz", 1250, 13, CharLayer::Shift, 0xA1, 'c', 0xE8}, // č after the caron
-    };
-    for (const auto& row : rows) {
-        const CodePage page = *CodePage::Load(row.codePage);
-        const auto built = BuildSystemLayout(row.name, "", page);
-        ASSERT_TRUE(built) << row.name;
-        EXPECT_EQ(CharOf(built->layout, row.key - 1, row.layer), row.dead) << row.name;
-        EXPECT_TRUE(IsDead(built->layout, row.key - 1, row.layer)) << row.name;
-        EXPECT_EQ(Composed(built->layout, row.dead, row.base), row.result) << row.name;
+    const std::tuple<const char*, int, int, CharLayer, std::uint8_t, std::uint8_t, std::uint8_t>
+        rows[] = {
+            {"fr", 1252, 24, CharLayer::Norm, '^', 'e', 0xEA},   // ê
+            {"fr", 1252, 24, CharLayer::Shift, 0xA8, 'E', 0xCB}, // Ë
+            {"gr", 1253, 36, CharLayer::Norm, 0xB4, 0xE1, 0xDC}, // ά
+            {"cz", 1250, 13, CharLayer::Norm, 0xB4, 'e', 0xE9},  // é
+            {"cz", 1250, 13, CharLayer::Shift, 0xA1, 'c', 0xE8}, // č after the caron
+        };
+    for (const auto& [name, number, key, layer, dead, base, result] : rows) {
+        const auto built = BuildSystemLayout(name, "", *CodePage::Load(number));
+        ASSERT_TRUE(built) << name;
+        EXPECT_EQ(CharOf(built->layout, key - 1, layer), dead) << name;
+        EXPECT_TRUE(IsDead(built->layout, key - 1, layer)) << name;
+        EXPECT_EQ(Composed(built->layout, dead, base), result) << name;
     }
     // Of fr's dead accents 1252 holds the circumflex and diaeresis, the grave and acute
     // (AltGr) and the macron (Shift+AltGr); the ring, caron, breve... have no byte.
