@@ -316,8 +316,8 @@ TEST_F(OwnSymbols, SpacesControlsAndSignsKeepTheDefaultsOtherScriptsDoNot) {
     for (int key : {2, 3, 4, 6, 14, 49}) {
         keys += KeyText(built->layout, key) + "\n";
     }
-    EXPECT_EQ(keys, "2: 31 31 21 20 31 0\n3: 32 21 40 21 21 0\n4: 33 24 80 20 24 0\n6: 35 35 25 20 "
-                    "35 0\n14: 51 00 00 20 00 0\n49: 6E 2C 2C 20 2C 0\n");
+    EXPECT_EQ(keys, "2: 31 31 21 20 31 0\n3: 32 21 40 21 21 0\n4: 33 24 80 20 24 0\n"
+                    "6: 35 35 25 20 35 0\n14: 51 00 00 20 00 0\n49: 6E 2C 2C 20 2C 0\n");
 }
 
 // The kept byte reads in the code page: 0xB8 is ё in 1251.
