@@ -7,6 +7,7 @@
 
 #include "readable.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -33,13 +34,8 @@ public:
     bool string(string_t&) override { return InDeadKeys() || Other(); }
     bool binary(binary_t&) override { return Other(); }
     bool start_object(std::size_t) override { return Open(depth_ == 0); }
-    bool key(string_t& name) override {
-        if (depth_ > 1) {
-            return true; // a dead key's own fields
-        }
-        current_ = name;
-        odd |= !fields.emplace(name, std::vector<long long>{}).second;
-        return true;
+    bool key(string_t& name) override { // deeper: a dead key's own fields
+        return depth_ > 1 || ((odd |= !fields.emplace(current_ = name, 0).second), true);
     }
     bool end_object() override { return --depth_, true; }
     bool start_array(std::size_t) override { return Open(depth_ == 1); }
@@ -55,19 +51,10 @@ private:
     }
     bool InDeadKeys() const { return current_ == "DeadKeys" && depth_ >= 2; }
     bool Number(long long value) {
-        if (InDeadKeys()) {
-            return true;
-        }
-        if (depth_ != 2 || value < 0 || value > 255) {
-            return Other();
-        }
-        fields[current_].push_back(value);
-        return true;
+        const bool byte = depth_ == 2 && value >= 0 && value <= 255;
+        return InDeadKeys() || (byte && (fields[current_].push_back(value), true)) || Other();
     }
-    bool Other() {
-        odd = true;
-        return false;
-    }
+    bool Other() { return odd = true, false; }
     int depth_ = 0;
     std::string current_;
 };
@@ -80,19 +67,13 @@ bool HoldsFields(const kbd::KeyboardLayout& layout, const FieldNumbers& numbers)
         {"CapsAffected", &layout.CapsAffected}, {"ShiftAltGrChar", &layout.ShiftAltGrChar}};
     std::size_t required = 0;
     for (const auto& [name, values] : numbers.fields) {
-        if (name == "DeadKeys") {
-            continue;
-        }
-        required += name != "ScanCode" && name != "ShiftAltGrChar";
         const auto table = tables.find(name);
-        if (table == tables.end() || values.size() != table->second->size()) {
+        if (name != "DeadKeys" &&
+            (table == tables.end() || !std::equal(values.begin(), values.end(),
+                                                  table->second->begin(), table->second->end()))) {
             return false;
         }
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if ((*table->second)[i] != values[i]) {
-                return false;
-            }
-        }
+        required += name != "DeadKeys" && name != "ScanCode" && name != "ShiftAltGrChar";
     }
     return required == 6;
 }

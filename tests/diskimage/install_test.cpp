@@ -33,13 +33,9 @@ protected:
         before_ = folder_.read("disk.img");
     }
 
-    InstallRequest Request(InstallWay way, const std::string& name) const {
-        InstallRequest request;
-        request.image = image_;
-        request.way = way;
-        request.name = name;
-        request.kbd.assign(kLayout.begin(), kLayout.end());
-        return request;
+    InstallRequest Request(InstallWay way, const std::string& name, int partition = -1,
+                           const std::string& text = "") const {
+        return {image_, partition, way, name, text, {kLayout.begin(), kLayout.end()}};
     }
     std::string Volume(const std::string& file) const { return ReadFromVolume(image_, 63, file); }
     // The refusal, after checking that nothing changed and nothing was left.
@@ -77,9 +73,8 @@ TEST_F(Install, ReplacesAndKeepsTheTrueOriginalOnce) {
 }
 
 TEST_F(Install, AddsTheLayoutAndItsRegistryFile) {
-    auto request = Request(InstallWay::Add, "srpski");
-    request.text = "Serbian (Cyrillic, \"mine\")";
-    auto added = InstallLayout(request, {});
+    auto added =
+        InstallLayout(Request(InstallWay::Add, "srpski", -1, "Serbian (Cyrillic, \"mine\")"), {});
     ASSERT_TRUE(added.ok()) << added.error().message();
     EXPECT_EQ(Volume("::/WINDOWS/SYSTEM/SRPSKI.KBD"), kLayout);
     EXPECT_EQ(Volume("::/WINDOWS/SRPSKI.REG"),
@@ -171,10 +166,9 @@ struct BadRequest {
 class InstallRefusal : public Install, public testing::WithParamInterface<BadRequest> {};
 
 TEST_P(InstallRefusal, ChangesNothing) {
-    auto request = Request(GetParam().way, GetParam().name);
-    request.partition = GetParam().partition;
     const std::string expected = GetParam().refusal;
-    EXPECT_EQ(Refusal(request), expected[0] == ':' ? image_ + expected : expected);
+    EXPECT_EQ(Refusal(Request(GetParam().way, GetParam().name, GetParam().partition)),
+              expected[0] == ':' ? image_ + expected : expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

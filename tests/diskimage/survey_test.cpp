@@ -13,16 +13,22 @@ namespace {
 using kbd::diskimage::SurveyImage;
 using kbd::testing::Partition;
 
-TEST(Survey, FindsWindowsAndItsLayoutFiles) {
+// The survey of an image that `make` writes, with `tail` appended.
+kbd::diskimage::Survey Surveyed(void (*make)(const std::string&), const std::string& tail = "") {
     const kbd::testing::TempFolder folder;
-    const std::string image = folder.file("disk.img");
-    kbd::testing::MakeWindowsDisk(image);
-    const auto survey = SurveyImage(image);
-    ASSERT_TRUE(survey.ok()) << survey.error().message();
-    ASSERT_EQ(survey.value().volumes.size(), 2u);
-    EXPECT_EQ(survey.value().volumes[1].number, 2);
-    ASSERT_EQ(survey.value().windows.size(), 1u);
-    const auto& windows = survey.value().windows[0];
+    make(folder.file("disk.img"));
+    std::ofstream(folder.file("disk.img"), std::ios::binary | std::ios::app) << tail;
+    const auto survey = SurveyImage(folder.file("disk.img"));
+    EXPECT_TRUE(survey.ok()) << survey.error().message();
+    return survey.ok() ? survey.value() : kbd::diskimage::Survey{};
+}
+
+TEST(Survey, FindsWindowsAndItsLayoutFiles) {
+    const auto survey = Surveyed(kbd::testing::MakeWindowsDisk);
+    ASSERT_EQ(survey.volumes.size(), 2u);
+    EXPECT_EQ(survey.volumes[1].number, 2);
+    ASSERT_EQ(survey.windows.size(), 1u);
+    const auto& windows = survey.windows[0];
     EXPECT_EQ(windows.volume.firstSector, 63u);
     EXPECT_EQ(windows.folder, "WINDOWS");
     ASSERT_EQ(windows.layouts.size(), 2u);
@@ -43,28 +49,19 @@ TEST(Survey, PreviewsTheFirstLetterRowAsTheDriverTypesIt) {
 }
 
 TEST(Survey, FindsWindowsOnABareVolume) {
-    const kbd::testing::TempFolder folder;
-    const std::string image = folder.file("bare.img");
-    kbd::testing::MakeBareVolume(image);
-    const auto survey = SurveyImage(image);
-    ASSERT_TRUE(survey.ok()) << survey.error().message();
-    ASSERT_EQ(survey.value().windows.size(), 1u);
-    EXPECT_EQ(survey.value().windows[0].volume.number, 0);
+    const auto survey = Surveyed(kbd::testing::MakeBareVolume);
+    ASSERT_EQ(survey.windows.size(), 1u);
+    EXPECT_EQ(survey.windows[0].volume.number, 0);
 }
 
 TEST(Survey, ReadsAFixedVhdUpToItsFooter) {
-    const kbd::testing::TempFolder folder;
-    const std::string image = folder.file("disk.vhd");
-    kbd::testing::MakeWindowsDisk(image);
     std::string footer(512, '\0');
     footer.replace(0, 8, "conectix");
     footer[63] = 2; // fixed
-    std::ofstream(image, std::ios::binary | std::ios::app) << footer;
-    const auto survey = SurveyImage(image);
-    ASSERT_TRUE(survey.ok()) << survey.error().message();
-    EXPECT_EQ(survey.value().format.kind, kbd::diskimage::ImageKind::FixedVhd);
-    EXPECT_EQ(survey.value().format.diskBytes, kbd::testing::kDiskSectors * 512ull);
-    EXPECT_EQ(survey.value().windows.size(), 1u);
+    const auto survey = Surveyed(kbd::testing::MakeWindowsDisk, footer);
+    EXPECT_EQ(survey.format.kind, kbd::diskimage::ImageKind::FixedVhd);
+    EXPECT_EQ(survey.format.diskBytes, kbd::testing::kDiskSectors * 512ull);
+    EXPECT_EQ(survey.windows.size(), 1u);
 }
 
 struct Refused {

@@ -11,11 +11,9 @@ namespace kbd::driver {
 namespace {
 
 std::vector<std::uint8_t> Small() {
-    test::ImageSpec shape;
-    shape.tables = {{0, 0, {'A'}, {'a'}}, {2, 1, {'A'}, {'A'}}};
-    shape.scans = {0x1E};
-    shape.scanKeys = {'A'};
-    return test::BuildImage(shape);
+    return test::BuildImage({.tables = {{0, 0, {'A'}, {'a'}}, {2, 1, {'A'}, {'A'}}},
+                             .scans = {0x1E},
+                             .scanKeys = {'A'}});
 }
 
 struct Refusal {
@@ -24,32 +22,26 @@ struct Refusal {
     const char* reason; // a part of the reason
 };
 
-enum Field {
-    Flags,
-    nStateKeys,
-    nStates,
-    nDeadKeys,
-    nLigKeys,
-    STATE_LIST,
-    TOASC_STATES,
-    STATETABLES,
-    VKEY_LISTS,
-    VKEY_LIST_LENS,
-    VK_STATES,
-    SCANTOIDX,
-    VKEYTOIDX,
-    SCAN_SIZE,
-    VKEYTOANSI,
-    DEAD_KEYS,
-    DEAD_KEYTRANS,
-    LIG_KEYS,
-    CAPS
-};
+// The data header's words.
+constexpr int nStateKeys = 1, nStates = 2, nDeadKeys = 3, STATE_LIST = 5, TOASC_STATES = 6,
+              STATETABLES = 7, VKEY_LISTS = 8, VKEY_LIST_LENS = 9, VK_STATES = 10, VKEYTOIDX = 12,
+              SCAN_SIZE = 13, VKEYTOANSI = 14, DEAD_KEYS = 15, DEAD_KEYTRANS = 16, LIG_KEYS = 17,
+              CAPS = 18;
 
-void Set(std::vector<std::uint8_t>& image, Field field, std::uint16_t value) {
-    test::SetHeaderWord(image, field, value);
+// Header words set in order: field, value, field, value...
+void Set(std::vector<std::uint8_t>&) {}
+template <typename... More>
+void Set(std::vector<std::uint8_t>& image, int field, int value, More... more) {
+    test::SetHeaderWord(image, field, static_cast<std::uint16_t>(value));
+    Set(image, more...);
 }
-
+// The byte at `offset` in the data block.
+std::uint8_t& At(std::vector<std::uint8_t>& image, std::size_t offset) {
+    return image[test::kHeaderStart + offset];
+}
+std::uint16_t Word(const std::vector<std::uint8_t>& image, int field) {
+    return test::HeaderWord(image, field);
+}
 std::uint16_t BlockSize(const std::vector<std::uint8_t>& image) {
     return static_cast<std::uint16_t>(image[12] | image[13] << 8);
 }
@@ -74,12 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NoDS", [](auto& i) { i[1] = 'X'; }, "KbdDesc"},
         Refusal{"BlockPastEnd", [](auto& i) { i.pop_back(); }, "pKbdStart"},
         Refusal{"StartPastEnd", [](auto& i) { i[10] = 1; }, "pKbdStart 65564"},
-        Refusal{"BlockTooSmall",
-                [](auto& i) {
-                    i[12] = 20;
-                    i[13] = 0;
-                },
-                "kbdSize 20"},
+        Refusal{"BlockTooSmall", [](auto& i) { i[12] = 20, i[13] = 0; }, "kbdSize 20"},
         Refusal{"NineStateKeys", [](auto& i) { Set(i, nStateKeys, 9); }, "nStateKeys is 9"},
         Refusal{"TooManyStates", [](auto& i) { Set(i, nStates, 256); }, "nStates is 256"},
         Refusal{"StateListOut", [](auto& i) { Set(i, STATE_LIST, BlockSize(i) - 5); },
@@ -96,49 +83,34 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"VkeyToIdxOut", [](auto& i) { Set(i, VKEYTOIDX, BlockSize(i)); }, "VKEYTOIDX"},
         Refusal{"VkeyToAnsiOut", [](auto& i) { Set(i, VKEYTOANSI, BlockSize(i)); }, "VKEYTOANSI"},
         Refusal{"CapsOut", [](auto& i) { Set(i, CAPS, BlockSize(i) - 31); }, "CAPS"},
-        Refusal{"TableLengthPastBlock",
-                [](auto& i) { i[test::kHeaderStart + test::HeaderWord(i, VKEY_LIST_LENS)] = 250; },
+        Refusal{"TableLengthPastBlock", [](auto& i) { At(i, Word(i, VKEY_LIST_LENS)) = 250; },
                 "STATETABLES[0]"},
         Refusal{"TableVirtualKeysOut",
                 [](auto& i) {
-                    Set(i, VKEY_LISTS, test::HeaderWord(i, STATETABLES));
-                    Set(i, STATETABLES, test::HeaderWord(i, CAPS));
-                    const std::size_t second = test::kHeaderStart + test::HeaderWord(i, CAPS) + 2;
-                    i[second] = static_cast<std::uint8_t>(BlockSize(i));
-                    i[second + 1] = static_cast<std::uint8_t>(BlockSize(i) >> 8);
+                    Set(i, VKEY_LISTS, Word(i, STATETABLES), STATETABLES, Word(i, CAPS));
+                    At(i, Word(i, CAPS) + 2u) = static_cast<std::uint8_t>(BlockSize(i));
+                    At(i, Word(i, CAPS) + 3u) = static_cast<std::uint8_t>(BlockSize(i) >> 8);
                 },
                 "STATETABLES[1]"},
         Refusal{"DeadKeysMissing", [](auto& i) { Set(i, nDeadKeys, 2); },
                 "DEAD_KEYS is 0 although nDeadKeys is 2"},
-        Refusal{"DeadTransMissing",
-                [](auto& i) {
-                    Set(i, nDeadKeys, 1);
-                    Set(i, DEAD_KEYS, 40);
-                },
+        Refusal{"DeadTransMissing", [](auto& i) { Set(i, nDeadKeys, 1, DEAD_KEYS, 40); },
                 "DEAD_KEYTRANS is 0"},
         Refusal{"DeadKeysOut",
-                [](auto& i) {
-                    Set(i, nDeadKeys, 1);
-                    Set(i, DEAD_KEYS, BlockSize(i));
-                    Set(i, DEAD_KEYTRANS, 40);
-                },
+                [](auto& i) { Set(i, nDeadKeys, 1, DEAD_KEYS, BlockSize(i), DEAD_KEYTRANS, 40); },
                 "DEAD_KEYS ("},
         Refusal{"DeadTransCountPastBlock",
                 [](auto& i) {
-                    Set(i, nDeadKeys, 1);
-                    Set(i, DEAD_KEYS, 40);
-                    Set(i, DEAD_KEYTRANS, test::HeaderWord(i, CAPS));
-                    i[test::kHeaderStart + test::HeaderWord(i, CAPS)] = 200;
+                    Set(i, nDeadKeys, 1, DEAD_KEYS, 40, DEAD_KEYTRANS, Word(i, CAPS));
+                    At(i, Word(i, CAPS)) = 200;
                 },
                 "DEAD_KEYTRANS ("},
         Refusal{"LigaturesUnclosed", [](auto& i) { Set(i, LIG_KEYS, BlockSize(i) - 2); },
                 "LIG_KEYS runs past"},
         Refusal{"LigatureEntryOut",
                 [](auto& i) {
-                    const std::uint16_t at = test::HeaderWord(i, CAPS);
-                    Set(i, LIG_KEYS, at);
-                    i[test::kHeaderStart + at] = 'a';
-                    i[test::kHeaderStart + at + 4] = 200;
+                    Set(i, LIG_KEYS, Word(i, CAPS));
+                    At(i, Word(i, CAPS)) = 'a', At(i, Word(i, CAPS) + 4u) = 200;
                 },
                 "LIG_KEYS entry at"}),
     [](const auto& info) { return std::string(info.param.name); });

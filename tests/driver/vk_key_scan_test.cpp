@@ -26,9 +26,10 @@ LoadedKeyboard Load(bool ourFile) {
         const KbdImage image = BuildKbdImage(DefaultLayout());
         return LoadKeyboard(image).value();
     }
-    test::ImageSpec shape;
-    shape.tables = {{0, 0, {'A', 0xBA}, {'a', ';'}}, {2, 1, {'A'}, {'A'}}, {5, 6, {'Q'}, {'@'}}};
-    return LoadKeyboard(test::BuildImage(shape)).value();
+    return LoadKeyboard(test::BuildImage({.tables = {{0, 0, {'A', 0xBA}, {'a', ';'}},
+                                                     {2, 1, {'A'}, {'A'}},
+                                                     {5, 6, {'Q'}, {'@'}}}}))
+        .value();
 }
 
 class VkKeyScanRow : public testing::TestWithParam<Row> {};
@@ -66,9 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(VkKeyScan, EmptyTableAfterItsListReportsTheByteBefore) {
-    test::ImageSpec shape;
-    shape.tables = {{0, 0, {'A'}, {'a'}}, {2, 1, {}, {}}};
-    std::vector<std::uint8_t> image = test::BuildImage(shape);
+    std::vector<std::uint8_t> image = test::BuildImage({.tables = {{0, 0, {'A'}, {'a'}}, {2, 1}}});
     // Point the empty table's list at table 0's list plus one: the byte before is 'A'.
     const std::size_t lists = test::kHeaderStart + test::HeaderWord(image, 8);
     const std::uint16_t first = static_cast<std::uint16_t>(image[lists] | image[lists + 1] << 8);

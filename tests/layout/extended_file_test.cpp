@@ -4,7 +4,6 @@
 #include "temp_folder.h"
 
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <vector>
@@ -58,41 +57,13 @@ TEST(BuildKbdFile, WritesTheSmallExtendedFileByteForByte) {
 }
 
 struct Plain {
+    void (*change)(KeyboardLayout&);
     const char* name;
-    std::function<void(KeyboardLayout&)> change;
-};
-
-// What the file cannot carry leaves the 688 bytes of today.
-const Plain kPlain[] = {
-    {"Default",
-     [](KeyboardLayout&) {
-     }},
-    {"CompositionsWithoutADeadKey",
-     [](KeyboardLayout& l) {
-         SetComposition(l, {0x5E, 'e', 0xEA});
-     }},
-    {"ShiftAltGrSpace",
-     [](KeyboardLayout& l) {
-         l.ShiftAltGrChar[kKeyA] = 0x20;
-     }},
-    {"ShiftAltGrOnCodeZero",
-     [](KeyboardLayout& l) {
-         l.ShiftAltGrChar[kKeyA] = 0xA5;
-         l.VirtualKey[kKeyA] = 0;
-     }},
-    {"DeadOnAKeyWithoutAltGr",
-     [](KeyboardLayout& l) {
-         SetDead(l, 15, CharLayer::AltGr, true);
-     }},
-    {"DeadOnALaterKeyOfACode",
-     [](KeyboardLayout& l) {
-         l.VirtualKey[kKey6] = 0x31;
-         SetDead(l, kKey6, CharLayer::Norm, true);
-     }},
 };
 
 class PlainFile : public ::testing::TestWithParam<Plain> {};
 
+// What the file cannot carry leaves the 688 bytes of today.
 TEST_P(PlainFile, IsTodaysImage) {
     KeyboardLayout layout = DefaultLayout();
     GetParam().change(layout);
@@ -100,8 +71,19 @@ TEST_P(PlainFile, IsTodaysImage) {
     EXPECT_EQ(BuildKbdFile(layout), std::vector<std::uint8_t>(image.begin(), image.end()));
 }
 
-INSTANTIATE_TEST_SUITE_P(, PlainFile, ::testing::ValuesIn(kPlain),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    , PlainFile,
+    ::testing::Values(
+        Plain{[](KeyboardLayout&) {}, "Default"},
+        Plain{[](auto& l) { SetComposition(l, Composition(0x5E, 'e', 0xEA)); },
+              "CompositionsWithoutADeadKey"},
+        Plain{[](auto& l) { l.ShiftAltGrChar[kKeyA] = 0x20; }, "ShiftAltGrSpace"},
+        Plain{[](auto& l) { l.ShiftAltGrChar[kKeyA] = 0xA5, l.VirtualKey[kKeyA] = 0; },
+              "ShiftAltGrOnCodeZero"},
+        Plain{[](auto& l) { SetDead(l, 15, CharLayer::AltGr, true); }, "DeadOnAKeyWithoutAltGr"},
+        Plain{[](auto& l) { l.VirtualKey[kKey6] = 0x31, SetDead(l, kKey6, CharLayer::Norm, true); },
+              "DeadOnALaterKeyOfACode"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KbdFile, ExtendedLayoutLoadsBackWhole) {
     KeyboardLayout layout = SmallExtended();
@@ -131,57 +113,58 @@ TEST(DecodeKbdImage, AFileWithoutExtrasClearsThoseOfTheLayoutBefore) {
     EXPECT_TRUE(layout.Compositions.empty());
 }
 
+// The small extended file with `bytes` put at file offset `at`.
+std::vector<std::uint8_t> Spoiled(std::size_t at, const std::vector<std::uint8_t>& bytes) {
+    std::vector<std::uint8_t> file = BuildKbdFile(SmallExtended());
+    std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(at));
+    return file;
+}
+
+KeyboardLayout Decoded(std::span<const std::uint8_t> file) {
+    KeyboardLayout read = DefaultLayout();
+    EXPECT_TRUE(DecodeKbdImage(file, read).ok());
+    return read;
+}
+
 struct Broken {
     const char* name;
     std::size_t at; // file offset
     std::vector<std::uint8_t> bytes;
 };
 
-// kbdSize 574: the tables end at body offset 574.
-const Broken kBroken[] = {
-    {"SizeBeyondTheFile", 12, {0x3F, 0x02}},
-    {"SlotSevenCountPastTheEnd", kBody + 103, {15}},
-    {"SlotSevenCodesPastTheEnd", kBody + 94, {0x3E, 0x02}},
-    {"DeadKeysPastTheEnd", kBody + 6, {4, 0}},
-    {"CompositionCountPastTheEnd", kBody + 566, {3, 0}},
-    {"CompositionsOutsideTheBody", kBody + 32, {0xFF, 0xFF}},
-};
-
 class BrokenExtras : public ::testing::TestWithParam<Broken> {};
 
 // A file whose appended tables do not check out opens as a 688-byte file would.
 TEST_P(BrokenExtras, OpenAsTodaysFile) {
-    std::vector<std::uint8_t> file = BuildKbdFile(SmallExtended());
-    std::copy(GetParam().bytes.begin(), GetParam().bytes.end(),
-              file.begin() + static_cast<std::ptrdiff_t>(GetParam().at));
-    KeyboardLayout read = DefaultLayout();
-    ASSERT_TRUE(DecodeKbdImage(file, read).ok());
+    const std::vector<std::uint8_t> file = Spoiled(GetParam().at, GetParam().bytes);
+    const KeyboardLayout read = Decoded(file), plain = Decoded(std::span(file).first(kImageSize));
     EXPECT_EQ(read.ShiftAltGrChar, KeyBytes{});
     EXPECT_EQ(read.DeadLayers, KeyBytes{});
     EXPECT_TRUE(read.Compositions.empty());
-    KeyboardLayout plain = DefaultLayout();
-    ASSERT_TRUE(DecodeKbdImage(std::span(file).first(kImageSize), plain).ok());
     EXPECT_EQ(read.NormalChar, plain.NormalChar);
     EXPECT_EQ(read.AltGrChar, plain.AltGrChar);
 }
 
-INSTANTIATE_TEST_SUITE_P(, BrokenExtras, ::testing::ValuesIn(kBroken),
-                         [](const auto& info) { return std::string(info.param.name); });
+// kbdSize 574: the tables end at body offset 574.
+INSTANTIATE_TEST_SUITE_P(
+    , BrokenExtras,
+    ::testing::Values(Broken{"SizeBeyondTheFile", 12, {0x3F, 0x02}},
+                      Broken{"SlotSevenCountPastTheEnd", kBody + 103, {15}},
+                      Broken{"SlotSevenCodesPastTheEnd", kBody + 94, {0x3E, 0x02}},
+                      Broken{"DeadKeysPastTheEnd", kBody + 6, {4, 0}},
+                      Broken{"CompositionCountPastTheEnd", kBody + 566, {3, 0}},
+                      Broken{"CompositionsOutsideTheBody", kBody + 32, {0xFF, 0xFF}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DecodeKbdImage, DeadKeysNeedTheFourByteEntryFlag) {
-    std::vector<std::uint8_t> file = BuildKbdFile(SmallExtended());
-    file[kBody] = 0x0A;
-    KeyboardLayout read = DefaultLayout();
-    ASSERT_TRUE(DecodeKbdImage(file, read).ok());
+    const KeyboardLayout read = Decoded(Spoiled(kBody, {0x0A}));
     EXPECT_EQ(read.ShiftAltGrChar[kKeyA], 0xA5);
     EXPECT_EQ(read.DeadLayers, KeyBytes{});
 }
 
 TEST(DecodeKbdImage, TheFirstOfTwoPairsWins) {
-    std::vector<std::uint8_t> file = BuildKbdFile(SmallExtended());
-    file[kBody + 571] = 'a'; // the second pair becomes ^ a as well
-    KeyboardLayout read = DefaultLayout();
-    ASSERT_TRUE(DecodeKbdImage(file, read).ok());
+    const KeyboardLayout read =
+        Decoded(Spoiled(kBody + 571, {'a'})); // the second pair becomes ^ a too
     EXPECT_EQ(Composed(read, 0x5E, 'a'), 0xE2);
     EXPECT_EQ(read.Compositions.size(), 1u);
 }

@@ -41,8 +41,7 @@ inline void PredictExtras(const KeyboardLayout& written, KeyboardLayout& read) {
         const std::uint8_t chars[] = {written.NormalChar[i], written.ShiftChar[i],
                                       written.AltGrChar[i], written.ShiftAltGrChar[i]};
         for (int layer = 0; layer < 4; ++layer) {
-            const bool held = layer < 2 ? chars[layer] != 0 : chars[layer] > 32;
-            if ((written.DeadLayers[i] >> layer & 1) != 0 && held) {
+            if ((written.DeadLayers[i] >> layer & 1) != 0 && chars[layer] > (layer < 2 ? 0 : 32)) {
                 read.DeadLayers[i] |= static_cast<std::uint8_t>(1 << layer);
                 dead.push_back(chars[layer]);
             }

@@ -19,6 +19,14 @@ void Must(const std::vector<std::string>& argv) {
     }
 }
 
+// A file of `sectors` zero sectors that starts with `head`.
+void Sized(const std::string& path, const std::string& head, std::uint32_t sectors) {
+    std::ofstream(path, std::ios::binary) << head;
+    if (::truncate(path.c_str(), sectors * 512) != 0) {
+        throw std::runtime_error("cannot size " + path);
+    }
+}
+
 void Put(const std::string& drive, const std::string& bytes, const std::string& to) {
     const std::string file = "/tmp/kbd-test-file-" + std::to_string(::getpid());
     std::ofstream(file, std::ios::binary) << bytes;
@@ -33,16 +41,6 @@ void PutWindows(const std::string& drive) {
     Put(drive, UsKbd(), "::/WINDOWS/SYSTEM/KBDUS.KBD");
     Put(drive, YuKbd(), "::/WINDOWS/SYSTEM/KBDYU.KBD");
 }
-
-void PutU32(std::string& bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
-    }
-}
-
-} // namespace
-
-namespace {
 
 std::string Image(const KeyboardLayout& layout) {
     const KbdImage image = BuildKbdImage(layout);
@@ -68,36 +66,28 @@ void MakeDisk(const std::string& path, const std::vector<Partition>& partitions)
     for (std::size_t i = 0; i < partitions.size(); ++i) {
         const std::size_t at = 446 + 16 * i;
         mbr[at + 4] = static_cast<char>(partitions[i].type);
-        PutU32(mbr, at + 8, partitions[i].first);
-        PutU32(mbr, at + 12, partitions[i].sectors);
+        for (std::size_t b = 0; b < 4; ++b) {
+            mbr[at + 8 + b] = static_cast<char>(partitions[i].first >> (8 * b));
+            mbr[at + 12 + b] = static_cast<char>(partitions[i].sectors >> (8 * b));
+        }
     }
     mbr[510] = '\x55';
     mbr[511] = '\xAA';
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << mbr;
-    }
-    if (::truncate(path.c_str(), kDiskSectors * 512) != 0) {
-        throw std::runtime_error("cannot size " + path);
-    }
+    Sized(path, mbr, kDiskSectors);
     for (const Partition& partition : partitions) {
-        if (!partition.format) {
-            continue;
-        }
         const std::string drive = path + "@@" + std::to_string(partition.first * 512ull);
-        Must({"mformat", "-i", drive, "-T", std::to_string(partition.sectors), "-h", "16", "-s",
-              "63", "-c", "1", "::"});
-        if (partition.windows) {
+        if (partition.format) {
+            Must({"mformat", "-i", drive, "-T", std::to_string(partition.sectors), "-h", "16", "-s",
+                  "63", "-c", "1", "::"});
+        }
+        if (partition.format && partition.windows) {
             PutWindows(drive);
         }
     }
 }
 
 void MakeBareVolume(const std::string& path) {
-    { std::ofstream out(path, std::ios::binary); }
-    if (::truncate(path.c_str(), 4096 * 512) != 0) {
-        throw std::runtime_error("cannot size " + path);
-    }
+    Sized(path, "", 4096);
     Must({"mformat", "-i", path, "-T", "4096", "-h", "16", "-s", "63", "::"});
     PutWindows(path);
 }

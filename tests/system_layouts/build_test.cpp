@@ -13,6 +13,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <set>
+#include <sstream>
+#include <tuple>
 
 namespace kbd {
 namespace {
@@ -22,15 +24,14 @@ namespace {
 std::string KeyText(const KeyboardLayout& layout, int key) {
     const int i = key - 1;
     char text[40];
-    std::snprintf(text, sizeof text, "%d: %02X %02X %02X %02X %02X %d", key, layout.VirtualKey[i],
-                  layout.NormalChar[i], layout.ShiftChar[i], layout.AltGrChar[i],
-                  layout.AnsiChar[i], layout.CapsAffected[i]);
-    std::string shown = text;
-    if (layout.ShiftAltGrChar[i] != 0) {
-        std::snprintf(text, sizeof text, " %02X", layout.ShiftAltGrChar[i]);
-        shown += text; // the Shift+AltGr character, where the key has one
+    const int n = std::snprintf(text, sizeof text, "%d: %02X %02X %02X %02X %02X %d", key,
+                                layout.VirtualKey[i], layout.NormalChar[i], layout.ShiftChar[i],
+                                layout.AltGrChar[i], layout.AnsiChar[i], layout.CapsAffected[i]);
+    if (layout.ShiftAltGrChar[i] != 0) { // the Shift+AltGr character, where the key has one
+        std::snprintf(text + n, sizeof text - static_cast<std::size_t>(n), " %02X",
+                      layout.ShiftAltGrChar[i]);
     }
-    return shown;
+    return text;
 }
 
 std::vector<std::string> Lines(const BuiltLayout& built, const CodePage& page) {
@@ -60,10 +61,10 @@ struct Row {
     const char* name;
     const char* layout; // name(variant)
     int codePage;
-    std::vector<std::string> keys;  // as KeyText writes them
-    std::size_t lost;               // how many characters were not carried
-    std::vector<std::string> lines; // some of their lines, in their order
-    const char* caps; // Caps Lock of the 49 keys, with the codes of the places; or nullptr
+    std::size_t lost;  // how many characters were not carried
+    const char* caps;  // Caps Lock of the 49 keys, with the codes of the places; or nullptr
+    const char* keys;  // as KeyText writes them, separated by ", "
+    const char* lines; // some of their lines, in their order, one a line
 };
 
 class SystemLayoutRow : public ::testing::TestWithParam<Row> {};
@@ -74,7 +75,8 @@ TEST_P(SystemLayoutRow, HasTheHandCheckedKeysAndLosses) {
     const auto built = BuildSystemLayout(ParseLayoutId(row.layout).value(), page);
     ASSERT_TRUE(built);
     KeyboardLayout layout = built->layout;
-    for (const std::string& key : row.keys) {
+    std::istringstream keys(row.keys);
+    for (std::string key; std::getline(keys >> std::ws, key, ',');) {
         EXPECT_EQ(KeyText(layout, std::stoi(key)), key);
     }
     if (row.caps != nullptr) {
@@ -88,7 +90,8 @@ TEST_P(SystemLayoutRow, HasTheHandCheckedKeysAndLosses) {
     EXPECT_EQ(built->notCarried.size(), row.lost);
     const std::vector<std::string> lines = Lines(*built, page);
     auto from = lines.begin();
-    for (const std::string& line : row.lines) {
+    std::istringstream wanted(row.lines);
+    for (std::string line; std::getline(wanted, line);) {
         from = std::find(from, lines.end(), line);
         EXPECT_NE(from, lines.end()) << "no line, or out of order: " << line;
     }
@@ -102,111 +105,71 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // QWERTZ; dead acute, grave and cedilla beside Backspace become the accents; ü is
         // a letter pair but no Latin letter, so its place keeps its code.
-        Row{"German1250",
-            "de",
-            1250,
-            {"13: BB B4 60 B8 B4 0 B2", "19: 5A 7A 5A 20 5A 1", "24: DB FC DC A8 DC 1 A8",
-             "38: 59 79 59 BB 59 1 9B"},
-            47,
-            {"key 1 AltGr: U+2032 \u2032 is not in code page 1250; left empty",
-             "key 33 AltGr: dead_belowdot has no character; left empty"},
-            nullptr},
+        Row{"German1250", "de", 1250, 47, nullptr,
+            "13: BB B4 60 B8 B4 0 B2, 19: 5A 7A 5A 20 5A 1, 24: DB FC DC A8 DC 1 A8, "
+            "38: 59 79 59 BB 59 1 9B",
+            "key 1 AltGr: U+2032 \u2032 is not in code page 1250; left empty\n"
+            "key 33 AltGr: dead_belowdot has no character; left empty"},
         // AZERTY: A, Q and M move; the M place types a comma and, as both its default code
         // (M) and the comma's code (held by the next key) are taken, takes the first free
         // spare one. é and 2 are no letter pair, so ANSI is é.
-        Row{"French1252",
-            "fr",
-            1252,
-            {"3: 32 E9 32 7E E9 0", "14: 41 61 41 E6 41 1 C6", "24: DB 5E A8 A8 5E 0",
-             "27: 51 71 51 40 51 1 40", "36: 4D 6D 4D B5 4D 1 BA", "44: BA 2C 3F B4 2C 0"},
-            32,
-            {"key 18 AltGr: U+0167 \u0167 is not in code page 1252; left empty"},
-            nullptr},
+        Row{"French1252", "fr", 1252, 32, nullptr,
+            "3: 32 E9 32 7E E9 0, 14: 41 61 41 E6 41 1 C6, 24: DB 5E A8 A8 5E 0, "
+            "27: 51 71 51 40 51 1 40, 36: 4D 6D 4D B5 4D 1 BA, 44: BA 2C 3F B4 2C 0",
+            "key 18 AltGr: U+0167 \u0167 is not in code page 1252; left empty"},
         // The capitals of the AltGr letters are on the fourth level: Shift+AltGr gets them.
-        Row{"Polish1250",
-            "pl",
-            1250,
-            {"27: 41 61 41 B9 41 1 A5", "16: 45 65 45 EA 45 1 CA"},
-            40,
-            {"key 14 Shift+AltGr: U+03A9 \u03A9 is not in code page 1250; left empty",
-             "key 44 Shift+AltGr: U+221E \u221E is not in code page 1250; kept \u00B5"},
-            nullptr},
+        Row{"Polish1250", "pl", 1250, 40, nullptr,
+            "27: 41 61 41 B9 41 1 A5, 16: 45 65 45 EA 45 1 CA",
+            "key 14 Shift+AltGr: U+03A9 \u03A9 is not in code page 1250; left empty\n"
+            "key 44 Shift+AltGr: U+221E \u221E is not in code page 1250; kept \u00B5"},
         // Every letter a case pair, ё included, and the codes those of the places.
-        Row{"Russian1251",
-            "ru",
-            1251,
-            {"1: C0 B8 A8 20 A8 1", "4: 33 33 B9 20 33 0", "14: 51 E9 C9 20 C9 1",
-             "47: BF 2E 2C 20 2E 0", "48: E2 2F 7C 7C 2F 0 A6", "49: 6E 2C 2C 20 2C 0"},
-            1,
-            {"key 9 AltGr: U+20BD \u20BD is not in code page 1251; left empty"},
-            "1000000000000111111111111011111111111111111111000"},
+        Row{"Russian1251", "ru", 1251, 1, "1000000000000111111111111011111111111111111111000",
+            "1: C0 B8 A8 20 A8 1, 4: 33 33 B9 20 33 0, 14: 51 E9 C9 20 C9 1, "
+            "47: BF 2E 2C 20 2E 0, 48: E2 2F 7C 7C 2F 0 A6, 49: 6E 2C 2C 20 2C 0",
+            "key 9 AltGr: U+20BD \u20BD is not in code page 1251; left empty"},
         // Turkish: the dotless ı pairs with I and i with the dotted İ, so Caps Lock acts on
         // both keys.
-        Row{"Turkish1254",
-            "tr",
-            1254,
-            {"21: DE FD 49 EE 49 1 CE", "37: 49 69 DD 27 DD 1 27"},
-            10,
-            {"key 33 AltGr: dead_hook has no character; left empty"},
-            nullptr},
+        Row{"Turkish1254", "tr", 1254, 10, nullptr,
+            "21: DE FD 49 EE 49 1 CE, 37: 49 69 DD 27 DD 1 27",
+            "key 33 AltGr: dead_hook has no character; left empty"},
         // The lam-alef ligatures have no byte: their layers type nothing rather than the
         // default Latin b, B, T and G.
-        Row{"Arabic1256",
-            "ara",
-            1256,
-            {"18: 54 DD 00 20 DD 0", "31: 47 E1 00 20 E1 0", "42: 42 00 00 20 00 0"},
-            36,
-            {"key 18 Shift: U+FEF9 \uFEF9 is not in code page 1256; left empty",
-             "key 42 Norm: U+FEFB \uFEFB is not in code page 1256; left empty"},
-            nullptr},
+        Row{"Arabic1256", "ara", 1256, 36, nullptr,
+            "18: 54 DD 00 20 DD 0, 31: 47 E1 00 20 E1 0, 42: 42 00 00 20 00 0",
+            "key 18 Shift: U+FEF9 \uFEF9 is not in code page 1256; left empty\n"
+            "key 42 Norm: U+FEFB \uFEFB is not in code page 1256; left empty"},
         // ѝ has no byte in 1251: Shift takes the upper case of Norm ь instead of a Latin A.
-        Row{"Bulgarian1251",
-            "bg",
-            1251,
-            {"27: 41 FC DC FB DC 1 DB"},
-            16,
-            {"key 27 Shift: U+045D \u045D is not in code page 1251; upper case of Norm: \u042C",
-             "key 48 Norm: U+045D \u045D is not in code page 1251; kept <"},
-            nullptr},
+        Row{"Bulgarian1251", "bg", 1251, 16, nullptr, "27: 41 FC DC FB DC 1 DB",
+            "key 27 Shift: U+045D \u045D is not in code page 1251; upper case of Norm: \u042C\n"
+            "key 48 Norm: U+045D \u045D is not in code page 1251; kept <"},
         // In a Latin code page the Cyrillic letters lose their keys rather than type Latin
         // ones; where the default is a sign (the places of ё, ж, б, ю...) it stays.
-        Row{"Russian1250",
-            "ru",
-            1250,
-            {"1: C0 60 7E 20 60 0", "4: 33 33 23 20 33 0", "14: 51 00 00 20 00 0",
-             "46: BE 2E 3E 20 2E 0"},
-            68,
-            {"key 1 Norm: U+0451 \u0451 is not in code page 1250; kept `",
-             "key 4 Shift: U+2116 \u2116 is not in code page 1250; kept #",
-             "key 9 AltGr: U+20BD \u20BD is not in code page 1250; left empty",
-             "key 14 Norm: U+0439 \u0439 is not in code page 1250; left empty",
-             "key 46 Shift: U+042E \u042E is not in code page 1250; kept >"},
-            "0000000000000000000000000000000000000000000000000"}),
+        Row{"Russian1250", "ru", 1250, 68, "0000000000000000000000000000000000000000000000000",
+            "1: C0 60 7E 20 60 0, 4: 33 33 23 20 33 0, 14: 51 00 00 20 00 0, 46: BE 2E 3E 20 2E 0",
+            "key 1 Norm: U+0451 \u0451 is not in code page 1250; kept `\n"
+            "key 4 Shift: U+2116 \u2116 is not in code page 1250; kept #\n"
+            "key 9 AltGr: U+20BD \u20BD is not in code page 1250; left empty\n"
+            "key 14 Norm: U+0439 \u0439 is not in code page 1250; left empty\n"
+            "key 46 Shift: U+042E \u042E is not in code page 1250; kept >"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A dead accent's layer is dead and composes as the desktop's Compose table says; the
 // Greek acute is the tonos 1253 has. Without dead keys the same layout has none.
 TEST(BuildSystemLayout, CarriesDeadKeysWithTheirCompositions) {
-    const struct {
-        const char* name;
-        int codePage;
-        int key;
-        CharLayer layer;
-        std::uint8_t dead, base, result;
-    } rows[] = {
-        {"fr", 1252, 24, CharLayer::Norm, '^', 'e', 0xEA},   // ê
-        {"fr", 1252, 24, CharLayer::Shift, 0xA8, 'E', 0xCB}, // Ë
-        {"gr", 1253, 36, CharLayer::Norm, 0xB4, 0xE1, 0xDC}, // ά
-        {"cz", 1250, 13, CharLayer::Norm, 0xB4, 'e', 0xE9},  // é
-        {"cz", 1250, 13, CharLayer::Shift, 0xA1, 'c', 0xE8}, // č after the caron
-    };
-    for (const auto& row : rows) {
-        const CodePage page = *CodePage::Load(row.codePage);
-        const auto built = BuildSystemLayout(row.name, "", page);
-        ASSERT_TRUE(built) << row.name;
-        EXPECT_EQ(CharOf(built->layout, row.key - 1, row.layer), row.dead) << row.name;
-        EXPECT_TRUE(IsDead(built->layout, row.key - 1, row.layer)) << row.name;
-        EXPECT_EQ(Composed(built->layout, row.dead, row.base), row.result) << row.name;
+    const std::tuple<const char*, int, int, CharLayer, std::uint8_t, std::uint8_t, std::uint8_t>
+        rows[] = {
+            {"fr", 1252, 24, CharLayer::Norm, '^', 'e', 0xEA},   // ê
+            {"fr", 1252, 24, CharLayer::Shift, 0xA8, 'E', 0xCB}, // Ë
+            {"gr", 1253, 36, CharLayer::Norm, 0xB4, 0xE1, 0xDC}, // ά
+            {"cz", 1250, 13, CharLayer::Norm, 0xB4, 'e', 0xE9},  // é
+            {"cz", 1250, 13, CharLayer::Shift, 0xA1, 'c', 0xE8}, // č after the caron
+        };
+    for (const auto& [name, number, key, layer, dead, base, result] : rows) {
+        const auto built = BuildSystemLayout(name, "", *CodePage::Load(number));
+        ASSERT_TRUE(built) << name;
+        EXPECT_EQ(CharOf(built->layout, key - 1, layer), dead) << name;
+        EXPECT_TRUE(IsDead(built->layout, key - 1, layer)) << name;
+        EXPECT_EQ(Composed(built->layout, dead, base), result) << name;
     }
     // Of fr's dead accents 1252 holds the circumflex and diaeresis, the grave and acute
     // (AltGr) and the macron (Shift+AltGr); the ring, caron, breve... have no byte.
@@ -353,12 +316,8 @@ TEST_F(OwnSymbols, SpacesControlsAndSignsKeepTheDefaultsOtherScriptsDoNot) {
     for (int key : {2, 3, 4, 6, 14, 49}) {
         keys += KeyText(built->layout, key) + "\n";
     }
-    EXPECT_EQ(keys, "2: 31 31 21 20 31 0\n"
-                    "3: 32 21 40 21 21 0\n"
-                    "4: 33 24 80 20 24 0\n"
-                    "6: 35 35 25 20 35 0\n"
-                    "14: 51 00 00 20 00 0\n"
-                    "49: 6E 2C 2C 20 2C 0\n");
+    EXPECT_EQ(keys, "2: 31 31 21 20 31 0\n3: 32 21 40 21 21 0\n4: 33 24 80 20 24 0\n"
+                    "6: 35 35 25 20 35 0\n14: 51 00 00 20 00 0\n49: 6E 2C 2C 20 2C 0\n");
 }
 
 // The kept byte reads in the code page: 0xB8 is ё in 1251.

@@ -11,54 +11,34 @@
 namespace kbd {
 namespace {
 
-struct Id {
-    const char* name;
-    const char* text;
-    std::optional<SystemLayout> parsed;
-};
-
-class LayoutIdRow : public ::testing::TestWithParam<Id> {};
-
-TEST_P(LayoutIdRow, ParsesOnlyNameAndNameWithVariant) {
-    const std::optional<SystemLayout> parsed = ParseLayoutId(GetParam().text);
-    EXPECT_EQ(parsed, GetParam().parsed);
-    if (parsed) {
-        EXPECT_EQ(LayoutId(*parsed), GetParam().text);
+TEST(LayoutId, ParsesOnlyNameAndNameWithVariant) {
+    const std::pair<const char*, std::optional<SystemLayout>> ids[] = {
+        {"de", SystemLayout{"de", "", "", {}}},
+        {"ru(typewriter-legacy_1)", SystemLayout{"ru", "typewriter-legacy_1", "", {}}},
+        {"de(nodeadkeys", std::nullopt},
+        {"de()", std::nullopt},
+        {"(nodeadkeys)", std::nullopt},
+        {"de(a)(b)", std::nullopt},
+        {"../de", std::nullopt}};
+    for (const auto& [text, expected] : ids) {
+        const std::optional<SystemLayout> parsed = ParseLayoutId(text);
+        EXPECT_EQ(parsed, expected) << text;
+        EXPECT_EQ(parsed ? LayoutId(*parsed) : text, text);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, LayoutIdRow,
-                         ::testing::Values(Id{"Name", "de", SystemLayout{"de", "", "", {}}},
-                                           Id{"DashAndUnderscore", "ru(typewriter-legacy_1)",
-                                              SystemLayout{"ru", "typewriter-legacy_1", "", {}}},
-                                           Id{"Unclosed", "de(nodeadkeys", std::nullopt},
-                                           Id{"EmptyVariant", "de()", std::nullopt},
-                                           Id{"VariantOnly", "(nodeadkeys)", std::nullopt},
-                                           Id{"TwoVariants", "de(a)(b)", std::nullopt},
-                                           Id{"Path", "../de", std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct Filter {
-    const char* name;
-    const char* text;
-    bool matches; // against German (no dead keys), de(nodeadkeys)
-};
-
-class LayoutFilterRow : public ::testing::TestWithParam<Filter> {};
-
-TEST_P(LayoutFilterRow, LooksAtIdAndDescriptionInAnyCase) {
+// Name and description are searched one at a time, not joined.
+TEST(LayoutMatches, LooksAtIdAndDescriptionInAnyCase) {
     const SystemLayout layout{"de", "nodeadkeys", "German (no dead keys)", {}};
-    EXPECT_EQ(LayoutMatches(layout, GetParam().text), GetParam().matches);
+    const std::pair<const char*, bool> filters[] = {{"", true},
+                                                    {"dead KEYS", true},
+                                                    {"E(NODEAD", true},
+                                                    {"french", false},
+                                                    {"keys) German", false}};
+    for (const auto& [text, matches] : filters) {
+        EXPECT_EQ(LayoutMatches(layout, text), matches) << text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    , LayoutFilterRow,
-    ::testing::Values(Filter{"Empty", "", true}, Filter{"DescriptionOtherCase", "dead KEYS", true},
-                      Filter{"VariantInParentheses", "E(NODEAD", true},
-                      Filter{"NeitherHasIt", "french", false},
-                      // Name and description are searched one at a time, not joined.
-                      Filter{"AcrossBoth", "keys) German", false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A registry that cannot be read names its file and why: missing, or not XML; the path
 // is where libxkbregistry looks under $XKB_CONFIG_ROOT, not one handed to it.

@@ -7,29 +7,26 @@
 namespace kbd {
 namespace {
 
-struct KeyByte {
-    int key; // 1..49
-    int byte;
-};
-
+// Keys 1..49 and bytes: Norm characters set before the codes are assigned, and the
+// virtual-key codes that differ from the default ones after.
+using Edits = std::vector<std::pair<int, int>>;
 struct Row {
     const char* name;
-    std::vector<KeyByte> norm;  // Norm characters set before the codes are assigned
-    std::vector<KeyByte> codes; // virtual-key codes that differ from the default ones after
+    Edits norm, codes;
 };
 
 class VirtualKeyRow : public testing::TestWithParam<Row> {};
 
 TEST_P(VirtualKeyRow, GivesEveryKeyADistinctCode) {
     KeyboardLayout layout = DefaultLayout();
-    for (const KeyByte& edit : GetParam().norm) {
-        layout.NormalChar[edit.key - 1] = static_cast<std::uint8_t>(edit.byte);
+    for (const auto& [key, byte] : GetParam().norm) {
+        layout.NormalChar[key - 1] = static_cast<std::uint8_t>(byte);
     }
     layout.VirtualKey.fill(0); // the codes come from the default layout, not from these
     AssignVirtualKeys(layout, CodePage::LoadOrLatin1(1250));
     KeyBytes expected = DefaultLayout().VirtualKey;
-    for (const KeyByte& code : GetParam().codes) {
-        expected[code.key - 1] = static_cast<std::uint8_t>(code.byte);
+    for (const auto& [key, code] : GetParam().codes) {
+        expected[key - 1] = static_cast<std::uint8_t>(code);
     }
     EXPECT_EQ(layout.VirtualKey, expected);
 }
