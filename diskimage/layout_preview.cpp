@@ -1,10 +1,16 @@
 #include "layout_preview.h"
 
+#include "codepage/language_code_page.h"
 #include "driver/to_ascii.h"
+#include "layout_registry.h"
 
 namespace kbd::diskimage {
 
-std::string FirstRowPreview(std::span<const std::uint8_t> kbd, const CodePage& page) {
+std::string FirstRowPreview(std::span<const std::uint8_t> kbd, const CodePage& fallback) {
+    // Windows reads a layout file in its language's code page: KBDRU.KBD in 1251.
+    const auto own = CodePageOfLanguage(KbdLanguage(kbd));
+    const std::optional<CodePage> loadedPage = own ? CodePage::Load(*own) : std::nullopt;
+    const CodePage& page = loadedPage ? *loadedPage : fallback;
     const auto loaded = driver::LoadKeyboard(kbd);
     if (!loaded.ok()) {
         const Error& error = loaded.error();

@@ -10,9 +10,10 @@
 
 namespace kbd::diskimage {
 
-// The Norm characters of the twelve keys with scan codes 0x10..0x1B, in `page`, one space
-// between them ("q w e r t z u i o p š đ"); a dead key shows its accent, a key that types
-// nothing "·". A file the driver would not load gives "(not loaded: REASON)".
-std::string FirstRowPreview(std::span<const std::uint8_t> kbd, const CodePage& page);
+// The Norm characters of the twelve keys with scan codes 0x10..0x1B, one space between
+// them ("q w e r t z u i o p š đ"), in the code page the file's language word names, else
+// in `fallback`; a dead key shows its accent, a key that types nothing "·". A file the
+// driver would not load gives "(not loaded: REASON)".
+std::string FirstRowPreview(std::span<const std::uint8_t> kbd, const CodePage& fallback);
 
 } // namespace kbd::diskimage

@@ -1,8 +1,8 @@
 #include "kbd_import.h"
 
+#include "codepage/language_code_page.h"
 #include "driver/kbd_driver.h"
 #include "driver/to_ascii.h"
-#include "language_code_page.h"
 #include "layout/key_places.h"
 #include "layout/reader.h"
 
@@ -18,7 +18,7 @@ std::optional<int> WindowsKbdCodePage(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < 4) {
         return std::nullopt;
     }
-    return CodePageOfLanguage(static_cast<std::uint16_t>(bytes[2] | bytes[3] << 8));
+    return kbd::CodePageOfLanguage(static_cast<std::uint16_t>(bytes[2] | bytes[3] << 8));
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #include "klc_import.h"
 
-#include "language_code_page.h"
+#include "codepage/language_code_page.h"
 #include "layout/dead_keys.h"
 #include "layout/fill_rules.h"
 #include "layout/kbd_format.h"
@@ -223,7 +223,7 @@ Imported KlcLayout(const KlcSource& source, const kbd::CodePage& codePage) {
 }
 
 std::optional<int> KlcCodePage(const KlcSource& source) {
-    return source.language ? CodePageOfLanguage(*source.language) : std::nullopt;
+    return source.language ? kbd::CodePageOfLanguage(*source.language) : std::nullopt;
 }
 
 } // namespace formats

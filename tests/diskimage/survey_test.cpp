@@ -46,6 +46,15 @@ TEST(Survey, PreviewsTheFirstLetterRowAsTheDriverTypesIt) {
         "q w e r t z u i o p š đ");
     EXPECT_EQ(kbd::diskimage::FirstRowPreview(std::vector<std::uint8_t>(688, 0), *page),
               "(not loaded: KbdDesc (bytes 0 and 1) is not \"DS\")");
+    // The same bytes in a file of another language read in that language's code page; a
+    // language that names none falls back to the page given.
+    for (const auto& [language, row] : {std::pair{0x0419, "q w e r t z u i o p \u0459 \u0440"},
+                                        {0x0000, "q w e r t z u i o p š đ"}}) {
+        std::vector<std::uint8_t> file(yu.begin(), yu.end());
+        file[2] = static_cast<std::uint8_t>(language & 0xFF);
+        file[3] = static_cast<std::uint8_t>(language >> 8);
+        EXPECT_EQ(kbd::diskimage::FirstRowPreview(file, *page), row) << language;
+    }
 }
 
 TEST(Survey, FindsWindowsOnABareVolume) {

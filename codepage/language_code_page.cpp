@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-namespace formats {
+namespace kbd {
 namespace {
 
 // Primary language ids and their code page, where every sublanguage shares it.
@@ -99,4 +99,4 @@ std::optional<int> CodePageOfLanguage(std::uint16_t langId) {
     return found->second;
 }
 
-} // namespace formats
+} // namespace kbd
