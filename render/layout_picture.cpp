@@ -258,12 +258,13 @@ void PaintLegend(QPainter& painter, const Card& card, const PictureStyle& style)
     if (card.anyDead) {
         const QRectF deadKey(capsKey.left(), kLegendTop + kLegendHeight - side, side, side);
         PaintKeyCap(painter, deadKey, false);
-        const QRectF quadrant =
+        // One character filling the small key, so the mark reads as it does on the keys.
+        const QRectF face =
             deadKey.adjusted(kCornerInset, kCornerInset, -kCornerInset, -kCornerInset);
         painter.setPen(QColor(kInk));
         painter.setFont(Font(style, kCharacterPixels));
-        painter.drawText(quadrant, Qt::AlignCenter, QStringLiteral("^"));
-        PaintDeadMark(painter, quadrant, kInk, false);
+        painter.drawText(face, Qt::AlignCenter, QStringLiteral("^"));
+        PaintDeadMark(painter, face, kInk, false);
         PaintSampleText(painter, style, deadKey,
                         QStringLiteral("A dead key: it waits for the next key and types what "
                                        "the two compose into"));
