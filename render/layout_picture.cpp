@@ -1,10 +1,13 @@
 #include "layout_picture.h"
 
+#include "layout/dead_keys.h"
+#include "layout/extended_tables.h"
 #include "layout/format_rules.h"
 #include "layout/key_places.h"
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -73,6 +76,38 @@ constexpr std::array<Corner, 4> kCorners{{
     {LayerAnsi, true, false, kAnsiInk, "the character Windows uses inside for the key"},
 }};
 
+// A fourth level takes ANSI's corner, where ISO 9995 keycaps put it; the ANSI character
+// then goes unprinted, as a typist never presses for it.
+constexpr Corner kShiftAltGrCorner{
+    LayerShiftAltGr, true, false, kAltGrInk,
+    "with Shift and the right Alt key held down; blank when the key has none"};
+
+// What the card shows follows what the file keeps, so the card never promises a
+// Shift+AltGr character or a dead key that Windows would not see.
+struct Card {
+    std::array<Corner, 4> corners = kCorners;
+    KeyBytes deadLayers{}; // LayerBit of each written dead character
+    bool anyDead = false;
+};
+
+Card CardOf(const KeyboardLayout& layout) {
+    const ExtendedTables tables = BuildExtendedTables(layout);
+    Card card;
+    if (!tables.shiftAltGr.empty()) {
+        card.corners.back() = kShiftAltGrCorner;
+    }
+    for (const DeadKeyEntry& dead : tables.deadKeys) {
+        card.deadLayers[static_cast<std::size_t>(dead.key)] |= LayerBit(dead.layer);
+    }
+    card.anyDead = !tables.deadKeys.empty();
+    return card;
+}
+
+bool DeadOnCard(const Card& card, const Corner& corner, int index) {
+    const std::optional<CharLayer> layer = CharLayerOf(corner.layer);
+    return layer && (card.deadLayers[static_cast<std::size_t>(index)] & LayerBit(*layer)) != 0;
+}
+
 QString CornerName(const Corner& corner) {
     const std::string_view name = LayerName(corner.layer);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -100,7 +135,8 @@ QString CornerText(const KeyboardLayout& layout, const Corner& corner, int index
                    const CodePage& page) {
     const std::uint8_t code = LayerChar(layout, corner.layer, index).value_or(0);
     // An AltGr character the file does not keep is not printed as if the key typed it.
-    if (corner.layer == LayerAltGr && !AltGrWritten(layout, index)) {
+    if ((corner.layer == LayerAltGr && !AltGrWritten(layout, index)) ||
+        (corner.layer == LayerShiftAltGr && !ShiftAltGrWritten(layout, index))) {
         return {};
     }
     return QString::fromStdString(page.shown(code));
@@ -129,8 +165,21 @@ void PaintLock(QPainter& painter, const QRectF& key) {
     painter.drawRect(QRectF(centre.x() - 4 * unit, centre.y() - 1.5 * unit, 8 * unit, 6 * unit));
 }
 
-void PaintKeys(QPainter& painter, const KeyboardLayout& layout, const PictureStyle& style,
-               const CodePage& page) {
+// A filled corner mark rather than a tint, for the printer's sake as with the padlock. On a
+// Caps Lock key the top left quadrant's corner is the badge's, so its mark sits smaller
+// below the badge, still clear of a character as wide as W.
+void PaintDeadMark(QPainter& painter, const QRectF& quadrant, QRgb ink, bool belowLock) {
+    const QPointF corner =
+        quadrant.topRight() + (belowLock ? QPointF(-0.5, 7) : QPointF(-1.5, 1.5));
+    const double leg = belowLock ? 5 : 7;
+    const QPointF triangle[] = {corner, corner - QPointF(leg, 0), corner + QPointF(0, leg)};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(ink));
+    painter.drawPolygon(triangle, 3);
+}
+
+void PaintKeys(QPainter& painter, const KeyboardLayout& layout, const Card& card,
+               const PictureStyle& style, const CodePage& page) {
     painter.setFont(Font(style, kCharacterPixels));
     for (int index = 0; index < kKeyCount; ++index) {
         const auto& place = kKeyPlaces[static_cast<std::size_t>(index)];
@@ -142,48 +191,84 @@ void PaintKeys(QPainter& painter, const KeyboardLayout& layout, const PictureSty
         if (caps) {
             PaintLock(painter, key);
         }
-        for (const Corner& corner : kCorners) {
+        for (const Corner& corner : card.corners) {
             const QString text = CornerText(layout, corner, index, page);
             if (!text.isEmpty()) {
                 painter.setPen(QColor(corner.ink));
                 painter.drawText(CornerRect(key, corner), Qt::AlignCenter, text);
+                if (DeadOnCard(card, corner, index)) {
+                    PaintDeadMark(painter, CornerRect(key, corner), corner.ink,
+                                  caps && !corner.right && !corner.bottom);
+                }
             }
         }
     }
 }
 
-void PaintLegend(QPainter& painter, const PictureStyle& style) {
+void PaintSampleText(QPainter& painter, const PictureStyle& style, const QRectF& key,
+                     const QString& text) {
+    painter.setPen(QColor(kInk));
+    painter.setFont(Font(style, 17));
+    painter.drawText(QRectF(key.right() + 18, key.top(), 290, key.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+}
+
+void PaintLegend(QPainter& painter, const Card& card, const PictureStyle& style) {
     const QRectF sample(kMargin, kLegendTop, kLegendHeight, kLegendHeight);
     PaintKeyCap(painter, sample, false);
     painter.setFont(Font(style, 15, true));
-    for (const Corner& corner : kCorners) {
+    for (const Corner& corner : card.corners) {
         painter.setPen(QColor(corner.ink));
-        painter.drawText(CornerRect(sample, corner), Qt::AlignCenter, CornerName(corner));
+        // The sample's quadrants are too narrow for "Shift+AltGr" on one line.
+        painter.drawText(CornerRect(sample, corner), Qt::AlignCenter,
+                         CornerName(corner).replace(u'+', QStringLiteral("+\n")));
     }
 
+    const QFont nameFont = Font(style, 17, true);
+    // The one-word names fit a fixed column; "Shift+AltGr" gets one as wide as it needs.
+    double nameWidth = 70;
+    if (const Corner& fourth = card.corners.back(); fourth.layer == LayerShiftAltGr) {
+        nameWidth =
+            std::max(nameWidth, QFontMetricsF(nameFont).horizontalAdvance(CornerName(fourth)) + 12);
+    }
     const double lineHeight = kLegendHeight / 4;
     double y = kLegendTop;
-    for (const Corner& corner : kCorners) {
+    for (const Corner& corner : card.corners) {
         const QRectF line(sample.right() + 24, y, 600, lineHeight);
         painter.setPen(QColor(corner.ink));
-        painter.setFont(Font(style, 17, true));
+        painter.setFont(nameFont);
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, CornerName(corner));
         painter.setPen(QColor(kInk));
         painter.setFont(Font(style, 17));
-        painter.drawText(line.adjusted(70, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+        // Not clipped: the longer Shift+AltGr meaning may run past the line, into the gap.
+        painter.drawText(line.adjusted(nameWidth, 0, 0, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
                          QString::fromLatin1(corner.meaning));
         y += lineHeight;
     }
 
-    const QRectF capsKey(kWidth - kMargin - 380, kLegendTop, 75, 75);
+    // Two samples share the legend's height, one above the other.
+    const double side = card.anyDead ? 52 : 75;
+    const QRectF capsKey(kWidth - kMargin - 380, kLegendTop, side, side);
     PaintKeyCap(painter, capsKey, true);
     PaintLock(painter, capsKey);
-    painter.setPen(QColor(kInk));
-    painter.setFont(Font(style, 17));
-    painter.drawText(QRectF(capsKey.right() + 18, capsKey.top(), 290, capsKey.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                     QStringLiteral("Caps Lock affects the key: with it on, the key types "
-                                    "its Shift character"));
+    PaintSampleText(painter, style, capsKey,
+                    QStringLiteral("Caps Lock affects the key: with it on, the key types "
+                                   "its Shift character"));
+    if (card.anyDead) {
+        const QRectF deadKey(capsKey.left(), kLegendTop + kLegendHeight - side, side, side);
+        PaintKeyCap(painter, deadKey, false);
+        // One character filling the small key, so the mark reads as it does on the keys.
+        const QRectF face =
+            deadKey.adjusted(kCornerInset, kCornerInset, -kCornerInset, -kCornerInset);
+        painter.setPen(QColor(kInk));
+        painter.setFont(Font(style, kCharacterPixels));
+        painter.drawText(face, Qt::AlignCenter, QStringLiteral("^"));
+        PaintDeadMark(painter, face, kInk, false);
+        PaintSampleText(painter, style, deadKey,
+                        QStringLiteral("A dead key: it waits for the next key and types what "
+                                       "the two compose into"));
+    }
 }
 
 void PaintFooter(QPainter& painter, const PictureStyle& style, int codePage) {
@@ -216,8 +301,9 @@ void PaintLayoutPicture(QPainter& painter, const QRectF& target, const KeyboardL
         painter.drawText(QRectF(kMargin, kMargin, kWidth - 2 * kMargin, kHeaderHeight - 16),
                          Qt::AlignLeft | Qt::AlignVCenter, style.title);
     }
-    PaintKeys(painter, layout, style, page);
-    PaintLegend(painter, style);
+    const Card card = CardOf(layout);
+    PaintKeys(painter, layout, card, style, page);
+    PaintLegend(painter, card, style);
     PaintFooter(painter, style, page.number());
     painter.restore();
 }

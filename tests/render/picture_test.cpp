@@ -1,4 +1,5 @@
 #include "codepage/code_page.h"
+#include "layout/dead_keys.h"
 #include "render/layout_picture.h"
 #include "temp_folder.h"
 
@@ -18,18 +19,27 @@ QString Path(const kbd::testing::TempFolder& folder, const char* name) {
     return QString::fromStdString(folder.file(name));
 }
 
-// How often each text appears in the picture's <text> elements.
-std::map<QString, int> SvgTexts(const QString& path) {
+// The picture's <text> elements in drawing order.
+QStringList SvgTextList(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader svg(&file);
-    std::map<QString, int> texts;
+    QStringList texts;
     while (!svg.atEnd()) {
         if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text") {
-            ++texts[svg.readElementText()];
+            texts << svg.readElementText();
         }
     }
     EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+    return texts;
+}
+
+// How often each text appears in the picture's <text> elements.
+std::map<QString, int> SvgTexts(const QString& path) {
+    std::map<QString, int> texts;
+    for (const QString& text : SvgTextList(path)) {
+        ++texts[text];
+    }
     return texts;
 }
 
@@ -66,6 +76,61 @@ TEST(SvgPicture, HoldsTheTitleFooterAndEveryCharacterTheFileKeeps) {
     for (const QString& kept :
          {QString(), QStringLiteral(" "), QStringLiteral("\u2405"), QStringLiteral("\u00B6")}) {
         EXPECT_EQ(found[kept], 0) << kept.toStdString();
+    }
+}
+
+// The fourth corner and the dead-key sample follow what the file keeps: a Shift+AltGr
+// character or dead mark on a key without a virtual-key code, or on a character the file
+// drops, leaves the card as it was. A dead key adds three paths to the default's: its
+// mark, the sample key's cap and the sample's mark.
+TEST(SvgPicture, ShowsShiftAltGrAndDeadKeysOnlyWhenTheFileKeepsThem) {
+    using Edit = void (*)(kbd::KeyboardLayout&);
+    const struct {
+        const char* name;
+        Edit edit;
+        bool shiftAltGr;
+        bool dead;
+        int morePaths;
+    } rows[] = {
+        {"default", [](kbd::KeyboardLayout&) {}, false, false, 0},
+        {"Shift+AltGr", [](kbd::KeyboardLayout& l) { l.ShiftAltGrChar[14] = 0xA5; }, true, false,
+         0},
+        {"Shift+AltGr without a code",
+         [](kbd::KeyboardLayout& l) {
+             l.ShiftAltGrChar[1] = 0xA5;
+             l.VirtualKey[1] = 0;
+         },
+         false, false, 0},
+        {"dead Norm",
+         [](kbd::KeyboardLayout& l) { kbd::SetDead(l, 0, kbd::CharLayer::Norm, true); }, false,
+         true, 3},
+        {"dead AltGr that is not written",
+         [](kbd::KeyboardLayout& l) { kbd::SetDead(l, 0, kbd::CharLayer::AltGr, true); }, false,
+         false, 0},
+    };
+    const kbd::testing::TempFolder folder;
+    qsizetype defaultPaths = -1;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        kbd::KeyboardLayout layout = kbd::DefaultLayout();
+        row.edit(layout);
+        ASSERT_TRUE(ExportLayoutPicture(layout, {}, Path(folder, "a.svg")).ok());
+        const QStringList texts = SvgTextList(Path(folder, "a.svg"));
+        const QString line = texts.join(u' ');
+        EXPECT_EQ(texts.count(QStringLiteral("\u0104")), row.shiftAltGr ? 1 : 0); // Ą in 1250
+        EXPECT_EQ(line.contains(u"Shift+AltGr with Shift and the right Alt key held down; blank "
+                                u"when the key has none"),
+                  row.shiftAltGr);
+        EXPECT_EQ(line.contains(u"ANSI the character Windows uses inside for the key"),
+                  !row.shiftAltGr);
+        EXPECT_EQ(line.contains(u"A dead key: it waits for the next key and types what the two "
+                                u"compose into"),
+                  row.dead);
+        const qsizetype paths = QString::fromStdString(folder.read("a.svg")).count(u"<path");
+        if (defaultPaths < 0) {
+            defaultPaths = paths;
+        }
+        EXPECT_EQ(paths - defaultPaths, row.morePaths);
     }
 }
 
