@@ -179,7 +179,9 @@ public:
                 continue;
             }
             byteOfText[codePage_.utf8(byte)] = byte; // the lowest byte of a text wins
-            if (const auto point = codePage_.codePoint(byte)) {
+            // A base the driver never composes with is not worth asking the table about.
+            const auto point = codePage_.codePoint(byte);
+            if (point && DriverComposesWith(byte)) {
                 const xkb_keysym_t keysym = xkb_utf32_to_keysym(*point);
                 if (keysym != XKB_KEY_NoSymbol) {
                     bases.emplace_back(byte, keysym);
@@ -200,8 +202,7 @@ public:
                     continue;
                 }
                 const auto result = byteOfText.find(std::string(text.data(), size));
-                if (result != byteOfText.end() && result->second > 0x1F &&
-                    DriverComposesWith(base)) {
+                if (result != byteOfText.end() && result->second > 0x1F) {
                     SetComposition(layout, {dead, base, result->second});
                 }
             }
